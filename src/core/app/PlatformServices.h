@@ -1,0 +1,31 @@
+#pragma once
+
+namespace ondi {
+
+class Clock;
+class CookieStore;
+class Environment;
+class HttpTransport;
+class Logger;
+class MicrophoneAccess;
+class Scheduler;
+class SettingsStore;
+class SystemServices;
+class WebViewFactory;
+
+// The platform adapters the model is built from; the composition root owns them and keeps
+// them alive longer than the model.
+struct PlatformServices {
+  Scheduler& scheduler;
+  Clock& clock;
+  const Environment& environment;
+  SettingsStore& settings;
+  Logger& logger;
+  HttpTransport& transport;
+  CookieStore& cookies;
+  WebViewFactory& webViews;
+  SystemServices& system;
+  MicrophoneAccess& microphone;
+};
+
+}  // namespace ondi

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace ondi {
+
+// Where the hosted service lives: its HTTPS web origin and its registrable domain.
+struct ServiceOrigin {
+  std::string webOrigin;          // "https://ondi.example", no trailing slash
+  std::string registrableDomain;  // "ondi.example"
+
+  // An address on the web origin; `pathAndQuery` starts with "/".
+  std::string url(const std::string& pathAndQuery) const { return webOrigin + pathAndQuery; }
+  // The program's home page and the fallback base of every API request.
+  std::string agentPageURL() const { return url("/agent.html?source=mac_app"); }
+};
+
+}  // namespace ondi

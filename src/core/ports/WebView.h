@@ -1,0 +1,99 @@
+#pragma once
+
+#include <chrono>
+#include <expected>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ondi {
+
+class WebView;
+
+// One navigation a web view is about to make.
+struct NavigationAction {
+  std::string url;  // empty when the action carries no address
+  // Whether the navigation targets the main frame; absent when there is no target frame
+  // (a request for a new window).
+  std::optional<bool> targetFrameIsMain;
+};
+
+enum class NavigationDecision { allow, cancel };
+
+enum class MediaCaptureKind { microphone, camera, cameraAndMicrophone, other };
+
+// Receives the events of the web views it is attached to. Every call runs on the main loop.
+class WebViewDelegate {
+ public:
+  virtual ~WebViewDelegate() = default;
+  virtual NavigationDecision decideNavigationPolicy(WebView& view,
+                                                    const NavigationAction& action) = 0;
+  // A page asked for a new window. No web view is ever created for it; the delegate decides
+  // where the address goes instead.
+  virtual void newWindowRequested(WebView& view, const NavigationAction& action) = 0;
+  virtual void navigationStarted(WebView& view) = 0;
+  virtual void navigationCommitted(WebView& view) = 0;
+  virtual void navigationFinished(WebView& view) = 0;
+  virtual void navigationFailed(WebView& view, const std::string& failingURL,
+                                const std::string& errorDescription) = 0;
+  // A navigation stopped without an error of its own: cancelled by policy or by the user.
+  virtual void navigationCancelled(WebView& view) = 0;
+  // `origin` is the requesting page's main-frame address. `decide` must be called once.
+  virtual void mediaCaptureRequested(WebView& view, const std::string& origin,
+                                     MediaCaptureKind kind, std::function<void(bool)> decide) = 0;
+};
+
+// A script added to every page a web view loads, in the top frame only.
+struct UserScript {
+  enum class InjectionTime { documentStart, documentEnd };
+  std::string source;
+  InjectionTime injectionTime = InjectionTime::documentEnd;
+};
+
+struct WebViewConfiguration {
+  bool scriptsCanOpenWindowsAutomatically = true;
+  bool mediaPlaybackRequiresUserAction = false;
+  std::vector<UserScript> userScripts;
+  std::string backgroundColor = "#ffffff";
+  // Whether a failed load shows the engine's error page (tabs) or keeps the page (surface).
+  bool showsErrorPages = true;
+  // When set, a child frame may load only addresses this accepts; everything else is
+  // refused before it loads or reaches the delegate.
+  std::function<bool(const std::string& url)> childFrameFilter;
+};
+
+using ScriptResult = std::expected<std::string, std::string>;
+
+// A hosted web view on the one persistent website data store.
+class WebView {
+ public:
+  virtual ~WebView() = default;
+  virtual void setDelegate(WebViewDelegate* delegate) = 0;
+  virtual void loadHTML(const std::string& html, const std::string& baseURL) = 0;
+  virtual void loadURL(const std::string& url,
+                       std::optional<std::chrono::milliseconds> timeout = std::nullopt) = 0;
+  virtual void reload() = 0;
+  virtual void goBack() = 0;
+  virtual void goForward() = 0;
+  virtual void stopLoading() = 0;
+  virtual bool canGoBack() const = 0;
+  virtual bool canGoForward() const = 0;
+  virtual bool isLoading() const = 0;
+  // The current address, empty before anything was loaded.
+  virtual std::string url() const = 0;
+  virtual std::string title() const = 0;
+  // Runs a script in the page's main world. The result is the value as JSON text, or the
+  // error's description. A missing completion drops the result.
+  virtual void evaluateJavaScript(const std::string& script,
+                                  std::function<void(ScriptResult)> completion = {}) = 0;
+};
+
+class WebViewFactory {
+ public:
+  virtual ~WebViewFactory() = default;
+  virtual std::shared_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) = 0;
+};
+
+}  // namespace ondi

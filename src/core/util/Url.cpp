@@ -1,0 +1,60 @@
+#include "core/util/Url.h"
+
+#include <glib.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace ondi {
+namespace {
+
+struct UriDeleter {
+  void operator()(GUri* uri) const { g_uri_unref(uri); }
+};
+using UriPtr = std::unique_ptr<GUri, UriDeleter>;
+
+std::string orEmpty(const char* text) {
+  return text ? text : "";
+}
+
+}  // namespace
+
+std::string asciiLowercased(std::string text) {
+  std::ranges::transform(text, text.begin(), [](unsigned char c) { return g_ascii_tolower(c); });
+  return text;
+}
+
+std::optional<Url> Url::parse(const std::string& text) {
+  UriPtr uri(g_uri_parse(text.c_str(), G_URI_FLAGS_ENCODED, nullptr));
+  if (!uri) return std::nullopt;
+  Url url;
+  char* rendered = g_uri_to_string(uri.get());
+  url.text_ = rendered;
+  g_free(rendered);
+  url.scheme_ = orEmpty(g_uri_get_scheme(uri.get()));
+  url.host_ = orEmpty(g_uri_get_host(uri.get()));
+  const int port = g_uri_get_port(uri.get());
+  if (port >= 0) url.port_ = port;
+  url.path_ = orEmpty(g_uri_get_path(uri.get()));
+  url.query_ = orEmpty(g_uri_get_query(uri.get()));
+  url.hasUserInfo_ = g_uri_get_userinfo(uri.get()) != nullptr;
+  return url;
+}
+
+std::optional<Url> Url::resolve(const std::string& reference) const {
+  char* resolved =
+      g_uri_resolve_relative(text_.c_str(), reference.c_str(), G_URI_FLAGS_ENCODED, nullptr);
+  if (!resolved) return std::nullopt;
+  std::string text = resolved;
+  g_free(resolved);
+  return parse(text);
+}
+
+std::string Url::lowercasedScheme() const {
+  return asciiLowercased(scheme_);
+}
+std::string Url::lowercasedHost() const {
+  return asciiLowercased(host_);
+}
+
+}  // namespace ondi

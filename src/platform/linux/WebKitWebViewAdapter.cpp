@@ -1,0 +1,228 @@
+#include "platform/linux/WebKitWebViewAdapter.h"
+
+#include <memory>
+
+namespace ondi::platform {
+namespace {
+
+std::string uriOf(WebKitURIRequest* request) {
+  const char* uri = request ? webkit_uri_request_get_uri(request) : nullptr;
+  return uri ? uri : "";
+}
+
+bool isHTTPAddress(const std::string& url) {
+  // The scheme comes back lowercased and interned.
+  const char* scheme = g_uri_peek_scheme(url.c_str());
+  return scheme && (g_str_equal(scheme, "http") || g_str_equal(scheme, "https"));
+}
+
+void decide(WebKitPolicyDecision* decision, NavigationDecision verdict) {
+  if (verdict == NavigationDecision::allow) {
+    webkit_policy_decision_use(decision);
+  } else {
+    webkit_policy_decision_ignore(decision);
+  }
+}
+
+}  // namespace
+
+WebKitWebViewAdapter::WebKitWebViewAdapter(WebKitWebView* view, WebViewConfiguration configuration)
+    : view_(WEBKIT_WEB_VIEW(g_object_ref_sink(view))), configuration_(std::move(configuration)) {
+  g_signal_connect(view_, "decide-policy", G_CALLBACK(onDecidePolicy), this);
+  g_signal_connect(view_, "create", G_CALLBACK(onCreate), this);
+  g_signal_connect(view_, "load-changed", G_CALLBACK(onLoadChanged), this);
+  g_signal_connect(view_, "load-failed", G_CALLBACK(onLoadFailed), this);
+  g_signal_connect(view_, "permission-request", G_CALLBACK(onPermissionRequest), this);
+}
+
+WebKitWebViewAdapter::~WebKitWebViewAdapter() {
+  cancelLoadTimeout();
+  g_signal_handlers_disconnect_by_data(view_, this);
+  webkit_web_view_stop_loading(view_);
+  g_object_unref(view_);
+}
+
+void WebKitWebViewAdapter::loadHTML(const std::string& html, const std::string& baseURL) {
+  cancelLoadTimeout();
+  webkit_web_view_load_html(view_, html.c_str(), baseURL.c_str());
+}
+
+void WebKitWebViewAdapter::loadURL(const std::string& url,
+                                   std::optional<std::chrono::milliseconds> timeout) {
+  cancelLoadTimeout();
+  webkit_web_view_load_uri(view_, url.c_str());
+  if (!timeout) return;
+  loadTimeoutSource_ = g_timeout_add_full(
+      G_PRIORITY_DEFAULT, static_cast<unsigned>(timeout->count()),
+      [](gpointer data) -> gboolean {
+        auto* self = static_cast<WebKitWebViewAdapter*>(data);
+        self->loadTimeoutSource_ = 0;
+        webkit_web_view_stop_loading(self->view_);
+        return G_SOURCE_REMOVE;
+      },
+      this, nullptr);
+}
+
+void WebKitWebViewAdapter::cancelLoadTimeout() {
+  if (loadTimeoutSource_) g_source_remove(loadTimeoutSource_);
+  loadTimeoutSource_ = 0;
+}
+
+std::string WebKitWebViewAdapter::url() const {
+  const char* uri = webkit_web_view_get_uri(view_);
+  return uri ? uri : "";
+}
+
+std::string WebKitWebViewAdapter::title() const {
+  const char* title = webkit_web_view_get_title(view_);
+  return title ? title : "";
+}
+
+void WebKitWebViewAdapter::evaluateJavaScript(const std::string& script,
+                                              std::function<void(ScriptResult)> completion) {
+  using Completion = std::function<void(ScriptResult)>;
+  auto* pending = completion ? new Completion(std::move(completion)) : nullptr;
+  webkit_web_view_evaluate_javascript(
+      view_, script.c_str(), static_cast<gssize>(script.size()), nullptr, nullptr, nullptr,
+      [](GObject* source, GAsyncResult* result, gpointer data) {
+        std::unique_ptr<Completion> done(static_cast<Completion*>(data));
+        GError* error = nullptr;
+        JSCValue* value =
+            webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), result, &error);
+        if (!value) {
+          std::string message = error ? error->message : "The script failed.";
+          g_clear_error(&error);
+          if (done) (*done)(std::unexpected(std::move(message)));
+          return;
+        }
+        char* json = jsc_value_is_undefined(value) ? nullptr : jsc_value_to_json(value, 0);
+        std::string text = json ? json : "null";
+        g_free(json);
+        g_object_unref(value);
+        if (done) (*done)(std::move(text));
+      },
+      pending);
+}
+
+bool WebKitWebViewAdapter::isConfinedFrameAddress(const std::string& url) const {
+  return configuration_.childFrameFilter && isHTTPAddress(url) &&
+         !configuration_.childFrameFilter(url);
+}
+
+gboolean WebKitWebViewAdapter::onDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
+                                              WebKitPolicyDecisionType type, gpointer data) {
+  auto* self = static_cast<WebKitWebViewAdapter*>(data);
+  switch (type) {
+    case WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION:
+      return self->decideNavigation(decision);
+    case WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION:
+      // Let the request reach "create", which hands it to the delegate without a new view.
+      webkit_policy_decision_use(decision);
+      return TRUE;
+    case WEBKIT_POLICY_DECISION_TYPE_RESPONSE:
+      return self->decideResponse(decision);
+  }
+  return FALSE;
+}
+
+// Navigation actions carry no frame. An address a child frame may not load is therefore
+// decided at the response, where the main frame is known; the content filter has already
+// stopped such child frames before any request, so only the main frame gets there.
+gboolean WebKitWebViewAdapter::decideNavigation(WebKitPolicyDecision* decision) {
+  WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
+      WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+  const std::string url = uriOf(webkit_navigation_action_get_request(action));
+  if (isConfinedFrameAddress(url)) {
+    webkit_policy_decision_use(decision);
+    return TRUE;
+  }
+  if (!delegate_) return FALSE;
+  decide(decision, delegate_->decideNavigationPolicy(*this, NavigationAction{url, std::nullopt}));
+  return TRUE;
+}
+
+gboolean WebKitWebViewAdapter::decideResponse(WebKitPolicyDecision* decision) {
+  auto* response = WEBKIT_RESPONSE_POLICY_DECISION(decision);
+  const std::string url = uriOf(webkit_response_policy_decision_get_request(response));
+  if (!isConfinedFrameAddress(url)) return FALSE;
+  if (!webkit_response_policy_decision_is_main_frame_main_resource(response) || !delegate_) {
+    webkit_policy_decision_ignore(decision);
+    return TRUE;
+  }
+  decide(decision, delegate_->decideNavigationPolicy(*this, NavigationAction{url, true}));
+  return TRUE;
+}
+
+GtkWidget* WebKitWebViewAdapter::onCreate(WebKitWebView*, WebKitNavigationAction* action,
+                                          gpointer data) {
+  auto* self = static_cast<WebKitWebViewAdapter*>(data);
+  const std::string url = uriOf(webkit_navigation_action_get_request(action));
+  if (self->delegate_) self->delegate_->newWindowRequested(*self, NavigationAction{url, {}});
+  return nullptr;
+}
+
+void WebKitWebViewAdapter::onLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer data) {
+  auto* self = static_cast<WebKitWebViewAdapter*>(data);
+  if (event == WEBKIT_LOAD_FINISHED) self->cancelLoadTimeout();
+  if (!self->delegate_) return;
+  switch (event) {
+    case WEBKIT_LOAD_STARTED:
+      self->delegate_->navigationStarted(*self);
+      return;
+    case WEBKIT_LOAD_COMMITTED:
+      self->delegate_->navigationCommitted(*self);
+      return;
+    case WEBKIT_LOAD_FINISHED:
+      self->delegate_->navigationFinished(*self);
+      return;
+    case WEBKIT_LOAD_REDIRECTED:
+      return;
+  }
+}
+
+gboolean WebKitWebViewAdapter::onLoadFailed(WebKitWebView*, WebKitLoadEvent, char* uri,
+                                            GError* error, gpointer data) {
+  auto* self = static_cast<WebKitWebViewAdapter*>(data);
+  const bool cancelled =
+      g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED) ||
+      g_error_matches(error, WEBKIT_POLICY_ERROR,
+                      WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE);
+  if (self->delegate_) {
+    if (cancelled) {
+      self->delegate_->navigationCancelled(*self);
+    } else {
+      self->delegate_->navigationFailed(*self, uri ? uri : "", error->message);
+    }
+  }
+  // The load-failed signal is followed by load-changed(FINISHED); the error page, when
+  // shown, is the engine's own.
+  return cancelled || !self->configuration_.showsErrorPages;
+}
+
+gboolean WebKitWebViewAdapter::onPermissionRequest(WebKitWebView*, WebKitPermissionRequest* request,
+                                                   gpointer data) {
+  auto* self = static_cast<WebKitWebViewAdapter*>(data);
+  if (!WEBKIT_IS_USER_MEDIA_PERMISSION_REQUEST(request) || !self->delegate_) {
+    webkit_permission_request_deny(request);
+    return TRUE;
+  }
+  auto* media = WEBKIT_USER_MEDIA_PERMISSION_REQUEST(request);
+  const bool audio = webkit_user_media_permission_is_for_audio_device(media);
+  const bool video = webkit_user_media_permission_is_for_video_device(media);
+  const MediaCaptureKind kind = audio && video ? MediaCaptureKind::cameraAndMicrophone
+                                : audio        ? MediaCaptureKind::microphone
+                                : video        ? MediaCaptureKind::camera
+                                               : MediaCaptureKind::other;
+  g_object_ref(request);
+  self->delegate_->mediaCaptureRequested(*self, self->url(), kind, [request](bool granted) {
+    if (granted) {
+      webkit_permission_request_allow(request);
+    } else {
+      webkit_permission_request_deny(request);
+    }
+    g_object_unref(request);
+  });
+  return TRUE;
+}
+
+}  // namespace ondi::platform

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <webkit/webkit.h>
+
+#include "core/ports/WebView.h"
+
+namespace ondi::platform {
+
+// A WebKitWebView behind the core's WebView port. The GTK widget is exposed for the views
+// that embed it.
+class WebKitWebViewAdapter final : public WebView {
+ public:
+  WebKitWebViewAdapter(WebKitWebView* view, WebViewConfiguration configuration);
+  ~WebKitWebViewAdapter() override;
+  WebKitWebViewAdapter(const WebKitWebViewAdapter&) = delete;
+  WebKitWebViewAdapter& operator=(const WebKitWebViewAdapter&) = delete;
+
+  GtkWidget* widget() const { return GTK_WIDGET(view_); }
+  WebKitWebView* webKitView() const { return view_; }
+
+  void setDelegate(WebViewDelegate* delegate) override { delegate_ = delegate; }
+  void loadHTML(const std::string& html, const std::string& baseURL) override;
+  void loadURL(const std::string& url, std::optional<std::chrono::milliseconds> timeout) override;
+  void reload() override { webkit_web_view_reload(view_); }
+  void goBack() override { webkit_web_view_go_back(view_); }
+  void goForward() override { webkit_web_view_go_forward(view_); }
+  void stopLoading() override { webkit_web_view_stop_loading(view_); }
+  bool canGoBack() const override { return webkit_web_view_can_go_back(view_); }
+  bool canGoForward() const override { return webkit_web_view_can_go_forward(view_); }
+  bool isLoading() const override { return webkit_web_view_is_loading(view_); }
+  std::string url() const override;
+  std::string title() const override;
+  void evaluateJavaScript(const std::string& script,
+                          std::function<void(ScriptResult)> completion) override;
+
+ private:
+  static gboolean onDecidePolicy(WebKitWebView*, WebKitPolicyDecision*, WebKitPolicyDecisionType,
+                                 gpointer self);
+  static GtkWidget* onCreate(WebKitWebView*, WebKitNavigationAction*, gpointer self);
+  static void onLoadChanged(WebKitWebView*, WebKitLoadEvent, gpointer self);
+  static gboolean onLoadFailed(WebKitWebView*, WebKitLoadEvent, char* uri, GError*, gpointer self);
+  static gboolean onPermissionRequest(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
+
+  gboolean decideNavigation(WebKitPolicyDecision* decision);
+  gboolean decideResponse(WebKitPolicyDecision* decision);
+  bool isConfinedFrameAddress(const std::string& url) const;
+  void cancelLoadTimeout();
+
+  WebKitWebView* view_;
+  WebViewConfiguration configuration_;
+  WebViewDelegate* delegate_ = nullptr;
+  unsigned loadTimeoutSource_ = 0;
+};
+
+}  // namespace ondi::platform

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <webkit/webkit.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "core/ports/WebView.h"
+
+namespace ondi::platform {
+
+class WebKitNetwork;
+
+// Builds web views on the shared persistent network session. Views that confine their child
+// frames get the compiled child-frame content filter as soon as it is ready.
+class WebKitWebViewFactory final : public WebViewFactory {
+ public:
+  WebKitWebViewFactory(WebKitNetwork& network, std::string registrableDomain,
+                       const std::filesystem::path& filterDirectory);
+  ~WebKitWebViewFactory() override;
+  WebKitWebViewFactory(const WebKitWebViewFactory&) = delete;
+  WebKitWebViewFactory& operator=(const WebKitWebViewFactory&) = delete;
+
+  std::shared_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) override;
+
+ private:
+  static void filterCompiled(GObject* store, GAsyncResult* result, gpointer self);
+
+  WebKitNetwork& network_;
+  WebKitUserContentFilterStore* filterStore_;
+  WebKitUserContentFilter* childFrameFilter_ = nullptr;
+  // Content managers still waiting for the filter; each holds a reference.
+  std::vector<WebKitUserContentManager*> waitingForFilter_;
+  GCancellable* cancellable_;
+};
+
+}  // namespace ondi::platform

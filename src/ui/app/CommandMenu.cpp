@@ -1,0 +1,70 @@
+#include "ui/app/CommandMenu.h"
+
+#include <giomm/simpleaction.h>
+
+#include "core/app/DesktopBrowserModel.h"
+
+namespace ondi::ui {
+
+CommandMenu::CommandMenu(Gtk::Application& application, DesktopBrowserModel& model)
+    : application_(application), model_(model), menu_(Gio::Menu::create()) {
+  addAction("open-agent-workspace", "<Control>n", [this] { model_.load(VelmoraRoute::agent()); });
+  addAction("open-agent-packs", "<Control><Shift>p",
+            [this] { model_.load(VelmoraRoute::agentPacks()); });
+  addAction("open-connectors", nullptr, [this] { model_.load(VelmoraRoute::connectors()); });
+  addAction("open-browser", nullptr, [this] { model_.load(VelmoraRoute::browserWorkspace()); });
+  addAction("open-voice", nullptr, [this] { model_.load(VelmoraRoute::voice()); });
+  addAction("run-live-browser-demo", "<Control><Shift>d",
+            [this] { model_.runLiveBrowserDemoRequested.emit(); });
+  addAction("back", "<Control>bracketleft", [this] { model_.goBack(); });
+  addAction("forward", "<Control>bracketright", [this] { model_.goForward(); });
+  addAction("reload", "<Control>r", [this] { model_.reload(); });
+  addAction("open-in-browser", "<Control><Shift>o", [this] { model_.openExternal(); });
+
+  auto ondi = Gio::Menu::create();
+  auto destinations = Gio::Menu::create();
+  destinations->append("Open Agent Workspace", "app.open-agent-workspace");
+  destinations->append("Open Agent Packs", "app.open-agent-packs");
+  destinations->append("Open Connectors", "app.open-connectors");
+  destinations->append("Open Browser", "app.open-browser");
+  destinations->append("Open Voice", "app.open-voice");
+  destinations->append("Run Live Browser Demo", "app.run-live-browser-demo");
+  auto navigation = Gio::Menu::create();
+  navigation->append("Back", "app.back");
+  navigation->append("Forward", "app.forward");
+  navigation->append("Reload", "app.reload");
+  navigation->append("Open in Browser", "app.open-in-browser");
+  ondi->append_section(destinations);
+  ondi->append_section(navigation);
+  menu_->append_submenu("Ondi", ondi);
+
+  auto application_items = Gio::Menu::create();
+  application_items->append("Settings", "app.settings");
+  application_items->append("Quit", "app.quit");
+  menu_->append_section(application_items);
+
+  auto enable = [this](const char* name) {
+    return [this, name](bool enabled) {
+      auto action = std::dynamic_pointer_cast<Gio::SimpleAction>(application_.lookup_action(name));
+      action->set_enabled(enabled);
+    };
+  };
+  connections_.push_back(model_.navigation.canGoBack.changed().connect(enable("back")));
+  connections_.push_back(model_.navigation.canGoForward.changed().connect(enable("forward")));
+  enable("back")(model_.navigation.canGoBack.get());
+  enable("forward")(model_.navigation.canGoForward.get());
+}
+
+CommandMenu::~CommandMenu() {
+  for (auto& connection : connections_) connection.disconnect();
+}
+
+void CommandMenu::addAction(const char* name, const char* accelerator,
+                            std::function<void()> activate) {
+  application_.add_action(name, std::move(activate));
+  if (accelerator) {
+    application_.set_accels_for_action(std::string("app.") + name, {accelerator});
+  }
+}
+
+}  // namespace ondi::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <giomm/menu.h>
+#include <gtkmm/application.h>
+
+#include <sigc++/connection.h>
+
+#include <vector>
+
+namespace ondi {
+class DesktopBrowserModel;
+}
+
+namespace ondi::ui {
+
+// The "Ondi" command menu: application actions, their shortcuts and the menu model that
+// the header bar's menu button shows.
+class CommandMenu {
+ public:
+  CommandMenu(Gtk::Application& application, DesktopBrowserModel& model);
+  ~CommandMenu();
+  CommandMenu(const CommandMenu&) = delete;
+  CommandMenu& operator=(const CommandMenu&) = delete;
+
+  Glib::RefPtr<Gio::Menu> menuModel() const { return menu_; }
+
+ private:
+  void addAction(const char* name, const char* accelerator, std::function<void()> activate);
+
+  Gtk::Application& application_;
+  DesktopBrowserModel& model_;
+  Glib::RefPtr<Gio::Menu> menu_;
+  std::vector<sigc::connection> connections_;
+};
+
+}  // namespace ondi::ui

@@ -1,0 +1,89 @@
+#include "ui/app/MainWindow.h"
+
+#include "core/app/DesktopBrowserModel.h"
+#include "platform/linux/WebKitWebViewAdapter.h"
+
+namespace ondi::ui {
+namespace {
+
+Gtk::Widget& widgetOf(WebView& view) {
+  GtkWidget* widget = dynamic_cast<platform::WebKitWebViewAdapter&>(view).widget();
+  return *Glib::wrap(widget);
+}
+
+std::string screenTitle(const VelmoraRoute& route) {
+  const auto address = inAppAddress(route);
+  return address && !address->title.empty() ? address->title : route.telemetryName();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuModel>& menu)
+    : model_(model) {
+  set_name("mainWindow");
+  set_title("Ondi");
+  set_default_size(1480, 900);
+
+  menuButton_.set_name("commandMenuButton");
+  menuButton_.set_icon_name("open-menu-symbolic");
+  menuButton_.set_tooltip_text("Ondi");
+  menuButton_.set_menu_model(menu);
+  header_.pack_end(menuButton_);
+  set_titlebar(header_);
+
+  screenTitle_.set_name("routeScreenTitle");
+  screenTitle_.add_css_class("title-1");
+  stack_.add(widgetOf(model_.surfaceWebView()), "surface");
+  stack_.add(browserPane_, "browser");
+  stack_.add(screenTitle_, "screen");
+  stack_.set_vexpand(true);
+  content_.set_size_request(1080, 720);
+  content_.append(stack_);
+  set_child(content_);
+
+  connections_.push_back(
+      model_.navigation.activeRoute.changed().connect([this](const auto&) { showRoute(); }));
+  connections_.push_back(
+      model_.tabs.selectedBrowserTabID.changed().connect([this](const auto&) { showRoute(); }));
+  showRoute();
+}
+
+MainWindow::~MainWindow() {
+  for (auto& connection : connections_) connection.disconnect();
+}
+
+void MainWindow::showRoute() {
+  using Kind = VelmoraRoute::Kind;
+  const VelmoraRoute& route = model_.navigation.activeRoute.get();
+  switch (route.kind()) {
+    case Kind::agent:
+    case Kind::voice:
+    case Kind::packWorkspace:
+      stack_.set_visible_child("surface");
+      return;
+    case Kind::browserWorkspace:
+      showSelectedTab();
+      stack_.set_visible_child("browser");
+      return;
+    case Kind::home:
+    case Kind::messaging:
+    case Kind::agentPacks:
+    case Kind::connectors:
+    case Kind::skills:
+    case Kind::pricing:
+    case Kind::support:
+      screenTitle_.set_text(screenTitle(route));
+      stack_.set_visible_child("screen");
+      return;
+  }
+}
+
+void MainWindow::showSelectedTab() {
+  Gtk::Widget& selected = widgetOf(*model_.tabs.selectedSession().webView);
+  if (selected.get_parent() == &browserPane_) return;
+  while (Gtk::Widget* child = browserPane_.get_first_child()) browserPane_.remove(*child);
+  selected.set_vexpand(true);
+  browserPane_.append(selected);
+}
+
+}  // namespace ondi::ui

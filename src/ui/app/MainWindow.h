@@ -1,0 +1,42 @@
+#pragma once
+
+#include <giomm/menumodel.h>
+#include <gtkmm/applicationwindow.h>
+#include <gtkmm/box.h>
+#include <gtkmm/headerbar.h>
+#include <gtkmm/label.h>
+#include <gtkmm/menubutton.h>
+#include <gtkmm/stack.h>
+
+#include <sigc++/connection.h>
+
+#include <vector>
+
+namespace ondi {
+class DesktopBrowserModel;
+}
+
+namespace ondi::ui {
+
+// The one main window: the header bar with the command menu, and the current route's
+// screen — the agent surface, the selected in-app tab, or a native screen.
+class MainWindow : public Gtk::ApplicationWindow {
+ public:
+  MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuModel>& menu);
+  ~MainWindow() override;
+
+ private:
+  void showRoute();
+  void showSelectedTab();
+
+  DesktopBrowserModel& model_;
+  Gtk::HeaderBar header_;
+  Gtk::MenuButton menuButton_;
+  Gtk::Box content_{Gtk::Orientation::VERTICAL};
+  Gtk::Stack stack_;
+  Gtk::Box browserPane_{Gtk::Orientation::VERTICAL};
+  Gtk::Label screenTitle_;
+  std::vector<sigc::connection> connections_;
+};
+
+}  // namespace ondi::ui

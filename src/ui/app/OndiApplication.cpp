@@ -1,0 +1,101 @@
+#include "ui/app/OndiApplication.h"
+
+#include <gtkmm/label.h>
+
+#include <chrono>
+
+#include "core/app/DesktopBrowserModel.h"
+#include "core/ports/Logger.h"
+#include "core/ports/Scheduler.h"
+#include "ui/app/CommandMenu.h"
+#include "ui/app/MainWindow.h"
+#include "ui/app/WindowRecovery.h"
+
+namespace ondi::ui {
+namespace {
+constexpr std::string_view kCategory = "app";
+constexpr int kLastPresentationAttempt = 20;
+}  // namespace
+
+Glib::RefPtr<OndiApplication> OndiApplication::create(Gio::Application::Flags flags) {
+  return Glib::make_refptr_for_instance<OndiApplication>(new OndiApplication(flags));
+}
+
+OndiApplication::OndiApplication(Gio::Application::Flags flags)
+    : Gtk::Application("com.velmora.desktop", flags) {}
+
+OndiApplication::~OndiApplication() = default;
+
+void OndiApplication::attach(DesktopBrowserModel& model, Logger& logger, Scheduler& scheduler) {
+  model_ = &model;
+  logger_ = &logger;
+  scheduler_ = &scheduler;
+  commandMenu_ = std::make_unique<CommandMenu>(*this, model);
+  add_action("settings", [this] { settingsWindow().present(); });
+  add_action("quit", [this] { quit(); });
+  set_accels_for_action("app.settings", {"<Control>comma"});
+  set_accels_for_action("app.quit", {"<Control>q"});
+}
+
+Gtk::Window& OndiApplication::settingsWindow() {
+  if (!settingsWindow_) {
+    settingsWindow_ = std::make_unique<Gtk::Window>();
+    settingsWindow_->set_name("settingsWindow");
+    settingsWindow_->set_title("Settings");
+    settingsWindow_->set_default_size(720, 560);
+    settingsWindow_->set_hide_on_close(true);
+    auto* placeholder = Gtk::make_managed<Gtk::Label>("Settings");
+    placeholder->add_css_class("title-1");
+    settingsWindow_->set_child(*placeholder);
+    add_window(*settingsWindow_);
+  }
+  return *settingsWindow_;
+}
+
+void OndiApplication::on_activate() {
+  if (!model_) return;
+  if (!launched_) {
+    launched_ = true;
+    logger_->info(kCategory, "Application finished launching");
+    mainWindow_ = std::make_unique<MainWindow>(*model_, commandMenu_->menuModel());
+    add_window(*mainWindow_);
+  } else {
+    const bool visible = mainWindow_ && mainWindow_->get_visible();
+    logger_->info(kCategory, std::string("Application reopen requested; visibleWindows=") +
+                                 (visible ? "1" : "0"));
+  }
+  presentMainWindow(0);
+}
+
+Gtk::Window* OndiApplication::findMainWindow() const {
+  for (const Gtk::Window* window : get_windows()) {
+    if (window == mainWindow_.get()) return mainWindow_.get();
+  }
+  return nullptr;
+}
+
+void OndiApplication::presentMainWindow(int attempt) {
+  scheduler_->postAfter(std::chrono::milliseconds(100), [this, attempt] {
+    Gtk::Window* window = findMainWindow();
+    if (!window) {
+      if (attempt >= kLastPresentationAttempt) {
+        logger_->error(kCategory, "Main window did not become available after bounded retries");
+      } else {
+        presentMainWindow(attempt + 1);
+      }
+      return;
+    }
+    if (WindowRecovery::isMinimized(*window)) {
+      logger_->info(kCategory, "Restoring minimized main window");
+      window->unminimize();
+    }
+    if (WindowRecovery::isOffScreen(*window)) {
+      logger_->info(kCategory, "Recovering off-screen main window");
+      WindowRecovery::centreOnPrimaryMonitor(*window);
+    }
+    window->present();
+    logger_->info(kCategory, "Main window is visible and active");
+  });
+}
+
+}  // namespace ondi::ui

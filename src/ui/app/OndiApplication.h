@@ -1,0 +1,51 @@
+#pragma once
+
+#include <gtkmm/application.h>
+#include <gtkmm/window.h>
+
+#include <functional>
+#include <memory>
+
+namespace ondi {
+class DesktopBrowserModel;
+class Logger;
+class Scheduler;
+}  // namespace ondi
+
+namespace ondi::ui {
+
+class CommandMenu;
+class MainWindow;
+
+// The application object: its one main window, the settings window and the command menu.
+// The model is built by the composition root once GTK has started, and attached here.
+class OndiApplication : public Gtk::Application {
+ public:
+  static Glib::RefPtr<OndiApplication> create(Gio::Application::Flags flags);
+  ~OndiApplication() override;
+
+  void attach(DesktopBrowserModel& model, Logger& logger, Scheduler& scheduler);
+  MainWindow* mainWindow() const { return mainWindow_.get(); }
+  Gtk::Window& settingsWindow();
+
+  // Makes sure the main window appears: bounded retries 0.1 s apart, then de-minimise,
+  // recover from off-screen where the display server allows it, and present.
+  void presentMainWindow(int attempt);
+
+ protected:
+  explicit OndiApplication(Gio::Application::Flags flags);
+  void on_activate() override;
+
+ private:
+  Gtk::Window* findMainWindow() const;
+
+  DesktopBrowserModel* model_ = nullptr;
+  Logger* logger_ = nullptr;
+  Scheduler* scheduler_ = nullptr;
+  std::unique_ptr<CommandMenu> commandMenu_;
+  std::unique_ptr<MainWindow> mainWindow_;
+  std::unique_ptr<Gtk::Window> settingsWindow_;
+  bool launched_ = false;
+};
+
+}  // namespace ondi::ui
