@@ -1,0 +1,76 @@
+#include "db/Migrations.h"
+
+#include <array>
+#include <string>
+
+#include "db/Database.h"
+#include "db/DatabaseError.h"
+#include "db/Transaction.h"
+
+namespace {
+
+constexpr std::array kSchemaMigrations{
+    Migration{1, "create the meta table",
+              "CREATE TABLE meta (key TEXT PRIMARY KEY NOT NULL, value TEXT NOT NULL);"
+              "INSERT INTO meta (key, value) "
+              "VALUES ('created_at', strftime('%Y-%m-%dT%H:%M:%fZ', 'now'));"},
+};
+
+void ensureVersionTable(Database& database) {
+  database.execute("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)");
+  database.execute(
+      "INSERT INTO schema_version (version) "
+      "SELECT 0 WHERE NOT EXISTS (SELECT 1 FROM schema_version)");
+}
+
+int recordedVersion(Database& database) {
+  Statement query = database.prepare("SELECT version FROM schema_version");
+  return query.step() ? static_cast<int>(query.columnInt64(0)) : 0;
+}
+
+void checkOrder(std::span<const Migration> migrations) {
+  int expected = 1;
+  for (const Migration& migration : migrations) {
+    if (migration.version != expected) {
+      throw DatabaseError("The schema steps are out of order at version " +
+                          std::to_string(migration.version) + ".");
+    }
+    ++expected;
+  }
+}
+
+}  // namespace
+
+std::span<const Migration> schemaMigrations() {
+  return kSchemaMigrations;
+}
+
+int schemaVersion(Database& database) {
+  Statement table = database.prepare(
+      "SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = 'schema_version'");
+  return table.step() ? recordedVersion(database) : 0;
+}
+
+int migrate(Database& database, std::span<const Migration> migrations) {
+  checkOrder(migrations);
+  Transaction transaction(database);
+  ensureVersionTable(database);
+  const int current = recordedVersion(database);
+  const int latest = static_cast<int>(migrations.size());
+  if (current > latest) {
+    throw DatabaseError("The database has schema version " + std::to_string(current) +
+                        ", newer than the " + std::to_string(latest) +
+                        " this server knows; use a newer server or another data folder.");
+  }
+  for (const Migration& migration : migrations.subspan(static_cast<std::size_t>(current))) {
+    try {
+      database.execute(migration.sql);
+    } catch (const DatabaseError& error) {
+      throw DatabaseError("Schema step " + std::to_string(migration.version) + " (" +
+                          std::string(migration.description) + ") failed. " + error.what());
+    }
+  }
+  database.prepare("UPDATE schema_version SET version = ?").bind(1, latest).step();
+  transaction.commit();
+  return latest - current;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "http/Request.h"
+#include "http/Response.h"
+
+// The largest request body the server reads; a longer one is answered with 413.
+inline constexpr std::size_t kMaxRequestBodyBytes = 1024 * 1024;
+
+Response bodyTooLargeResponse();
+
+// Every API body is JSON: a non-empty body on an "/api/" path that does not parse is answered
+// with 400 before any route sees it. Nothing otherwise.
+std::optional<Response> rejectUnparsableBody(const Request& request);

@@ -1,0 +1,126 @@
+#include "http/HttpServer.h"
+
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+
+#include "http/BodyPolicy.h"
+#include "http/RequestLog.h"
+#include "http/RequestPipeline.h"
+#include "http/SoupMessageAdapter.h"
+
+namespace {
+
+constexpr char kStartTimeKey[] = "ondi-request-start-us";
+
+bool hasStatus(SoupServerMessage* message) {
+  return soup_server_message_get_status(message) != 0;
+}
+
+// Answers 413 without keeping any more of the body, and closes the connection afterwards so
+// that the rest of the body is not taken for the next request.
+void rejectBody(SoupServerMessage* message) {
+  soup_message_body_set_accumulate(soup_server_message_get_request_body(message), FALSE);
+  soup_message_headers_replace(soup_server_message_get_response_headers(message), "Connection",
+                               "close");
+  applyResponse(message, bodyTooLargeResponse());
+}
+
+// Bodies without a declared length are measured as they arrive.
+void checkReceivedLength(SoupServerMessage* message, GBytes* /*chunk*/, gpointer /*unused*/) {
+  if (hasStatus(message)) return;
+  if (soup_server_message_get_request_body(message)->length > goffset{kMaxRequestBodyBytes}) {
+    rejectBody(message);
+  }
+}
+
+void noteStart(SoupServer* /*server*/, SoupServerMessage* message, gpointer /*unused*/) {
+  auto* start = g_new(gint64, 1);
+  *start = g_get_monotonic_time();
+  g_object_set_data_full(G_OBJECT(message), kStartTimeKey, start, g_free);
+}
+
+void logRequest(SoupServer* /*server*/, SoupServerMessage* message, gpointer /*unused*/) {
+  const auto* start =
+      static_cast<const gint64*>(g_object_get_data(G_OBJECT(message), kStartTimeKey));
+  const double milliseconds =
+      start != nullptr ? static_cast<double>(g_get_monotonic_time() - *start) / 1000.0 : 0.0;
+  const char* method = soup_server_message_get_method(message);
+  GUri* uri = soup_server_message_get_uri(message);
+  const char* path = uri != nullptr ? g_uri_get_path(uri) : nullptr;
+  const std::string line =
+      formatRequestLogLine(method != nullptr ? method : "", path != nullptr ? path : "",
+                           soup_server_message_get_status(message), milliseconds);
+  std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+GInetAddress* resolveHost(const std::string& host) {
+  if (GInetAddress* literal = g_inet_address_new_from_string(host.c_str())) return literal;
+  g_autoptr(GResolver) resolver = g_resolver_get_default();
+  g_autoptr(GError) error = nullptr;
+  GList* addresses = g_resolver_lookup_by_name(resolver, host.c_str(), nullptr, &error);
+  if (addresses == nullptr) {
+    throw std::runtime_error("Could not resolve the host " + host + ": " + error->message + ".");
+  }
+  auto* first = G_INET_ADDRESS(g_object_ref(addresses->data));
+  g_resolver_free_addresses(addresses);
+  return first;
+}
+
+}  // namespace
+
+HttpServer::HttpServer(const Router& router)
+    : router_(router), server_(soup_server_new("server-header", "ondi-server", nullptr)) {
+  soup_server_add_early_handler(server_, nullptr, &HttpServer::handleHeaders, this, nullptr);
+  soup_server_add_handler(server_, nullptr, &HttpServer::handleRequest, this, nullptr);
+  g_signal_connect(server_, "request-started", G_CALLBACK(noteStart), nullptr);
+  // libsoup reports a 500 answer and an interrupted exchange as "aborted"; both are logged too.
+  g_signal_connect(server_, "request-finished", G_CALLBACK(logRequest), nullptr);
+  g_signal_connect(server_, "request-aborted", G_CALLBACK(logRequest), nullptr);
+}
+
+HttpServer::~HttpServer() {
+  soup_server_disconnect(server_);
+  g_object_unref(server_);
+}
+
+void HttpServer::listen(const std::string& host, unsigned port) {
+  g_autoptr(GInetAddress) address = resolveHost(host);
+  g_autoptr(GSocketAddress) socketAddress =
+      g_inet_socket_address_new(address, static_cast<guint16>(port));
+  g_autoptr(GError) error = nullptr;
+  if (!soup_server_listen(server_, socketAddress, static_cast<SoupServerListenOptions>(0),
+                          &error)) {
+    throw std::runtime_error("Could not listen on " + host + " port " + std::to_string(port) +
+                             ": " + error->message + ".");
+  }
+}
+
+unsigned HttpServer::port() const {
+  GSList* uris = soup_server_get_uris(server_);
+  const unsigned port = uris != nullptr ? g_uri_get_port(static_cast<GUri*>(uris->data)) : 0;
+  g_slist_free_full(uris, reinterpret_cast<GDestroyNotify>(g_uri_unref));
+  return port;
+}
+
+void HttpServer::handleHeaders(SoupServer* /*server*/, SoupServerMessage* message,
+                               const char* /*path*/, GHashTable* /*query*/, gpointer /*self*/) {
+  SoupMessageHeaders* headers = soup_server_message_get_request_headers(message);
+  if (soup_message_headers_get_encoding(headers) == SOUP_ENCODING_CONTENT_LENGTH &&
+      soup_message_headers_get_content_length(headers) > goffset{kMaxRequestBodyBytes}) {
+    rejectBody(message);
+    return;
+  }
+  g_signal_connect(message, "got-chunk", G_CALLBACK(checkReceivedLength), nullptr);
+}
+
+void HttpServer::handleRequest(SoupServer* /*server*/, SoupServerMessage* message,
+                               const char* /*path*/, GHashTable* /*query*/, gpointer self) {
+  const Router& router = static_cast<HttpServer*>(self)->router_;
+  try {
+    applyResponse(message, answerRequest(router, requestFromMessage(message)));
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "Could not answer a request: %s\n", error.what());
+    applyResponse(message, Response::error(500, "The server could not complete the request."));
+  }
+}

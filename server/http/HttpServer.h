@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include <libsoup/soup.h>
+
+#include "http/Router.h"
+
+// Serves the router over HTTP with libsoup on the thread's default main context. It caps
+// request bodies, and logs each request to stderr.
+class HttpServer {
+ public:
+  explicit HttpServer(const Router& router);
+  ~HttpServer();
+
+  HttpServer(const HttpServer&) = delete;
+  HttpServer& operator=(const HttpServer&) = delete;
+
+  // Listens on the host (an address or a name) and the port, 0 meaning any free one. Throws
+  // std::runtime_error with a finished sentence.
+  void listen(const std::string& host, unsigned port);
+
+  // The port actually listened on.
+  unsigned port() const;
+
+ private:
+  static void handleHeaders(SoupServer* server, SoupServerMessage* message, const char* path,
+                            GHashTable* query, gpointer self);
+  static void handleRequest(SoupServer* server, SoupServerMessage* message, const char* path,
+                            GHashTable* query, gpointer self);
+
+  const Router& router_;
+  SoupServer* server_;
+};

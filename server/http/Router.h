@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "http/Request.h"
+#include "http/Response.h"
+#include "http/RoutePattern.h"
+
+// Maps a method and a path to the handler registered for them.
+class Router {
+ public:
+  using Handler = std::function<Response(const Request&)>;
+
+  // Registers a handler; a later registration of the same method and pattern replaces it.
+  void add(std::string_view method, std::string_view pattern, Handler handler);
+
+  // Calls the matching handler with the path parameters filled in. A path no route matches
+  // answers 404; a matched path without a handler for the method answers 405 with an Allow
+  // header.
+  Response dispatch(Request request) const;
+
+ private:
+  struct Route {
+    RoutePattern pattern;
+    std::map<std::string, Handler, std::less<>> handlers;
+  };
+
+  std::vector<Route> routes_;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <libsoup/soup.h>
+
+#include "http/Request.h"
+#include "http/Response.h"
+
+// Copies what the routes need out of a libsoup server message.
+Request requestFromMessage(SoupServerMessage* message);
+
+// Sets the status, headers and JSON body of a libsoup server message.
+void applyResponse(SoupServerMessage* message, const Response& response);

@@ -1,0 +1,6 @@
+#pragma once
+
+class Router;
+
+// The sign-in endpoints under "/api/auth/".
+void addAuthRoutes(Router& router);

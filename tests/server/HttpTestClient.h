@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include <libsoup/soup.h>
+#include <nlohmann/json.hpp>
+
+struct HttpReply {
+  unsigned status = 0;
+  std::string body;
+  std::vector<std::pair<std::string, std::string>> headers;
+
+  // The body parsed as JSON; throws when it is not JSON.
+  nlohmann::json json() const { return nlohmann::json::parse(body); }
+  // The values of a header, whatever the case of its name.
+  std::vector<std::string> headerValues(std::string_view name) const;
+};
+
+// A blocking HTTP client for the tests, without a cookie jar, so that every header sent is one
+// the test chose.
+class HttpTestClient {
+ public:
+  using Headers = std::vector<std::pair<std::string, std::string>>;
+
+  explicit HttpTestClient(std::string baseURL);
+  ~HttpTestClient();
+
+  HttpTestClient(const HttpTestClient&) = delete;
+  HttpTestClient& operator=(const HttpTestClient&) = delete;
+
+  // A non-empty body goes as "application/json" unless the headers name another type.
+  HttpReply send(std::string_view method, std::string_view pathAndQuery, std::string_view body = {},
+                 const Headers& headers = {}) const;
+
+  // Sends the body in chunked encoding, without a declared length.
+  HttpReply sendChunked(std::string_view method, std::string_view pathAndQuery,
+                        std::string_view body) const;
+
+  // Writes the bytes on a fresh connection, closes the sending side, and returns all that comes
+  // back until the server closes the connection (or five seconds pass).
+  std::string sendRaw(std::string_view bytes) const;
+
+ private:
+  HttpReply exchange(SoupMessage* message) const;
+
+  std::string baseURL_;
+  SoupSession* session_;
+};

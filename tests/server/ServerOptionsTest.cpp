@@ -1,0 +1,32 @@
+// Reading the command line, in process; the refusals are checked on the real binary.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string_view>
+
+#include "ServerOptions.h"
+
+namespace {
+
+TEST(ServerOptionsTest, DefaultsApplyToAnEmptyCommandLine) {
+  const auto options = parseServerOptions({});
+  ASSERT_TRUE(options);
+  EXPECT_EQ(options->host, "127.0.0.1");
+  EXPECT_EQ(options->port, 8787u);
+  EXPECT_TRUE(options->dataDirectory.empty());
+  EXPECT_FALSE(options->testRoutes);
+  EXPECT_FALSE(options->showHelp);
+}
+
+TEST(ServerOptionsTest, ValuesComeInlineOrAsTheNextArgument) {
+  constexpr std::array<std::string_view, 7> arguments{
+      "--host=::1", "--port", "0", "--data", "/tmp/a b", "--test-routes", "--port=65535"};
+  const auto options = parseServerOptions(arguments);
+  ASSERT_TRUE(options) << options.error();
+  EXPECT_EQ(options->host, "::1");
+  EXPECT_EQ(options->port, 65535u);
+  EXPECT_EQ(options->dataDirectory, "/tmp/a b");
+  EXPECT_TRUE(options->testRoutes);
+}
+
+}  // namespace
