@@ -60,6 +60,14 @@ std::string VelmoraRoute::url(const ServiceOrigin& origin) const {
   return origin.agentPageURL();
 }
 
+std::optional<VelmoraRoute> VelmoraRoute::fromTelemetryName(const std::string& name) {
+  for (const VelmoraRoute& route : {home(), agent(), messaging(), agentPacks(), connectors(),
+                                    skills(), browserWorkspace(), voice(), pricing(), support()}) {
+    if (route.telemetryName() == name) return route;
+  }
+  return std::nullopt;
+}
+
 std::optional<VelmoraRoute> VelmoraRoute::route(const std::string& absoluteURL) {
   static const std::array<std::pair<const char*, VelmoraRoute>, 10> rules{{
       {"view=industries", agentPacks()},

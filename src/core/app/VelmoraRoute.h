@@ -46,6 +46,9 @@ class VelmoraRoute {
   // The route's web address: on the service's origin, or the Gmail inbox for the browser.
   std::string url(const ServiceOrigin& origin) const;
 
+  // The route a telemetry name stands for; pack workspaces are not named this way.
+  static std::optional<VelmoraRoute> fromTelemetryName(const std::string& name);
+
   // Maps a loaded address back to a route; the first matching rule wins.
   static std::optional<VelmoraRoute> route(const std::string& absoluteURL);
 

@@ -95,6 +95,8 @@ void SurfaceHost::navigationCommitted(WebView& view) {
 }
 
 void SurfaceHost::navigationFinished(WebView& view) {
+  logger_.log(LogLevel::debug, kCategory,
+              "Surface finished loading host=" + hostForLog(view.url()));
   client_.updateState(&view);
 }
 

@@ -33,7 +33,10 @@ GLogWriterOutput writeLog(GLogLevelFlags level, const GLogField* fields, gsize c
     return g_strcmp0(field.key, "GLIB_DOMAIN") == 0 && field.length < 0 &&
            g_strcmp0(static_cast<const char*>(field.value), kDomain) == 0;
   });
-  if (!ours || (level & G_LOG_LEVEL_DEBUG)) return g_log_writer_default(level, fields, count, data);
+  if (!ours) return g_log_writer_default(level, fields, count, data);
+  if ((level & G_LOG_LEVEL_DEBUG) && g_log_writer_default_would_drop(level, kDomain)) {
+    return G_LOG_WRITER_HANDLED;
+  }
   if (g_log_writer_is_journald(fileno(stderr))) {
     return g_log_writer_journald(level, fields, count, data);
   }

@@ -22,6 +22,9 @@ class WebKitWebViewFactory final : public WebViewFactory {
   WebKitWebViewFactory& operator=(const WebKitWebViewFactory&) = delete;
 
   std::shared_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) override;
+  // Whether the child-frame rules have compiled; until then only the response-stage check
+  // keeps foreign child frames out.
+  bool isChildFrameFilterReady() const { return childFrameFilter_ != nullptr; }
 
  private:
   static void filterCompiled(GObject* store, GAsyncResult* result, gpointer self);

@@ -3,6 +3,7 @@
 #include <gtkmm/label.h>
 
 #include <chrono>
+#include <cstdio>
 
 #include "core/app/DesktopBrowserModel.h"
 #include "core/ports/Logger.h"
@@ -22,7 +23,28 @@ Glib::RefPtr<OndiApplication> OndiApplication::create(Gio::Application::Flags fl
 }
 
 OndiApplication::OndiApplication(Gio::Application::Flags flags)
-    : Gtk::Application("com.velmora.desktop", flags) {}
+    : Gtk::Application("com.velmora.desktop", flags) {
+  add_main_option_entry(Gio::Application::OptionType::STRING, "route", 'r',
+                        "Open a destination after launch: home, agent, messaging, agent-packs, "
+                        "connectors, skills, browser, voice, pricing or support",
+                        "NAME");
+  signal_handle_local_options().connect(
+      sigc::mem_fun(*this, &OndiApplication::onHandleLocalOptions), false);
+}
+
+int OndiApplication::onHandleLocalOptions(const Glib::RefPtr<Glib::VariantDict>& options) {
+  Glib::ustring name;
+  if (!options->lookup_value("route", name)) return -1;
+  launchRoute_ = VelmoraRoute::fromTelemetryName(name);
+  if (!launchRoute_) {
+    std::fprintf(stderr,
+                 "ondi: \"%s\" is not a destination; use one of home, agent, messaging, "
+                 "agent-packs, connectors, skills, browser, voice, pricing or support.\n",
+                 name.c_str());
+    return 2;
+  }
+  return -1;
+}
 
 OndiApplication::~OndiApplication() = default;
 
@@ -59,12 +81,21 @@ void OndiApplication::on_activate() {
     logger_->info(kCategory, "Application finished launching");
     mainWindow_ = std::make_unique<MainWindow>(*model_, commandMenu_->menuModel());
     add_window(*mainWindow_);
+    if (launchRoute_) model_->load(*launchRoute_);
   } else {
     const bool visible = mainWindow_ && mainWindow_->get_visible();
     logger_->info(kCategory, std::string("Application reopen requested; visibleWindows=") +
                                  (visible ? "1" : "0"));
   }
   presentMainWindow(0);
+}
+
+void OndiApplication::on_shutdown() {
+  mainWindow_.reset();
+  settingsWindow_.reset();
+  commandMenu_.reset();
+  model_ = nullptr;
+  Gtk::Application::on_shutdown();
 }
 
 Gtk::Window* OndiApplication::findMainWindow() const {

@@ -5,6 +5,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+
+#include "core/app/VelmoraRoute.h"
 
 namespace ondi {
 class DesktopBrowserModel;
@@ -35,6 +38,9 @@ class OndiApplication : public Gtk::Application {
  protected:
   explicit OndiApplication(Gio::Application::Flags flags);
   void on_activate() override;
+  // Closes the windows and forgets the model before the composition root ends it.
+  void on_shutdown() override;
+  int onHandleLocalOptions(const Glib::RefPtr<Glib::VariantDict>& options);
 
  private:
   Gtk::Window* findMainWindow() const;
@@ -46,6 +52,8 @@ class OndiApplication : public Gtk::Application {
   std::unique_ptr<MainWindow> mainWindow_;
   std::unique_ptr<Gtk::Window> settingsWindow_;
   bool launched_ = false;
+  // The destination named with --route, opened once the main window exists.
+  std::optional<VelmoraRoute> launchRoute_;
 };
 
 }  // namespace ondi::ui

@@ -1,0 +1,27 @@
+#include "platform/linux/DesktopComposition.h"
+
+#include <glib.h>
+
+#include "platform/linux/BuildConfiguration.h"
+#include "platform/linux/Resources.h"
+
+namespace ondi::platform {
+
+DesktopFolders DesktopFolders::forCurrentUser() {
+  return {std::filesystem::path(g_get_user_config_dir()) / "ondi",
+          std::filesystem::path(g_get_user_data_dir()) / "ondi",
+          std::filesystem::path(g_get_user_cache_dir()) / "ondi"};
+}
+
+DesktopComposition::DesktopComposition(const DesktopFolders& folders)
+    : settings(folders.config / "defaults.json", logger),
+      network(folders.data, folders.cache),
+      cookies(network),
+      webViews(network, kRegistrableDomain, folders.cache / "content-filters"),
+      system(logger),
+      model(ServiceOrigin{kServiceOrigin, kRegistrableDomain},
+            PlatformServices{scheduler, clock, environment, settings, logger, transport, cookies,
+                             webViews, system, microphone},
+            resourceText("/com/velmora/desktop/operator.html")) {}
+
+}  // namespace ondi::platform
