@@ -193,15 +193,14 @@ void DesktopBrowserModel::updateState(const WebView* view) {
 void DesktopBrowserModel::refreshNavigationState(const WebView* view) {
   if (view) tabs.refreshSnapshot(*view);
   const VelmoraRoute& route = navigation.activeRoute.get();
-  // A native screen keeps its own address and title while a page finishes behind it.
-  if (route.kind() != VelmoraRoute::Kind::packWorkspace && inAppAddress(route)) return;
-  const bool inBrowser = route.kind() == VelmoraRoute::Kind::browserWorkspace;
   WebView& active = activeWebView();
   if (view && view != &active) return;
   navigation.canGoBack.set(active.canGoBack());
   navigation.canGoForward.set(active.canGoForward());
   navigation.isLoading.set(active.isLoading());
-  if (inBrowser) {
+  // A native screen keeps its own address and title while a page finishes behind it.
+  if (route.kind() != VelmoraRoute::Kind::packWorkspace && inAppAddress(route)) return;
+  if (route.kind() == VelmoraRoute::Kind::browserWorkspace) {
     const BrowserTabSession& session = tabs.selectedSession();
     navigation.currentURLString.set(session.shownURL());
     const std::string pageTitle = active.title();

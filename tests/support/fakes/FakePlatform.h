@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/app/PlatformServices.h"
+#include "fakes/FakeCookieStore.h"
+#include "fakes/FakeEnvironment.h"
+#include "fakes/FakeHttpTransport.h"
+#include "fakes/FakeMicrophoneAccess.h"
+#include "fakes/FakeWebView.h"
+#include "fakes/InMemorySettingsStore.h"
+#include "fakes/ManualScheduler.h"
+#include "fakes/RecordingLogger.h"
+#include "fakes/RecordingSystemServices.h"
+
+namespace ondi::fakes {
+
+// One fake of every port, wired the way the composition root wires the real adapters.
+struct FakePlatform {
+  ManualScheduler scheduler;
+  FakeEnvironment environment;
+  InMemorySettingsStore settings;
+  RecordingLogger logger;
+  FakeHttpTransport transport;
+  FakeCookieStore cookies{scheduler};
+  FakeWebViewFactory webViews;
+  RecordingSystemServices system;
+  FakeMicrophoneAccess microphone;
+
+  PlatformServices services() {
+    return {scheduler, scheduler, environment, settings, logger,
+            transport, cookies,   webViews,    system,   microphone};
+  }
+};
+
+}  // namespace ondi::fakes

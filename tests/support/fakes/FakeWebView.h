@@ -1,0 +1,88 @@
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "core/ports/WebView.h"
+
+namespace ondi::fakes {
+
+// A web view without an engine: it records what it is asked to load, reports whatever
+// state the test sets, and lets the test fire the events a page would cause.
+class FakeWebView final : public WebView {
+ public:
+  struct State {
+    std::string url;
+    std::string title;
+    bool canGoBack = false;
+    bool canGoForward = false;
+    bool isLoading = false;
+  };
+  struct Load {
+    std::string address;  // the URL, or the base URL of an HTML load
+    std::string html;
+    std::optional<std::chrono::milliseconds> timeout;
+  };
+
+  explicit FakeWebView(WebViewConfiguration configuration)
+      : configuration(std::move(configuration)) {}
+
+  const WebViewConfiguration configuration;
+  State state;
+  std::vector<Load> htmlLoads;
+  std::vector<Load> urlLoads;
+
+  void setDelegate(WebViewDelegate* delegate) override { delegate_ = delegate; }
+  // Both loads take the new address at once, as the engine reports it from the start.
+  void loadHTML(const std::string& html, const std::string& baseURL) override {
+    htmlLoads.push_back({baseURL, html, std::nullopt});
+    state.url = baseURL;
+  }
+  void loadURL(const std::string& url, std::optional<std::chrono::milliseconds> timeout) override {
+    urlLoads.push_back({url, {}, timeout});
+    state.url = url;
+  }
+  // History and reloading are not simulated: tests set the state they need directly.
+  void reload() override {}
+  void goBack() override {}
+  void goForward() override {}
+  void stopLoading() override { state.isLoading = false; }
+  bool canGoBack() const override { return state.canGoBack; }
+  bool canGoForward() const override { return state.canGoForward; }
+  bool isLoading() const override { return state.isLoading; }
+  std::string url() const override { return state.url; }
+  std::string title() const override { return state.title; }
+  // Scripts are not run; the completion is dropped.
+  void evaluateJavaScript(const std::string&, std::function<void(ScriptResult)>) override {}
+
+  // Events of the page, delivered to the delegate.
+  NavigationDecision navigate(const std::string& url,
+                              std::optional<bool> targetFrameIsMain = true) {
+    return delegate().decideNavigationPolicy(*this, {url, targetFrameIsMain});
+  }
+  void requestNewWindow(const std::string& url) {
+    delegate().newWindowRequested(*this, {url, std::nullopt});
+  }
+  void finishNavigation() { delegate().navigationFinished(*this); }
+
+ private:
+  WebViewDelegate& delegate() {
+    if (!delegate_) throw std::logic_error("the web view has no delegate");
+    return *delegate_;
+  }
+  WebViewDelegate* delegate_ = nullptr;
+};
+
+// Keeps every view it makes, in order, so tests can reach them.
+class FakeWebViewFactory final : public WebViewFactory {
+ public:
+  std::shared_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) override {
+    made.push_back(std::make_shared<FakeWebView>(configuration));
+    return made.back();
+  }
+
+  std::vector<std::shared_ptr<FakeWebView>> made;
+};
+
+}  // namespace ondi::fakes
