@@ -1,0 +1,65 @@
+#include "PageServer.h"
+
+#include <gio/gio.h>
+
+#include <stdexcept>
+
+PageServer::PageServer(const std::string& address) : server_(soup_server_new(nullptr, nullptr)) {
+  GInetAddress* inet = g_inet_address_new_from_string(address.c_str());
+  GSocketAddress* socket = g_inet_socket_address_new(inet, 0);
+  GError* error = nullptr;
+  const bool listening =
+      soup_server_listen(server_, socket, static_cast<SoupServerListenOptions>(0), &error);
+  g_object_unref(socket);
+  g_object_unref(inet);
+  if (!listening) {
+    std::string message = error->message;
+    g_error_free(error);
+    throw std::runtime_error("PageServer could not listen: " + message);
+  }
+  GSList* uris = soup_server_get_uris(server_);
+  const int port = g_uri_get_port(static_cast<GUri*>(uris->data));
+  g_slist_free_full(uris, reinterpret_cast<GDestroyNotify>(g_uri_unref));
+  origin_ = "http://" + address + ":" + std::to_string(port);
+  soup_server_add_handler(server_, nullptr, handle, this, nullptr);
+}
+
+PageServer::~PageServer() {
+  soup_server_disconnect(server_);
+  g_object_unref(server_);
+}
+
+void PageServer::addPage(const std::string& path, const std::string& html) {
+  pages_[path] = html;
+}
+
+std::string PageServer::url(const std::string& path) const {
+  return origin_ + path;
+}
+
+int PageServer::hits(const std::string& path) const {
+  const auto found = hits_.find(path);
+  return found == hits_.end() ? 0 : found->second;
+}
+
+std::string PageServer::lastCookieHeader(const std::string& path) const {
+  const auto found = cookies_.find(path);
+  return found == cookies_.end() ? "" : found->second;
+}
+
+void PageServer::handle(SoupServer*, SoupServerMessage* message, const char* path, GHashTable*,
+                        gpointer data) {
+  auto* self = static_cast<PageServer*>(data);
+  ++self->hits_[path];
+  const char* cookie =
+      soup_message_headers_get_one(soup_server_message_get_request_headers(message), "Cookie");
+  self->cookies_[path] = cookie ? cookie : "";
+  const auto page = self->pages_.find(path);
+  if (page == self->pages_.end()) {
+    soup_server_message_set_status(message, 404, nullptr);
+    return;
+  }
+  soup_server_message_set_status(message, 200, nullptr);
+  soup_server_message_set_response(message, "text/html; charset=utf-8", SOUP_MEMORY_COPY,
+                                   page->second.data(), page->second.size());
+}

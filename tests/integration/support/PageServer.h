@@ -1,0 +1,34 @@
+#pragma once
+
+#include <libsoup/soup.h>
+
+#include <map>
+#include <string>
+
+// A small web server for tests on one loopback address: it serves the pages it is given
+// and counts how often each path was asked for.
+class PageServer {
+ public:
+  // `address` is a loopback address such as "127.0.0.1" or "127.0.0.2" (a foreign site).
+  explicit PageServer(const std::string& address);
+  ~PageServer();
+  PageServer(const PageServer&) = delete;
+  PageServer& operator=(const PageServer&) = delete;
+
+  void addPage(const std::string& path, const std::string& html);
+  // "http://ADDRESS:PORT" followed by `path`.
+  std::string url(const std::string& path) const;
+  int hits(const std::string& path) const;
+  // The Cookie header of the last request for `path`, empty when none came.
+  std::string lastCookieHeader(const std::string& path) const;
+
+ private:
+  static void handle(SoupServer*, SoupServerMessage* message, const char* path, GHashTable*,
+                     gpointer self);
+
+  SoupServer* server_;
+  std::string origin_;
+  std::map<std::string, std::string> pages_;
+  std::map<std::string, int> hits_;
+  std::map<std::string, std::string> cookies_;
+};
