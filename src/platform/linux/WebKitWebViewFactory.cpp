@@ -10,12 +10,15 @@ WebKitWebViewFactory::WebKitWebViewFactory(WebKitNetwork& network, std::string r
                                            const std::filesystem::path& filterDirectory)
     : network_(network),
       filterStore_(webkit_user_content_filter_store_new(filterDirectory.c_str())),
+      filterRules_(childFrameRulesJSON(registrableDomain)),
       cancellable_(g_cancellable_new()) {
-  const std::string rules = childFrameRulesJSON(registrableDomain);
-  GBytes* bytes = g_bytes_new(rules.data(), rules.size());
-  webkit_user_content_filter_store_save(filterStore_, "child-frames", bytes, cancellable_,
-                                        filterCompiled, this);
-  g_bytes_unref(bytes);
+  // The compiled filter is kept on disk under a name that changes with its rules, so later
+  // launches load it instead of compiling it again.
+  char* digest = g_compute_checksum_for_string(G_CHECKSUM_SHA256, filterRules_.c_str(), -1);
+  filterIdentifier_ = "child-frames-" + std::string(digest, 16);
+  g_free(digest);
+  webkit_user_content_filter_store_load(filterStore_, filterIdentifier_.c_str(), cancellable_,
+                                        filterLoaded, this);
 }
 
 WebKitWebViewFactory::~WebKitWebViewFactory() {
@@ -24,6 +27,26 @@ WebKitWebViewFactory::~WebKitWebViewFactory() {
   for (auto* manager : waitingForFilter_) g_object_unref(manager);
   if (childFrameFilter_) webkit_user_content_filter_unref(childFrameFilter_);
   g_object_unref(filterStore_);
+}
+
+void WebKitWebViewFactory::filterLoaded(GObject* store, GAsyncResult* result, gpointer data) {
+  GError* error = nullptr;
+  WebKitUserContentFilter* filter = webkit_user_content_filter_store_load_finish(
+      WEBKIT_USER_CONTENT_FILTER_STORE(store), result, &error);
+  if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED)) {
+    g_error_free(error);
+    return;
+  }
+  auto* self = static_cast<WebKitWebViewFactory*>(data);
+  if (filter) {
+    self->install(filter);
+    return;
+  }
+  g_error_free(error);
+  GBytes* bytes = g_bytes_new(self->filterRules_.data(), self->filterRules_.size());
+  webkit_user_content_filter_store_save(self->filterStore_, self->filterIdentifier_.c_str(), bytes,
+                                        self->cancellable_, filterCompiled, self);
+  g_bytes_unref(bytes);
 }
 
 void WebKitWebViewFactory::filterCompiled(GObject* store, GAsyncResult* result, gpointer data) {
@@ -39,13 +62,16 @@ void WebKitWebViewFactory::filterCompiled(GObject* store, GAsyncResult* result, 
     g_error_free(error);
     return;
   }
-  auto* self = static_cast<WebKitWebViewFactory*>(data);
-  self->childFrameFilter_ = filter;
-  for (auto* manager : self->waitingForFilter_) {
+  static_cast<WebKitWebViewFactory*>(data)->install(filter);
+}
+
+void WebKitWebViewFactory::install(WebKitUserContentFilter* filter) {
+  childFrameFilter_ = filter;
+  for (auto* manager : waitingForFilter_) {
     webkit_user_content_manager_add_filter(manager, filter);
     g_object_unref(manager);
   }
-  self->waitingForFilter_.clear();
+  waitingForFilter_.clear();
 }
 
 std::shared_ptr<WebView> WebKitWebViewFactory::makeWebView(

@@ -3,6 +3,7 @@
 #include <webkit/webkit.h>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "core/ports/WebView.h"
@@ -27,10 +28,14 @@ class WebKitWebViewFactory final : public WebViewFactory {
   bool isChildFrameFilterReady() const { return childFrameFilter_ != nullptr; }
 
  private:
+  static void filterLoaded(GObject* store, GAsyncResult* result, gpointer self);
   static void filterCompiled(GObject* store, GAsyncResult* result, gpointer self);
+  void install(WebKitUserContentFilter* filter);
 
   WebKitNetwork& network_;
   WebKitUserContentFilterStore* filterStore_;
+  std::string filterRules_;
+  std::string filterIdentifier_;
   WebKitUserContentFilter* childFrameFilter_ = nullptr;
   // Content managers still waiting for the filter; each holds a reference.
   std::vector<WebKitUserContentManager*> waitingForFilter_;
