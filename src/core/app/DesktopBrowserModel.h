@@ -24,7 +24,7 @@ namespace ondi {
 
 // The one model of the application: the surface, the in-app browser, the account and every
 // native-to-page call. Screens observe its published fields and call its operations.
-class DesktopBrowserModel : private SurfaceHost::Client, private BrowserTabNavigation::Client {
+class DesktopBrowserModel : private SurfaceHost::Client {
  public:
   DesktopBrowserModel(ServiceOrigin origin, PlatformServices services, std::string desktopChatHTML);
   ~DesktopBrowserModel() override;

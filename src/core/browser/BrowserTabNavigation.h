@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "core/app/NavigationClient.h"
 #include "core/ports/WebView.h"
 
 namespace ondi {
@@ -14,14 +15,8 @@ class SystemServices;
 // window becomes a further tab, everything else loads in the tab.
 class BrowserTabNavigation : public WebViewDelegate {
  public:
-  class Client {
-   public:
-    virtual ~Client() = default;
-    virtual void openInAppBrowserTab(const std::string& url) = 0;
-    virtual void updateState(const WebView* view) = 0;
-  };
-
-  BrowserTabNavigation(SystemServices& system, MicrophonePolicy& microphone, Client& client)
+  BrowserTabNavigation(SystemServices& system, MicrophonePolicy& microphone,
+                       NavigationClient& client)
       : system_(system), microphone_(microphone), client_(client) {}
 
   NavigationDecision decideNavigationPolicy(WebView& view, const NavigationAction& action) override;
@@ -39,7 +34,7 @@ class BrowserTabNavigation : public WebViewDelegate {
  private:
   SystemServices& system_;
   MicrophonePolicy& microphone_;
-  Client& client_;
+  NavigationClient& client_;
 };
 
 }  // namespace ondi

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "core/app/NavigationClient.h"
 #include "core/app/NavigationState.h"
 #include "core/app/ServiceOrigin.h"
 #include "core/ports/WebView.h"
@@ -20,11 +21,8 @@ class SystemServices;
 class SurfaceHost : public WebViewDelegate {
  public:
   // What the surface needs from the rest of the model.
-  class Client {
+  class Client : public NavigationClient {
    public:
-    virtual ~Client() = default;
-    virtual void openInAppBrowserTab(const std::string& url) = 0;
-    virtual void updateState(const WebView* view) = 0;
     // The base address the operator page is loaded with.
     virtual std::string operatorPageBaseURL() const = 0;
   };
