@@ -8,10 +8,12 @@
 #include "core/app/DesktopBrowserModel.h"
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeMicrophoneAccess.h"
+#include "fakes/FakeWebAuthenticator.h"
 #include "fakes/InMemorySettingsStore.h"
 #include "fakes/RecordingLogger.h"
 #include "fakes/RecordingSystemServices.h"
 #include "platform/linux/GlibScheduler.h"
+#include "platform/linux/LinuxSecureRandom.h"
 #include "platform/linux/SoupHttpTransport.h"
 #include "platform/linux/SystemClock.h"
 
@@ -58,10 +60,12 @@ class SurfaceNavigation : public ::testing::Test {
   fakes::RecordingLogger logger;
   fakes::RecordingSystemServices system;
   fakes::FakeMicrophoneAccess microphone;
+  platform::LinuxSecureRandom random;
+  fakes::FakeWebAuthenticator webAuthenticator;
   DesktopBrowserModel model{
       ServiceOrigin{"https://ondi.example", "ondi.example"},
       PlatformServices{scheduler, clock, environment, settings, logger, transport, webkit.cookies(),
-                       webkit.webViews(), system, microphone},
+                       webkit.webViews(), system, microphone, random, webAuthenticator},
       "<title>Operator</title>"};
 };
 

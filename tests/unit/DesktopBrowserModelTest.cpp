@@ -230,6 +230,7 @@ TEST_F(DesktopBrowserModelTest, APIRequestsFollowALocalSurfaceOnly) {
             "https://ondi.example"}}) {
     SCOPED_TRACE(surfaceURL);
     surface().state.url = surfaceURL;
+    platform.scheduler.runUntilIdle();
     platform.transport.requests.clear();
     model.performAuthenticatedAPIRequest("/api/auth/session", "GET", std::nullopt, {},
                                          [](DesktopAPIResult) {});
@@ -245,6 +246,7 @@ TEST_F(DesktopBrowserModelTest, APIRequestsFollowALocalSurfaceOnly) {
 TEST(DesktopBrowserModelLifetime, RefreshQueuedBeforeTeardownDoesNothing) {
   fakes::FakePlatform platform;
   auto model = std::make_unique<DesktopBrowserModel>(kOrigin, platform.services(), kOperatorHTML);
+  platform.scheduler.runUntilIdle();
   static_cast<FakeWebView&>(model->surfaceWebView()).finishNavigation();
   ASSERT_EQ(platform.scheduler.pendingCount(), 1u);
   model.reset();

@@ -26,7 +26,16 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
                services_.logger, services_.system, microphone_, *this, std::move(desktopChatHTML)),
       tabNavigation_(services_.system, microphone_, *this),
       api_(origin_, services_.environment, services_.transport, services_.cookies,
-           services_.scheduler, [this] { return surface_.webView().url(); }) {
+           services_.scheduler, [this] { return surface_.webView().url(); }),
+      preferences_(account, services_.settings, api_, *this),
+      session_(account, api_, preferences_),
+      auth_({account, api_, session_, preferences_, services_.random, services_.webAuthenticator,
+             *this}),
+      instructions_(account, api_),
+      threads_(account, navigation, *this, services_.scheduler, services_.logger,
+               [this] { return surface_.isShowingDesktopChat(); }) {
+  account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
+  account.selectedModelProvider.set(storedModelProvider(services_.settings));
   tabs.append(makeBrowserSession(WebDestinations::gmailInbox, "Gmail", std::nullopt));
   tabs.refreshSnapshots();
   services_.logger.info(kCategory, "Desktop browser model initialized");
@@ -69,6 +78,10 @@ void DesktopBrowserModel::load(const VelmoraRoute& route) {
   using Kind = VelmoraRoute::Kind;
   services_.logger.info(kCategory, "Opening surface " + route.telemetryName());
   navigation.activeRoute.set(route);
+  if (route.kind() == Kind::home || route.kind() == Kind::agent ||
+      route.kind() == Kind::messaging || route.kind() == Kind::voice) {
+    session_.refresh();
+  }
   switch (route.kind()) {
     case Kind::packWorkspace:
       // No pack catalog is installed, so every pack id is unknown.
@@ -213,6 +226,21 @@ void DesktopBrowserModel::refreshNavigationState(const WebView* view) {
     const std::string pageTitle = active.title();
     navigation.title.set(pageTitle.empty() ? "Ondi" : pageTitle);
   }
+}
+
+void DesktopBrowserModel::webViewDidFinishLoading(const WebView& view) {
+  // A page of the service may have changed the sign-in.
+  if (const auto url = Url::parse(view.url()); url && hosts_.isWorkspaceHost(url->host())) {
+    session_.refresh();
+  }
+  if (&view == &surface_.webView()) {
+    runSurfaceScript(
+        DesktopPreferencesController::themeScript(account.desktopPreferences.get().interfaceStyle));
+  }
+}
+
+void DesktopBrowserModel::runSurfaceScript(const std::string& script) {
+  surface_.webView().evaluateJavaScript(script);
 }
 
 }  // namespace ondi

@@ -7,7 +7,14 @@
 
 #include <sigc++/signal.h>
 
+#include "core/account/AccountHost.h"
+#include "core/account/AccountState.h"
+#include "core/account/AgentInstructionsController.h"
+#include "core/account/AuthenticationController.h"
+#include "core/account/ConversationThreadController.h"
+#include "core/account/DesktopPreferencesController.h"
 #include "core/account/WorkspaceAPIClient.h"
+#include "core/account/WorkspaceSessionController.h"
 #include "core/app/NavigationState.h"
 #include "core/app/PlatformServices.h"
 #include "core/app/Published.h"
@@ -24,7 +31,7 @@ namespace ondi {
 
 // The one model of the application: the surface, the in-app browser, the account and every
 // native-to-page call. Screens observe its published fields and call its operations.
-class DesktopBrowserModel : private SurfaceHost::Client {
+class DesktopBrowserModel : private SurfaceHost::Client, private AccountHost {
  public:
   DesktopBrowserModel(ServiceOrigin origin, PlatformServices services, std::string desktopChatHTML);
   ~DesktopBrowserModel() override;
@@ -33,12 +40,13 @@ class DesktopBrowserModel : private SurfaceHost::Client {
 
   NavigationState navigation;
   BrowserTabs tabs;
+  AccountState account;
   Published<std::string> settingsRequestID;
   // The application-wide request to run the live browser demo.
   sigc::signal<void()> runLiveBrowserDemoRequested;
 
   // The one way to change destination.
-  void load(const VelmoraRoute& route);
+  void load(const VelmoraRoute& route) override;
   // Loads a fetched address into the surface.
   void loadURL(const std::string& url);
   void loadDesktopChat() { surface_.loadDesktopChat(); }
@@ -67,6 +75,32 @@ class DesktopBrowserModel : private SurfaceHost::Client {
     api_.clearWorkspaceSessionCookies(std::move(completion));
   }
 
+  // Account: session, sign-in, preferences, instructions and conversation threads.
+  void refreshWorkspaceSession() { session_.refresh(); }
+  void presentAuthentication(DesktopAuthIntent intent) { auth_.presentAuthentication(intent); }
+  void dismissAuthentication() { auth_.dismissAuthentication(); }
+  void setAuthenticationIntent(DesktopAuthIntent intent) { auth_.setAuthenticationIntent(intent); }
+  void submitPasswordAuthentication(DesktopAuthIntent intent, const std::string& name,
+                                    const std::string& email, const std::string& password,
+                                    const std::string& passwordConfirmation) {
+    auth_.submitPasswordAuthentication(intent, name, email, password, passwordConfirmation);
+  }
+  void continueWithGoogle(DesktopAuthIntent intent) { auth_.continueWithGoogle(intent); }
+  void signOutWorkspace(bool openSignInAfter) { auth_.signOutWorkspace(openSignInAfter); }
+  void updateDesktopPreferences(const std::function<void(DesktopAccountPreferences&)>& edit) {
+    preferences_.update(edit);
+  }
+  void updateAgentInstructions(const std::string& agentID,
+                               const std::vector<std::string>& instructions,
+                               AgentInstructionsController::Completion completion) {
+    instructions_.updateAgentInstructions(agentID, instructions, std::move(completion));
+  }
+  void startNewChat() { threads_.startNewChat(); }
+  void openConversationThread(const std::string& id) { threads_.openConversationThread(id); }
+  void applyConversationThreadSnapshot(const nlohmann::json& body) {
+    threads_.applyConversationThreadSnapshot(body);
+  }
+
   WebView& surfaceWebView() { return surface_.webView(); }
   bool isShowingDesktopChat() const { return surface_.isShowingDesktopChat(); }
   const ServiceOrigin& serviceOrigin() const { return origin_; }
@@ -74,6 +108,8 @@ class DesktopBrowserModel : private SurfaceHost::Client {
  private:
   void openInAppBrowserTab(const std::string& url) override { openInAppBrowserTab(url, {}); }
   std::string operatorPageBaseURL() const override { return managedBrowserBaseURL(); }
+  void webViewDidFinishLoading(const WebView& view) override;
+  void runSurfaceScript(const std::string& script) override;
 
   WebView& activeWebView();
   void refreshNavigationState(const WebView* view);
@@ -89,6 +125,11 @@ class DesktopBrowserModel : private SurfaceHost::Client {
   SurfaceHost surface_;
   BrowserTabNavigation tabNavigation_;
   WorkspaceAPIClient api_;
+  DesktopPreferencesController preferences_;
+  WorkspaceSessionController session_;
+  AuthenticationController auth_;
+  AgentInstructionsController instructions_;
+  ConversationThreadController threads_;
   Lifetime lifetime_;
 };
 

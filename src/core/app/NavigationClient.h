@@ -13,6 +13,8 @@ class NavigationClient {
   virtual void openInAppBrowserTab(const std::string& url) = 0;
   // Refreshes the published navigation state from `view` on a later turn of the main loop.
   virtual void updateState(const WebView* view) = 0;
+  // A page finished loading in `view`.
+  virtual void webViewDidFinishLoading(const WebView& view) = 0;
 };
 
 }  // namespace ondi

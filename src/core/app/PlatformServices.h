@@ -9,8 +9,10 @@ class HttpTransport;
 class Logger;
 class MicrophoneAccess;
 class Scheduler;
+class SecureRandom;
 class SettingsStore;
 class SystemServices;
+class WebAuthenticator;
 class WebViewFactory;
 
 // The platform adapters the model is built from; the composition root owns them and keeps
@@ -26,6 +28,8 @@ struct PlatformServices {
   WebViewFactory& webViews;
   SystemServices& system;
   MicrophoneAccess& microphone;
+  SecureRandom& random;
+  WebAuthenticator& webAuthenticator;
 };
 
 }  // namespace ondi

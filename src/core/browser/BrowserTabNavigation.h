@@ -23,7 +23,10 @@ class BrowserTabNavigation : public WebViewDelegate {
   void newWindowRequested(WebView& view, const NavigationAction& action) override;
   void navigationStarted(WebView& view) override { client_.updateState(&view); }
   void navigationCommitted(WebView& view) override { client_.updateState(&view); }
-  void navigationFinished(WebView& view) override { client_.updateState(&view); }
+  void navigationFinished(WebView& view) override {
+    client_.updateState(&view);
+    client_.webViewDidFinishLoading(view);
+  }
   void navigationFailed(WebView& view, const std::string&, const std::string&) override {
     client_.updateState(&view);
   }

@@ -98,6 +98,7 @@ void SurfaceHost::navigationFinished(WebView& view) {
   logger_.log(LogLevel::debug, kCategory,
               "Surface finished loading host=" + hostForLog(view.url()));
   client_.updateState(&view);
+  client_.webViewDidFinishLoading(view);
 }
 
 void SurfaceHost::navigationFailed(WebView& view, const std::string& failingURL,

@@ -31,4 +31,35 @@ bool equalsIgnoringASCIICase(std::string_view a, std::string_view b) {
          });
 }
 
+namespace {
+
+std::string validUTF8(std::string_view text) {
+  if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
+    return std::string(text);
+  }
+  char* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
+  std::string result = valid;
+  g_free(valid);
+  return result;
+}
+
+}  // namespace
+
+std::size_t characterCount(std::string_view text) {
+  const std::string valid = validUTF8(text);
+  return static_cast<std::size_t>(g_utf8_strlen(valid.c_str(), static_cast<gssize>(valid.size())));
+}
+
+std::string prefixCharacters(std::string_view text, std::size_t count) {
+  const std::string valid = validUTF8(text);
+  const char* end = valid.c_str();
+  for (std::size_t i = 0; i < count && *end; ++i) end = g_utf8_next_char(end);
+  return std::string(valid.c_str(), end);
+}
+
+std::string shortenedWithEllipsis(std::string_view text, std::size_t limit) {
+  if (characterCount(text) < limit) return std::string(text);
+  return prefixCharacters(text, limit - 4) + "\u2026";
+}
+
 }  // namespace ondi

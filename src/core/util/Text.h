@@ -11,4 +11,10 @@ std::string trimmedWhitespace(std::string_view text);
 std::string trimmedCharacter(std::string_view text, char c);
 bool equalsIgnoringASCIICase(std::string_view a, std::string_view b);
 
+// Character counts and cuts work on Unicode code points; invalid UTF-8 is repaired first.
+std::size_t characterCount(std::string_view text);
+std::string prefixCharacters(std::string_view text, std::size_t count);
+// Texts of `limit` characters or more keep their first `limit - 4` characters and "…".
+std::string shortenedWithEllipsis(std::string_view text, std::size_t limit);
+
 }  // namespace ondi

@@ -1,6 +1,6 @@
 #include "platform/linux/DesktopComposition.h"
 
-#include <glib.h>
+#include <gtk/gtk.h>
 
 #include "platform/linux/BuildConfiguration.h"
 #include "platform/linux/Resources.h"
@@ -19,9 +19,15 @@ DesktopComposition::DesktopComposition(const DesktopFolders& folders)
       cookies(network),
       webViews(network, kRegistrableDomain, folders.cache / "content-filters"),
       system(logger),
+      webAuthenticator(network,
+                       [] {
+                         auto* application = GTK_APPLICATION(g_application_get_default());
+                         return application ? gtk_application_get_active_window(application)
+                                            : nullptr;
+                       }),
       model(ServiceOrigin{kServiceOrigin, kRegistrableDomain},
             PlatformServices{scheduler, clock, environment, settings, logger, transport, cookies,
-                             webViews, system, microphone},
+                             webViews, system, microphone, random, webAuthenticator},
             resourceText("/com/velmora/desktop/operator.html")) {}
 
 }  // namespace ondi::platform

@@ -8,11 +8,13 @@
 #include "platform/linux/GlibLogger.h"
 #include "platform/linux/GlibScheduler.h"
 #include "platform/linux/JsonSettingsStore.h"
+#include "platform/linux/LinuxSecureRandom.h"
 #include "platform/linux/ProcessEnvironment.h"
 #include "platform/linux/SoupHttpTransport.h"
 #include "platform/linux/SystemClock.h"
 #include "platform/linux/WebKitCookieStore.h"
 #include "platform/linux/WebKitNetwork.h"
+#include "platform/linux/WebKitWebAuthenticator.h"
 #include "platform/linux/WebKitWebViewFactory.h"
 
 namespace ondi::platform {
@@ -42,6 +44,8 @@ struct DesktopComposition {
   WebKitWebViewFactory webViews;
   GioSystemServices system;
   DesktopMicrophoneAccess microphone;
+  LinuxSecureRandom random;
+  WebKitWebAuthenticator webAuthenticator;
   DesktopBrowserModel model;
 };
 

@@ -5,6 +5,8 @@
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeHttpTransport.h"
 #include "fakes/FakeMicrophoneAccess.h"
+#include "fakes/FakeSecureRandom.h"
+#include "fakes/FakeWebAuthenticator.h"
 #include "fakes/FakeWebView.h"
 #include "fakes/InMemorySettingsStore.h"
 #include "fakes/ManualScheduler.h"
@@ -24,10 +26,12 @@ struct FakePlatform {
   FakeWebViewFactory webViews;
   RecordingSystemServices system;
   FakeMicrophoneAccess microphone;
+  FakeSecureRandom random;
+  FakeWebAuthenticator webAuthenticator;
 
   PlatformServices services() {
-    return {scheduler, scheduler, environment, settings, logger,
-            transport, cookies,   webViews,    system,   microphone};
+    return {scheduler, scheduler, environment, settings,   logger, transport,
+            cookies,   webViews,  system,      microphone, random, webAuthenticator};
   }
 };
 

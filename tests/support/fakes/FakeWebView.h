@@ -31,6 +31,7 @@ class FakeWebView final : public WebView {
   const WebViewConfiguration configuration;
   State state;
   std::vector<Load> htmlLoads;
+  std::vector<std::string> scripts;
   std::vector<Load> urlLoads;
 
   void setDelegate(WebViewDelegate* delegate) override { delegate_ = delegate; }
@@ -54,7 +55,9 @@ class FakeWebView final : public WebView {
   std::string url() const override { return state.url; }
   std::string title() const override { return state.title; }
   // Scripts are not run; the completion is dropped.
-  void evaluateJavaScript(const std::string&, std::function<void(ScriptResult)>) override {}
+  void evaluateJavaScript(const std::string& script, std::function<void(ScriptResult)>) override {
+    scripts.push_back(script);
+  }
 
   // Events of the page, delivered to the delegate.
   NavigationDecision navigate(const std::string& url,

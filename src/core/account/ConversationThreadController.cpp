@@ -1,0 +1,81 @@
+#include "core/account/ConversationThreadController.h"
+
+#include "core/account/AccountHost.h"
+#include "core/app/NavigationState.h"
+#include "core/ports/Logger.h"
+#include "core/ports/Scheduler.h"
+#include "core/surface/JavaScript.h"
+
+namespace ondi {
+namespace {
+// Gives a freshly loaded page time to define its functions.
+constexpr std::chrono::milliseconds kPageReadyDelay{900};
+}  // namespace
+
+ConversationThreadController::ConversationThreadController(AccountState& state,
+                                                           NavigationState& navigation,
+                                                           AccountHost& host, Scheduler& scheduler,
+                                                           Logger& logger,
+                                                           ShowingOperatorPage showingOperatorPage)
+    : state_(state),
+      navigation_(navigation),
+      host_(host),
+      scheduler_(scheduler),
+      logger_(logger),
+      showingOperatorPage_(std::move(showingOperatorPage)) {}
+
+std::string ConversationThreadController::newThreadScript() {
+  return "(function() {\n  if (window.velmoraDesktopNewThread) {\n    "
+         "window.velmoraDesktopNewThread();\n  }\n})();";
+}
+
+std::string ConversationThreadController::openThreadScript(const std::string& id) {
+  return "(function() {\n  if (window.velmoraDesktopOpenThread) {\n    "
+         "window.velmoraDesktopOpenThread(" +
+         javaScriptLiteral(id) + ");\n  }\n})();";
+}
+
+void ConversationThreadController::startNewChat() {
+  if (navigation_.activeRoute.get().kind() == VelmoraRoute::Kind::packWorkspace) {
+    if (showingOperatorPage_()) host_.runSurfaceScript(newThreadScript());
+    return;
+  }
+  runInOperatorPage(newThreadScript());
+}
+
+void ConversationThreadController::openConversationThread(const std::string& id) {
+  const auto normalized = normalizedConversationThreadID(id);
+  if (!normalized) return;
+  runInOperatorPage(openThreadScript(*normalized));
+}
+
+void ConversationThreadController::runInOperatorPage(const std::string& script) {
+  navigation_.activeRoute.set(VelmoraRoute::agent());
+  if (showingOperatorPage_()) {
+    host_.runSurfaceScript(script);
+    return;
+  }
+  host_.load(VelmoraRoute::agent());
+  scheduler_.postAfter(kPageReadyDelay,
+                       whileAlive(lifetime_, [this, script] { host_.runSurfaceScript(script); }));
+}
+
+void ConversationThreadController::applyConversationThreadSnapshot(const nlohmann::json& body) {
+  auto threads = desktopConversationThreads(
+      body.is_object() && body.contains("threads") ? body["threads"] : nlohmann::json());
+  std::string active = "default";
+  if (body.is_object()) {
+    const auto found = body.find("activeThreadId");
+    if (found != body.end() && found->is_string()) {
+      active = normalizedConversationThreadID(found->get<std::string>()).value_or("default");
+    }
+  }
+  scheduler_.post(whileAlive(lifetime_, [this, threads = std::move(threads), active] {
+    logger_.info("account",
+                 "Conversation state synced threadCount=" + std::to_string(threads.size()));
+    state_.conversationThreads.set(threads);
+    state_.activeConversationThreadID.set(active);
+  }));
+}
+
+}  // namespace ondi
