@@ -5,12 +5,20 @@
 #include <string>
 
 #include "DataDirectory.h"
+#include "ServiceClock.h"
 #include "StopSignals.h"
+#include "accounts/AccountServices.h"
+#include "crypto/Sodium.h"
 #include "db/Database.h"
 #include "db/Migrations.h"
 #include "http/HttpServer.h"
 #include "http/Router.h"
-#include "routes/AuthRoutes.h"
+#include "routes/AuthSessionRoutes.h"
+#include "routes/EmailVerificationRoutes.h"
+#include "routes/GoogleConsentRoutes.h"
+#include "routes/NativeExchangeRoutes.h"
+#include "routes/PasswordRoutes.h"
+#include "routes/PreferencesRoutes.h"
 #include "routes/TestRoutes.h"
 
 namespace {
@@ -32,10 +40,15 @@ Database openDatabase(const std::filesystem::path& directory) {
   return database;
 }
 
-Router buildRouter(const ServerOptions& options) {
+Router buildRouter(const ServerOptions& options, AccountServices& services, ServiceClock& clock) {
   Router router;
-  addAuthRoutes(router);
-  if (options.testRoutes) addTestRoutes(router);
+  addAuthSessionRoutes(router, services);
+  addPasswordRoutes(router, services);
+  addEmailVerificationRoutes(router, services);
+  addGoogleConsentRoutes(router, services);
+  addNativeExchangeRoutes(router, services);
+  addPreferencesRoutes(router, services);
+  if (options.testRoutes) addTestRoutes(router, clock);
   return router;
 }
 
@@ -43,13 +56,18 @@ Router buildRouter(const ServerOptions& options) {
 
 int runServer(const ServerOptions& options) {
   try {
+    initializeSodium();
     StopSignals stopSignals;
     // Open while the server runs, and closed after it has stopped.
     Database database = openDatabase(options.dataDirectory);
-    const Router router = buildRouter(options);
+    ServiceClock clock;
+    AccountServices services(database, clock, options.auth);
+    const Router router = buildRouter(options, services, clock);
     HttpServer server(router);
     server.listen(options.host, options.port);
-    std::printf("ondi-server listening on %s\n", listeningUrl(options.host, server.port()).c_str());
+    const std::string url = listeningUrl(options.host, server.port());
+    services.outbox.setServiceUrl(url);
+    std::printf("ondi-server listening on %s\n", url.c_str());
     std::fflush(stdout);
     stopSignals.serveUntilSignalled();
   } catch (const std::exception& error) {

@@ -1,15 +1,33 @@
 #include "ServerOptions.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <optional>
+
+#include "accounts/EmailAddress.h"
 
 namespace {
 
 constexpr unsigned kMaxPort = 65535;
+constexpr unsigned kMinPasswordLength = 8;
+constexpr unsigned kMaxPasswordLength = 128;
 
 struct Flag {
   std::string_view name;
   std::optional<std::string_view> inlineValue;
+};
+
+// An option without a value, and what it turns on or off.
+struct Switch {
+  std::string_view name;
+  void (*apply)(ServerOptions&);
+};
+
+// An option with a value; apply returns the problem with the value, if any.
+struct ValueOption {
+  std::string_view name;
+  std::optional<std::string> (*apply)(ServerOptions&, std::string_view);
 };
 
 // "--name=value" carries its value inline; "--name" may take the next argument.
@@ -19,18 +37,71 @@ Flag splitFlag(std::string_view argument) {
   return {argument.substr(0, equals), argument.substr(equals + 1)};
 }
 
-std::optional<unsigned> parsePort(std::string_view text) {
-  unsigned port = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || port > kMaxPort) {
+std::optional<unsigned> parseNumber(std::string_view text, unsigned low, unsigned high) {
+  unsigned number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || number < low ||
+      number > high) {
     return std::nullopt;
   }
-  return port;
+  return number;
 }
 
 std::string quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
 }
+
+constexpr std::array kSwitches{
+    Switch{"--help", [](ServerOptions& options) { options.showHelp = true; }},
+    Switch{"--test-routes", [](ServerOptions& options) { options.testRoutes = true; }},
+    Switch{"--no-google", [](ServerOptions& options) { options.auth.googleEnabled = false; }},
+    Switch{"--no-email-password",
+           [](ServerOptions& options) { options.auth.emailPasswordEnabled = false; }},
+    Switch{"--require-email-verification",
+           [](ServerOptions& options) { options.auth.emailVerificationRequired = true; }},
+};
+
+constexpr std::array kValueOptions{
+    ValueOption{"--host",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  options.host = value;
+                  return std::nullopt;
+                }},
+    ValueOption{"--data",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  options.dataDirectory = value;
+                  return std::nullopt;
+                }},
+    ValueOption{"--port",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  const auto port = parseNumber(value, 0, kMaxPort);
+                  if (!port) {
+                    return "The port must be a number from 0 to 65535, not " + quoted(value) + ".";
+                  }
+                  options.port = *port;
+                  return std::nullopt;
+                }},
+    ValueOption{"--password-min-length",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  const auto length = parseNumber(value, kMinPasswordLength, kMaxPasswordLength);
+                  if (!length) {
+                    return "The minimum password length must be a number from 8 to 128, not " +
+                           quoted(value) + ".";
+                  }
+                  options.auth.passwordMinimumLength = *length;
+                  return std::nullopt;
+                }},
+    ValueOption{"--google-identity",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  const std::string email = normalizedEmail(value);
+                  if (!isEmailAddress(email)) {
+                    return "The Google identity must be an email address, not " + quoted(value) +
+                           ".";
+                  }
+                  options.auth.googleIdentityEmail = email;
+                  return std::nullopt;
+                }},
+};
 
 }  // namespace
 
@@ -39,20 +110,20 @@ std::expected<ServerOptions, std::string> parseServerOptions(
   ServerOptions options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const Flag flag = splitFlag(arguments[i]);
-    const bool switchFlag = flag.name == "--help" || flag.name == "--test-routes";
-    const bool valueFlag = flag.name == "--host" || flag.name == "--port" || flag.name == "--data";
-    if (!switchFlag && !valueFlag) {
+    const auto switchFlag = std::ranges::find(kSwitches, flag.name, &Switch::name);
+    const auto valueFlag = std::ranges::find(kValueOptions, flag.name, &ValueOption::name);
+    if (switchFlag != kSwitches.end()) {
+      if (flag.inlineValue) {
+        return std::unexpected("The option " + std::string(flag.name) + " takes no value.");
+      }
+      switchFlag->apply(options);
+      continue;
+    }
+    if (valueFlag == kValueOptions.end()) {
       const std::string kind =
           arguments[i].starts_with("-") ? "Unknown option " : "Unexpected argument ";
       return std::unexpected(kind + quoted(arguments[i]) +
                              "; run ondi-server --help for the options.");
-    }
-    if (switchFlag) {
-      if (flag.inlineValue) {
-        return std::unexpected("The option " + std::string(flag.name) + " takes no value.");
-      }
-      (flag.name == "--help" ? options.showHelp : options.testRoutes) = true;
-      continue;
     }
 
     std::optional<std::string_view> value = flag.inlineValue;
@@ -60,16 +131,7 @@ std::expected<ServerOptions, std::string> parseServerOptions(
     if (!value || value->empty()) {
       return std::unexpected("The option " + std::string(flag.name) + " needs a value.");
     }
-    if (flag.name == "--host") {
-      options.host = *value;
-    } else if (flag.name == "--data") {
-      options.dataDirectory = *value;
-    } else if (const auto port = parsePort(*value)) {
-      options.port = *port;
-    } else {
-      return std::unexpected("The port must be a number from 0 to 65535, not " + quoted(*value) +
-                             ".");
-    }
+    if (auto problem = valueFlag->apply(options, *value)) return std::unexpected(*problem);
   }
   return options;
 }
@@ -78,9 +140,17 @@ std::string_view serverUsage() {
   return "Usage: ondi-server [options]\n"
          "Serves a local stand-in of the Ondi service.\n"
          "\n"
-         "  --host HOST     address or name to listen on (default 127.0.0.1)\n"
-         "  --port PORT     port to listen on, 0 for any free port (default 8787)\n"
-         "  --data DIR      folder of the database (default $XDG_DATA_HOME/ondi-server)\n"
-         "  --test-routes   also serve the routes under /api/test/ that tests use\n"
-         "  --help          show this help\n";
+         "  --host HOST                   address or name to listen on (default 127.0.0.1)\n"
+         "  --port PORT                   port to listen on, 0 for any free port (default 8787)\n"
+         "  --data DIR                    folder of the database\n"
+         "                                (default $XDG_DATA_HOME/ondi-server)\n"
+         "  --no-google                   turn off sign-in with Google\n"
+         "  --no-email-password           turn off sign-in with email and password\n"
+         "  --require-email-verification  new email accounts must open a verification link,\n"
+         "                                which is written to stderr, before they can log in\n"
+         "  --password-min-length N       shortest password accepted, 8 to 128 (default 15)\n"
+         "  --google-identity EMAIL       email address of the person the Google stand-in\n"
+         "                                signs in (default test.person@gmail.example)\n"
+         "  --test-routes                 also serve the routes under /api/test/ that tests use\n"
+         "  --help                        show this help\n";
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "auth/AuthSettings.h"
+
 struct ServerOptions {
   std::string host = "127.0.0.1";
   // 0 asks for any free port.
@@ -14,6 +16,7 @@ struct ServerOptions {
   std::filesystem::path dataDirectory;
   bool testRoutes = false;
   bool showHelp = false;
+  AuthSettings auth;
 };
 
 // Parses the command line after the program name. The error is one finished sentence.

@@ -44,3 +44,7 @@ void Database::execute(std::string_view sql) {
 Statement Database::prepare(std::string_view sql) {
   return Statement(db_.get(), sql);
 }
+
+int Database::changes() const {
+  return sqlite3_changes(db_.get());
+}

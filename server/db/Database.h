@@ -19,6 +19,9 @@ class Database {
 
   Statement prepare(std::string_view sql);
 
+  // How many rows the last finished INSERT, UPDATE or DELETE changed.
+  int changes() const;
+
  private:
   struct Closer {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }

@@ -14,6 +14,50 @@ constexpr std::array kSchemaMigrations{
               "CREATE TABLE meta (key TEXT PRIMARY KEY NOT NULL, value TEXT NOT NULL);"
               "INSERT INTO meta (key, value) "
               "VALUES ('created_at', strftime('%Y-%m-%dT%H:%M:%fZ', 'now'));"},
+    // Times from here on are whole seconds since the Unix epoch. Tokens, codes and request ids
+    // are kept only as the SHA-256 hex of their text.
+    Migration{2, "create accounts, sessions and sign-in records",
+              "CREATE TABLE accounts ("
+              " id TEXT PRIMARY KEY NOT NULL,"
+              " name TEXT NOT NULL,"
+              " email TEXT NOT NULL UNIQUE CHECK (email = lower(email)),"
+              " password_hash TEXT,"
+              " auth_provider TEXT NOT NULL CHECK (auth_provider IN ('email', 'google')),"
+              " google_subject TEXT UNIQUE,"
+              " plan TEXT NOT NULL,"
+              " email_verified INTEGER NOT NULL DEFAULT 0,"
+              " created_at INTEGER NOT NULL);"
+              "CREATE TABLE sessions ("
+              " token_hash TEXT PRIMARY KEY NOT NULL,"
+              " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+              " created_at INTEGER NOT NULL,"
+              " expires_at INTEGER NOT NULL);"
+              "CREATE INDEX sessions_by_account ON sessions (account_id);"
+              "CREATE TABLE email_verifications ("
+              " token_hash TEXT PRIMARY KEY NOT NULL,"
+              " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+              " expires_at INTEGER NOT NULL);"
+              "CREATE TABLE google_auth_requests ("
+              " request_hash TEXT PRIMARY KEY NOT NULL,"
+              " intent TEXT NOT NULL CHECK (intent IN ('sign-in', 'sign-up')),"
+              " challenge TEXT NOT NULL,"
+              " expires_at INTEGER NOT NULL);"
+              "CREATE TABLE google_codes ("
+              " code_hash TEXT PRIMARY KEY NOT NULL,"
+              " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+              " challenge TEXT NOT NULL,"
+              " intent TEXT NOT NULL,"
+              " expires_at INTEGER NOT NULL,"
+              " used INTEGER NOT NULL DEFAULT 0);"},
+    Migration{3, "create account preferences and agent instructions",
+              "CREATE TABLE account_preferences ("
+              " account_id TEXT PRIMARY KEY NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+              " preferences TEXT NOT NULL);"
+              "CREATE TABLE agent_instructions ("
+              " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+              " agent_id TEXT NOT NULL,"
+              " instructions TEXT NOT NULL,"
+              " PRIMARY KEY (account_id, agent_id));"},
 };
 
 void ensureVersionTable(Database& database) {

@@ -23,6 +23,11 @@ Statement& Statement::bind(int index, std::string_view value) {
   return *this;
 }
 
+Statement& Statement::bindNull(int index) {
+  check(sqlite3_bind_null(statement_.get(), index), "bind a null");
+  return *this;
+}
+
 bool Statement::step() {
   const int result = sqlite3_step(statement_.get());
   if (result == SQLITE_ROW) return true;
@@ -40,6 +45,10 @@ std::string Statement::columnText(int column) const {
   if (text == nullptr) return {};
   return {reinterpret_cast<const char*>(text),
           static_cast<std::size_t>(sqlite3_column_bytes(statement_.get(), column))};
+}
+
+bool Statement::columnIsNull(int column) const {
+  return sqlite3_column_type(statement_.get(), column) == SQLITE_NULL;
 }
 
 void Statement::check(int result, std::string_view action) const {

@@ -14,12 +14,14 @@ class Statement {
 
   Statement& bind(int index, std::int64_t value);
   Statement& bind(int index, std::string_view value);
+  Statement& bindNull(int index);
 
   // Runs the statement one step; true while a result row is available.
   bool step();
 
   std::int64_t columnInt64(int column) const;
   std::string columnText(int column) const;
+  bool columnIsNull(int column) const;
 
  private:
   struct Finalizer {

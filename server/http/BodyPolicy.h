@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "http/BodyFormat.h"
 #include "http/Request.h"
 #include "http/Response.h"
 
@@ -12,5 +13,6 @@ inline constexpr std::size_t kMaxRequestBodyBytes = 1024 * 1024;
 Response bodyTooLargeResponse();
 
 // Every API body is JSON: a non-empty body on an "/api/" path that does not parse is answered
-// with 400 before any route sees it. Nothing otherwise.
-std::optional<Response> rejectUnparsableBody(const Request& request);
+// with 400 before any route sees it. A route that takes a form accepts only a body declared as
+// "application/x-www-form-urlencoded". Nothing otherwise.
+std::optional<Response> rejectUnparsableBody(const Request& request, BodyFormat format);

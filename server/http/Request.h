@@ -20,6 +20,10 @@ struct Request {
   // Header names in lower case; repeated headers are joined with ", ".
   Fields headers;
   std::string body;
+  // The decoded fields of an "application/x-www-form-urlencoded" body; empty for other bodies.
+  Fields formItems;
+  // Whether the request arrived over TLS.
+  bool overTls = false;
   // The values captured by the "{name}" segments of the matched route.
   Fields pathParameters;
 

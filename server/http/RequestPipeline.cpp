@@ -6,7 +6,9 @@
 #include "http/BodyPolicy.h"
 
 Response answerRequest(const Router& router, Request request) {
-  if (auto rejection = rejectUnparsableBody(request)) return *std::move(rejection);
+  if (auto rejection =
+          rejectUnparsableBody(request, router.bodyFormat(request.method, request.path)))
+    return *std::move(rejection);
   try {
     return router.dispatch(std::move(request));
   } catch (const std::exception& error) {

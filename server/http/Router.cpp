@@ -3,14 +3,25 @@
 #include <algorithm>
 #include <set>
 
-void Router::add(std::string_view method, std::string_view pattern, Handler handler) {
+void Router::add(std::string_view method, std::string_view pattern, Handler handler,
+                 BodyFormat bodyFormat) {
   auto route = std::ranges::find(
       routes_, pattern, [](const Route& r) -> std::string_view { return r.pattern.text(); });
   if (route == routes_.end()) {
-    routes_.push_back(Route{.pattern = RoutePattern(pattern), .handlers = {}});
+    routes_.push_back(Route{.pattern = RoutePattern(pattern), .endpoints = {}});
     route = std::prev(routes_.end());
   }
-  route->handlers.insert_or_assign(std::string(method), std::move(handler));
+  route->endpoints.insert_or_assign(
+      std::string(method), Endpoint{.handler = std::move(handler), .bodyFormat = bodyFormat});
+}
+
+BodyFormat Router::bodyFormat(std::string_view method, std::string_view path) const {
+  for (const Route& route : routes_) {
+    if (!route.pattern.match(path)) continue;
+    const auto endpoint = route.endpoints.find(method);
+    if (endpoint != route.endpoints.end()) return endpoint->second.bodyFormat;
+  }
+  return BodyFormat::json;
 }
 
 Response Router::dispatch(Request request) const {
@@ -18,12 +29,12 @@ Response Router::dispatch(Request request) const {
   for (const Route& route : routes_) {
     auto parameters = route.pattern.match(request.path);
     if (!parameters) continue;
-    const auto handler = route.handlers.find(request.method);
-    if (handler != route.handlers.end()) {
+    const auto endpoint = route.endpoints.find(request.method);
+    if (endpoint != route.endpoints.end()) {
       request.pathParameters = std::move(*parameters);
-      return handler->second(request);
+      return endpoint->second.handler(request);
     }
-    for (const auto& entry : route.handlers) allowed.insert(entry.first);
+    for (const auto& entry : route.endpoints) allowed.insert(entry.first);
   }
   if (allowed.empty()) return Response::error(404, "Not found");
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "http/BodyFormat.h"
 #include "http/Request.h"
 #include "http/Response.h"
 #include "http/RoutePattern.h"
@@ -16,7 +17,11 @@ class Router {
   using Handler = std::function<Response(const Request&)>;
 
   // Registers a handler; a later registration of the same method and pattern replaces it.
-  void add(std::string_view method, std::string_view pattern, Handler handler);
+  void add(std::string_view method, std::string_view pattern, Handler handler,
+           BodyFormat bodyFormat = BodyFormat::json);
+
+  // The body format of the handler that would answer; JSON when none would.
+  BodyFormat bodyFormat(std::string_view method, std::string_view path) const;
 
   // Calls the matching handler with the path parameters filled in. A path no route matches
   // answers 404; a matched path without a handler for the method answers 405 with an Allow
@@ -24,9 +29,13 @@ class Router {
   Response dispatch(Request request) const;
 
  private:
+  struct Endpoint {
+    Handler handler;
+    BodyFormat bodyFormat;
+  };
   struct Route {
     RoutePattern pattern;
-    std::map<std::string, Handler, std::less<>> handlers;
+    std::map<std::string, Endpoint, std::less<>> endpoints;
   };
 
   std::vector<Route> routes_;

@@ -47,6 +47,12 @@ Request requestFromMessage(SoupServerMessage* message) {
   soup_message_headers_foreach(soup_server_message_get_request_headers(message), collectHeader,
                                &request.headers);
   request.body = bodyOf(message);
+  const char* type = soup_message_headers_get_content_type(
+      soup_server_message_get_request_headers(message), nullptr);
+  if (type != nullptr && g_ascii_strcasecmp(type, "application/x-www-form-urlencoded") == 0) {
+    request.formItems = decodeQuery(request.body.c_str());
+  }
+  request.overTls = g_strcmp0(g_uri_get_scheme(uri), "https") == 0;
   return request;
 }
 
@@ -57,6 +63,6 @@ void applyResponse(SoupServerMessage* message, const Response& response) {
   }
   const std::string text = response.bodyText();
   soup_server_message_set_status(message, response.status, nullptr);
-  soup_server_message_set_response(message, "application/json", SOUP_MEMORY_COPY, text.data(),
-                                   text.size());
+  soup_server_message_set_response(message, response.contentType().c_str(), SOUP_MEMORY_COPY,
+                                   text.data(), text.size());
 }

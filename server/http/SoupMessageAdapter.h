@@ -8,5 +8,5 @@
 // Copies what the routes need out of a libsoup server message.
 Request requestFromMessage(SoupServerMessage* message);
 
-// Sets the status, headers and JSON body of a libsoup server message.
+// Sets the status, headers and body of a libsoup server message.
 void applyResponse(SoupServerMessage* message, const Response& response);

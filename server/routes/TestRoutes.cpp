@@ -1,14 +1,19 @@
 #include "routes/TestRoutes.h"
 
 #include <charconv>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "ServiceClock.h"
+#include "http/JsonBody.h"
 #include "http/Router.h"
 
 namespace {
 
+// Ten years: far beyond every expiry the service keeps.
+constexpr std::int64_t kMaxClockAdvanceSeconds = 10LL * 366 * 24 * 60 * 60;
 constexpr std::string_view kCookieNameSeparators = "()<>@,;:\\\"/[]?={}";
 
 // Reflects the request as the server received it.
@@ -89,12 +94,33 @@ Response status(const Request& request) {
   return Response::error(*code, "status " + std::to_string(*code));
 }
 
+std::optional<std::int64_t> advanceSeconds(const Request& request) {
+  const auto body = jsonObjectBody(request);
+  if (!body) return std::nullopt;
+  const auto seconds = body->find("advanceSeconds");
+  if (seconds == body->end() || !seconds->is_number_integer()) return std::nullopt;
+  const auto value = seconds->get<std::int64_t>();
+  if (value < 0 || value > kMaxClockAdvanceSeconds) return std::nullopt;
+  return value;
+}
+
+Response advanceClock(ServiceClock& clock, const Request& request) {
+  const auto seconds = advanceSeconds(request);
+  if (!seconds) {
+    return Response::error(400, "Send {\"advanceSeconds\": N} with N from 0 to ten years.");
+  }
+  clock.advance(*seconds);
+  return Response::json(200, {{"ok", true}, {"offsetSeconds", clock.offset()}});
+}
+
 }  // namespace
 
-void addTestRoutes(Router& router) {
+void addTestRoutes(Router& router, ServiceClock& clock) {
   for (const char* method : {"GET", "POST", "PUT", "DELETE"}) {
     router.add(method, "/api/test/echo", echo);
   }
   router.add("GET", "/api/test/set-cookie", setCookie);
   router.add("GET", "/api/test/status", status);
+  router.add("POST", "/api/test/clock",
+             [&clock](const Request& request) { return advanceClock(clock, request); });
 }

@@ -17,6 +17,7 @@ std::string takeError(GError* error) {
 SoupMessage* newMessage(const std::string& url, std::string_view method) {
   SoupMessage* message = soup_message_new(std::string(method).c_str(), url.c_str());
   if (message == nullptr) throw std::invalid_argument("Not a valid URL: " + url);
+  soup_message_add_flags(message, SOUP_MESSAGE_NO_REDIRECT);
   return message;
 }
 
@@ -34,9 +35,11 @@ std::vector<std::string> HttpReply::headerValues(std::string_view name) const {
   return values;
 }
 
-HttpTestClient::HttpTestClient(std::string baseURL)
+HttpTestClient::HttpTestClient(std::string baseURL, Cookies cookies)
     : baseURL_(std::move(baseURL)),
-      session_(soup_session_new_with_options("timeout", kTimeoutSeconds, nullptr)) {}
+      session_(soup_session_new_with_options("timeout", kTimeoutSeconds, nullptr)) {
+  if (cookies == Cookies::keep) soup_session_add_feature_by_type(session_, SOUP_TYPE_COOKIE_JAR);
+}
 
 HttpTestClient::~HttpTestClient() {
   g_object_unref(session_);
@@ -113,4 +116,17 @@ std::string HttpTestClient::sendRaw(std::string_view bytes) const {
   }
   g_object_unref(connection);
   return received;
+}
+
+std::optional<std::string> HttpTestClient::cookie(std::string_view name) const {
+  auto* jar = SOUP_COOKIE_JAR(soup_session_get_feature(session_, SOUP_TYPE_COOKIE_JAR));
+  if (jar == nullptr) return std::nullopt;
+  std::optional<std::string> value;
+  GSList* cookies = soup_cookie_jar_all_cookies(jar);
+  for (GSList* item = cookies; item != nullptr; item = item->next) {
+    auto* entry = static_cast<SoupCookie*>(item->data);
+    if (soup_cookie_get_name(entry) == name) value = soup_cookie_get_value(entry);
+  }
+  soup_cookies_free(cookies);
+  return value;
 }

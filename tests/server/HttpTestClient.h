@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,13 +20,15 @@ struct HttpReply {
   std::vector<std::string> headerValues(std::string_view name) const;
 };
 
-// A blocking HTTP client for the tests, without a cookie jar, so that every header sent is one
-// the test chose.
+// A blocking HTTP client for the tests. By default it has no cookie jar, so that every header sent
+// is one the test chose; with Cookies::keep it keeps cookies as a browser would. It never follows
+// redirects, so that tests see them.
 class HttpTestClient {
  public:
   using Headers = std::vector<std::pair<std::string, std::string>>;
+  enum class Cookies { ignore, keep };
 
-  explicit HttpTestClient(std::string baseURL);
+  explicit HttpTestClient(std::string baseURL, Cookies cookies = Cookies::ignore);
   ~HttpTestClient();
 
   HttpTestClient(const HttpTestClient&) = delete;
@@ -42,6 +45,9 @@ class HttpTestClient {
   // Writes the bytes on a fresh connection, closes the sending side, and returns all that comes
   // back until the server closes the connection (or five seconds pass).
   std::string sendRaw(std::string_view bytes) const;
+
+  // The value of a cookie the jar holds for the server; nothing without a jar or such a cookie.
+  std::optional<std::string> cookie(std::string_view name) const;
 
  private:
   HttpReply exchange(SoupMessage* message) const;

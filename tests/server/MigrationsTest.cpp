@@ -54,7 +54,24 @@ TEST_F(MigrationsTest, RefusesADatabaseNewerThanTheKnownSteps) {
 
 TEST_F(MigrationsTest, TheServerSchemaAppliesToAnEmptyDatabase) {
   EXPECT_EQ(migrate(database_, schemaMigrations()), static_cast<int>(schemaMigrations().size()));
-  EXPECT_TRUE(hasTable(database_, "meta"));
+  for (const char* table :
+       {"meta", "accounts", "sessions", "email_verifications", "google_auth_requests",
+        "google_codes", "account_preferences", "agent_instructions"}) {
+    EXPECT_TRUE(hasTable(database_, table)) << table;
+  }
+}
+
+TEST_F(MigrationsTest, AccountsRefuseASecondAccountForAnAddress) {
+  migrate(database_, schemaMigrations());
+  const char* insert =
+      "INSERT INTO accounts (id, name, email, auth_provider, plan, created_at)"
+      " VALUES (?, 'A', ?, 'email', 'free', 0)";
+  database_.prepare(insert).bind(1, "usr_1").bind(2, "a@example.com").step();
+  EXPECT_THROW(database_.prepare(insert).bind(1, "usr_2").bind(2, "a@example.com").step(),
+               DatabaseError);
+  // Addresses are stored in lower case, so that case never makes a second account.
+  EXPECT_THROW(database_.prepare(insert).bind(1, "usr_3").bind(2, "A@example.com").step(),
+               DatabaseError);
 }
 
 }  // namespace

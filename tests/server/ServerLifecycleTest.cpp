@@ -92,9 +92,25 @@ TEST(ServerLifecycleTest, FailsToStartWithStatusOneWhenThePortIsTaken) {
 
 TEST(ServerLifecycleTest, BadCommandLinesExitWithStatusTwoAndOneSentence) {
   const std::vector<std::vector<std::string>> commandLines = {
-      {"--bogus"},         {"--port"}, {"--port", "70000"},   {"--port=abc"}, {"--port", "-1"},
-      {"--port", ""},      {"--data"}, {"--data="},           {"--host"},     {"--help=yes"},
-      {"--test-routes=1"}, {"stray"},  {"--port", "0", "-x"},
+      {"--bogus"},
+      {"--port"},
+      {"--port", "70000"},
+      {"--port=abc"},
+      {"--port", "-1"},
+      {"--port", ""},
+      {"--data"},
+      {"--data="},
+      {"--host"},
+      {"--help=yes"},
+      {"--test-routes=1"},
+      {"stray"},
+      {"--port", "0", "-x"},
+      {"--no-google=yes"},
+      {"--password-min-length", "7"},
+      {"--password-min-length", "129"},
+      {"--password-min-length=abc"},
+      {"--google-identity"},
+      {"--google-identity", "not-an-address"},
   };
   for (const auto& arguments : commandLines) {
     SCOPED_TRACE(arguments.front());
@@ -111,7 +127,9 @@ TEST(ServerLifecycleTest, BadCommandLinesExitWithStatusTwoAndOneSentence) {
 TEST(ServerLifecycleTest, HelpPrintsUsageAndExitsZero) {
   const auto result = OndiServerProcess::run({"--help"});
   EXPECT_EQ(result.exitStatus, 0);
-  for (const char* flag : {"--host", "--port", "--data", "--test-routes", "--help"}) {
+  for (const char* flag : {"--host", "--port", "--data", "--test-routes", "--help", "--no-google",
+                           "--no-email-password", "--require-email-verification",
+                           "--password-min-length", "--google-identity"}) {
     EXPECT_NE(result.standardOutput.find(flag), std::string::npos) << flag;
   }
 }

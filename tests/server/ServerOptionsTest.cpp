@@ -16,6 +16,11 @@ TEST(ServerOptionsTest, DefaultsApplyToAnEmptyCommandLine) {
   EXPECT_TRUE(options->dataDirectory.empty());
   EXPECT_FALSE(options->testRoutes);
   EXPECT_FALSE(options->showHelp);
+  EXPECT_TRUE(options->auth.googleEnabled);
+  EXPECT_TRUE(options->auth.emailPasswordEnabled);
+  EXPECT_FALSE(options->auth.emailVerificationRequired);
+  EXPECT_EQ(options->auth.passwordMinimumLength, 15u);
+  EXPECT_EQ(options->auth.googleIdentityEmail, "test.person@gmail.example");
 }
 
 TEST(ServerOptionsTest, ValuesComeInlineOrAsTheNextArgument) {
@@ -27,6 +32,22 @@ TEST(ServerOptionsTest, ValuesComeInlineOrAsTheNextArgument) {
   EXPECT_EQ(options->port, 65535u);
   EXPECT_EQ(options->dataDirectory, "/tmp/a b");
   EXPECT_TRUE(options->testRoutes);
+}
+
+TEST(ServerOptionsTest, SignInOptionsShapeTheAuthSettings) {
+  constexpr std::array<std::string_view, 6> arguments{"--no-google",
+                                                      "--no-email-password",
+                                                      "--require-email-verification",
+                                                      "--password-min-length=8",
+                                                      "--google-identity",
+                                                      " Kim@Example.ORG "};
+  const auto options = parseServerOptions(arguments);
+  ASSERT_TRUE(options) << options.error();
+  EXPECT_FALSE(options->auth.googleEnabled);
+  EXPECT_FALSE(options->auth.emailPasswordEnabled);
+  EXPECT_TRUE(options->auth.emailVerificationRequired);
+  EXPECT_EQ(options->auth.passwordMinimumLength, 8u);
+  EXPECT_EQ(options->auth.googleIdentityEmail, "kim@example.org");
 }
 
 }  // namespace

@@ -1,0 +1,11 @@
+#include "ServiceClock.h"
+
+#include <glib.h>
+
+std::int64_t ServiceClock::now() const {
+  return g_get_real_time() / G_USEC_PER_SEC + offset_;
+}
+
+void ServiceClock::advance(std::int64_t seconds) {
+  offset_ += seconds;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "accounts/Account.h"
+
+// The account as the desktop reads it: {"id", "name", "email", "authProvider", "guest": false}.
+nlohmann::json desktopAuthUser(const Account& account);

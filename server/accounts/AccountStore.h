@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "accounts/Account.h"
+
+class Database;
+class ServiceClock;
+class Statement;
+
+// The accounts table. Every new account starts on the free plan.
+class AccountStore {
+ public:
+  AccountStore(Database& database, const ServiceClock& clock);
+
+  // Creates the account with a fresh "usr_" id. Nothing when its e-mail address or Google subject
+  // already belongs to an account.
+  std::optional<Account> create(const NewAccount& account);
+
+  std::optional<Account> findById(std::string_view id);
+  std::optional<Account> findByEmail(std::string_view email);
+  std::optional<Account> findByGoogleSubject(std::string_view subject);
+
+  void markEmailVerified(std::string_view id);
+
+ private:
+  std::optional<Account> findWhere(std::string_view column, std::string_view value);
+
+  Database& database_;
+  const ServiceClock& clock_;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+// URL-safe Base64 without padding, as PKCE and the session cookie use it.
+std::string base64Url(std::span<const unsigned char> bytes);
+
+// Lower-case hex.
+std::string hex(std::span<const unsigned char> bytes);

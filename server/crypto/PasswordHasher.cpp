@@ -1,0 +1,34 @@
+#include "crypto/PasswordHasher.h"
+
+#include <stdexcept>
+
+#include <sodium.h>
+
+#include "crypto/SecureRandom.h"
+
+namespace {
+
+constexpr std::size_t kThrowawayPasswordBytes = 32;
+
+}  // namespace
+
+std::string PasswordHasher::hash(std::string_view password) const {
+  char out[crypto_pwhash_STRBYTES];
+  if (crypto_pwhash_str(out, password.data(), password.size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
+                        crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {
+    throw std::runtime_error("Could not hash a password.");
+  }
+  return out;
+}
+
+bool PasswordHasher::verify(std::string_view storedHash, std::string_view password) const {
+  if (storedHash.size() >= crypto_pwhash_STRBYTES) return false;
+  char stored[crypto_pwhash_STRBYTES] = {};
+  storedHash.copy(stored, storedHash.size());
+  return crypto_pwhash_str_verify(stored, password.data(), password.size()) == 0;
+}
+
+void PasswordHasher::verifyNothing(std::string_view password) const {
+  if (!throwawayHash_) throwawayHash_ = hash(randomBase64Url(kThrowawayPasswordBytes));
+  verify(*throwawayHash_, password);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Argon2id password hashes in libsodium's self-describing string form, at its "interactive"
+// cost. Hashing and checking take a noticeable fraction of a second by design.
+class PasswordHasher {
+ public:
+  // Throws std::runtime_error when the hash cannot be computed (out of memory).
+  std::string hash(std::string_view password) const;
+
+  bool verify(std::string_view storedHash, std::string_view password) const;
+
+  // Spends the time of a real check against a throwaway hash, so that an unknown account answers
+  // no faster than a wrong password.
+  void verifyNothing(std::string_view password) const;
+
+ private:
+  mutable std::optional<std::string> throwawayHash_;
+};

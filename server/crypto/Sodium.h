@@ -1,0 +1,5 @@
+#pragma once
+
+// Initialises libsodium; called once before any hashing or random bytes are needed. Throws
+// std::runtime_error when the library cannot start.
+void initializeSodium();

@@ -1,0 +1,8 @@
+#pragma once
+
+class Router;
+struct AccountServices;
+
+// "GET /api/auth/session": who is signed in, with everything that comes with the account, and
+// "POST /api/auth/sign-out".
+void addAuthSessionRoutes(Router& router, AccountServices& services);
