@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gio/gio.h>
+
 #include "core/ports/CookieStore.h"
 
 namespace ondi::platform {
@@ -9,7 +11,11 @@ class WebKitNetwork;
 // The cookie jar of the persistent website data store.
 class WebKitCookieStore final : public CookieStore {
  public:
-  explicit WebKitCookieStore(WebKitNetwork& network) : network_(network) {}
+  explicit WebKitCookieStore(WebKitNetwork& network);
+  // Cancels the reads and writes still running; their completions are then never called.
+  ~WebKitCookieStore() override;
+  WebKitCookieStore(const WebKitCookieStore&) = delete;
+  WebKitCookieStore& operator=(const WebKitCookieStore&) = delete;
 
   void allCookies(std::function<void(std::vector<Cookie>)> completion) override;
   void setCookie(const Cookie& cookie, std::function<void()> completion) override;
@@ -17,6 +23,7 @@ class WebKitCookieStore final : public CookieStore {
 
  private:
   WebKitNetwork& network_;
+  GCancellable* cancellable_;
 };
 
 }  // namespace ondi::platform

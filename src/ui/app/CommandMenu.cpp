@@ -20,6 +20,7 @@ CommandMenu::CommandMenu(Gtk::Application& application, DesktopBrowserModel& mod
   addAction("forward", "<Control>bracketright", [this] { model_.goForward(); });
   addAction("reload", "<Control>r", [this] { model_.reload(); });
   addAction("open-in-browser", "<Control><Shift>o", [this] { model_.openExternal(); });
+  addAction("sign-out", nullptr, [this] { model_.signOutWorkspace(false); });
 
   auto ondi = Gio::Menu::create();
   auto destinations = Gio::Menu::create();
@@ -40,6 +41,7 @@ CommandMenu::CommandMenu(Gtk::Application& application, DesktopBrowserModel& mod
 
   auto application_items = Gio::Menu::create();
   application_items->append("Settings", "app.settings");
+  application_items->append("Sign Out", "app.sign-out");
   application_items->append("Quit", "app.quit");
   menu_->append_section(application_items);
 
@@ -51,8 +53,13 @@ CommandMenu::CommandMenu(Gtk::Application& application, DesktopBrowserModel& mod
   };
   connections_.push_back(model_.navigation.canGoBack.changed().connect(enable("back")));
   connections_.push_back(model_.navigation.canGoForward.changed().connect(enable("forward")));
+  connections_.push_back(model_.account.workspaceSessionState.changed().connect(
+      [signOut = enable("sign-out")](const WorkspaceSessionState& state) {
+        signOut(state.isAuthenticated());
+      }));
   enable("back")(model_.navigation.canGoBack.get());
   enable("forward")(model_.navigation.canGoForward.get());
+  enable("sign-out")(model_.account.workspaceSessionState.get().isAuthenticated());
 }
 
 CommandMenu::~CommandMenu() {

@@ -19,7 +19,10 @@ std::string screenTitle(const VelmoraRoute& route) {
 }  // namespace
 
 MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuModel>& menu)
-    : model_(model) {
+    : model_(model),
+      accountActionBanner_(model),
+      gate_(model),
+      authenticationWindow_(model, *this) {
   set_name("mainWindow");
   set_title("Ondi");
   set_default_size(1480, 900);
@@ -36,8 +39,10 @@ MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuM
   stack_.add(widgetOf(model_.surfaceWebView()), "surface");
   stack_.add(browserPane_, "browser");
   stack_.add(screenTitle_, "screen");
+  stack_.add(gate_, "gate");
   stack_.set_vexpand(true);
   content_.set_size_request(1080, 720);
+  content_.append(accountActionBanner_);
   content_.append(stack_);
   set_child(content_);
 
@@ -45,6 +50,8 @@ MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuM
       model_.navigation.activeRoute.changed().connect([this](const auto&) { showRoute(); }));
   connections_.push_back(
       model_.tabs.selectedBrowserTabID.changed().connect([this](const auto&) { showRoute(); }));
+  connections_.push_back(
+      model_.account.workspaceSessionState.changed().connect([this](const auto&) { showRoute(); }));
   showRoute();
 }
 
@@ -54,6 +61,10 @@ MainWindow::~MainWindow() {
 
 void MainWindow::showRoute() {
   using Kind = VelmoraRoute::Kind;
+  if (!model_.account.workspaceSessionState.get().isAuthenticated()) {
+    stack_.set_visible_child("gate");
+    return;
+  }
   const VelmoraRoute& route = model_.navigation.activeRoute.get();
   switch (route.kind()) {
     case Kind::agent:

@@ -12,6 +12,10 @@
 
 #include <vector>
 
+#include "ui/account/AccountActionBanner.h"
+#include "ui/account/AccountGate.h"
+#include "ui/account/AuthenticationWindow.h"
+
 namespace ondi {
 class DesktopBrowserModel;
 }
@@ -19,7 +23,8 @@ class DesktopBrowserModel;
 namespace ondi::ui {
 
 // The one main window: the header bar with the command menu, and the current route's
-// screen — the agent surface, the selected in-app tab, or a native screen.
+// screen — the agent surface, the selected in-app tab, or a native screen — or, until the
+// account is confirmed, the account gate in its place. It also presents the account sheet.
 class MainWindow : public Gtk::ApplicationWindow {
  public:
   MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuModel>& menu);
@@ -33,9 +38,12 @@ class MainWindow : public Gtk::ApplicationWindow {
   Gtk::HeaderBar header_;
   Gtk::MenuButton menuButton_;
   Gtk::Box content_{Gtk::Orientation::VERTICAL};
+  AccountActionBanner accountActionBanner_;
   Gtk::Stack stack_;
   Gtk::Box browserPane_{Gtk::Orientation::VERTICAL};
   Gtk::Label screenTitle_;
+  AccountGate gate_;
+  AuthenticationWindow authenticationWindow_;
   std::vector<sigc::connection> connections_;
 };
 

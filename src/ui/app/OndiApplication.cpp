@@ -1,6 +1,7 @@
 #include "ui/app/OndiApplication.h"
 
 #include <gtkmm/label.h>
+#include <gtkmm/scrolledwindow.h>
 
 #include <chrono>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "core/app/DesktopBrowserModel.h"
 #include "core/ports/Logger.h"
 #include "core/ports/Scheduler.h"
+#include "ui/account/AgentInstructionsSection.h"
 #include "ui/app/CommandMenu.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/WindowRecovery.h"
@@ -66,9 +68,17 @@ Gtk::Window& OndiApplication::settingsWindow() {
     settingsWindow_->set_title("Settings");
     settingsWindow_->set_default_size(720, 560);
     settingsWindow_->set_hide_on_close(true);
-    auto* placeholder = Gtk::make_managed<Gtk::Label>("Settings");
-    placeholder->add_css_class("title-1");
-    settingsWindow_->set_child(*placeholder);
+    auto* sections = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 24);
+    sections->set_margin(24);
+    auto* title = Gtk::make_managed<Gtk::Label>("Settings");
+    title->set_xalign(0);
+    title->add_css_class("title-1");
+    sections->append(*title);
+    sections->append(*Gtk::make_managed<AgentInstructionsSection>(*model_));
+    auto* scroller = Gtk::make_managed<Gtk::ScrolledWindow>();
+    scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
+    scroller->set_child(*sections);
+    settingsWindow_->set_child(*scroller);
     add_window(*settingsWindow_);
   }
   return *settingsWindow_;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <gtkmm/button.h>
+#include <gtkmm/label.h>
+#include <gtkmm/stack.h>
+
+#include <sigc++/connection.h>
+
+#include "ui/account/AuthenticationForm.h"
+
+namespace ondi {
+class DesktopBrowserModel;
+}
+
+namespace ondi::ui {
+
+// What the content area shows until the account is confirmed: a note while the first check
+// runs, the sign-in form when nobody is signed in, and a retry when the service is out of reach.
+class AccountGate : public Gtk::Stack {
+ public:
+  explicit AccountGate(DesktopBrowserModel& model);
+  ~AccountGate() override;
+
+ private:
+  Gtk::Widget& buildCheckingPage();
+  Gtk::Widget& buildSignInPage();
+  Gtk::Widget& buildUnavailablePage();
+  void showState();
+
+  DesktopBrowserModel& model_;
+  AuthenticationForm form_;
+  Gtk::Label unavailableMessage_;
+  Gtk::Button retry_;
+  sigc::connection stateChanged_;
+};
+
+}  // namespace ondi::ui

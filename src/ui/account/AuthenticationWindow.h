@@ -1,0 +1,31 @@
+#pragma once
+
+#include <gtkmm/window.h>
+
+#include <sigc++/connection.h>
+
+#include "ui/account/AuthenticationForm.h"
+
+namespace ondi {
+class DesktopBrowserModel;
+}
+
+namespace ondi::ui {
+
+// The account sheet: a modal window over the main window, shown while the model presents
+// authentication. Closing it, with its close button, Escape or the window manager, dismisses
+// the presentation.
+class AuthenticationWindow : public Gtk::Window {
+ public:
+  AuthenticationWindow(DesktopBrowserModel& model, Gtk::Window& parent);
+  ~AuthenticationWindow() override;
+
+ private:
+  void showPresentation();
+
+  DesktopBrowserModel& model_;
+  AuthenticationForm form_;
+  sigc::connection presentedChanged_;
+};
+
+}  // namespace ondi::ui

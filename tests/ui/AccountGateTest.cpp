@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <gtkmm/button.h>
+#include <gtkmm/label.h>
+#include <gtkmm/linkbutton.h>
+#include <gtkmm/revealer.h>
+
+#include "ApplicationTest.h"
+#include "ui/app/MainWindow.h"
+
+using namespace ondi;
+
+namespace {
+
+using AccountGateTest = ApplicationTest;
+
+const WorkspaceIdentity kAda{"u1", "Ada Lovelace", "ada@example.com", "email"};
+
+DesktopAuthProviders passwordProviders(long long minimumLength) {
+  DesktopAuthProviders providers;
+  providers.emailPasswordEnabled = true;
+  providers.passwordMinimumLength = minimumLength;
+  return providers;
+}
+
+TEST_F(AccountGateTest, ShowsOneGatePerSessionStateInsteadOfTheRoutedScreen) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    ui::MainWindow& window = *application.mainWindow();
+    auto& state = model.account.workspaceSessionState;
+    Gtk::Widget* checking = findNamed(window, "account-checking-gate");
+    Gtk::Widget* required = findNamed(window, "account-required-gate");
+    Gtk::Widget* unavailable = findNamed(window, "account-unavailable-gate");
+    auto* routeTitle = findNamed<Gtk::Label>(window, "routeScreenTitle");
+    ASSERT_TRUE(checking && required && unavailable && routeTitle);
+
+    // The first check failed against the closed port: the service is out of reach.
+    EXPECT_EQ(state.get().kind(), WorkspaceSessionState::Kind::unavailable);
+    EXPECT_TRUE(isShown(*unavailable));
+    EXPECT_FALSE(isShown(*routeTitle));
+
+    state.set(WorkspaceSessionState::checking());
+    EXPECT_TRUE(isShown(*checking));
+    EXPECT_FALSE(isShown(*unavailable));
+    EXPECT_TRUE(findLabel(*checking, "Checking your Ondi account…"));
+    EXPECT_TRUE(findLabel(
+        *checking, "The workspace opens only after Ondi confirms a signed-in, non-guest account."));
+    settle(200);
+    screenshot("gate-checking");
+
+    model.account.authProviders.set(passwordProviders(15));
+    state.set(WorkspaceSessionState::signedOut());
+    EXPECT_TRUE(isShown(*required));
+    EXPECT_FALSE(isShown(*checking));
+    auto* email = findNamed(*required, "auth.email");
+    ASSERT_NE(email, nullptr);
+    EXPECT_TRUE(isShown(*email));
+    EXPECT_EQ(findNamed(*required, "auth.close"), nullptr) << "the gate's form is not dismissible";
+    settle(200);
+    screenshot("gate-signed-out");
+
+    // Route changes while gated keep the gate.
+    model.load(VelmoraRoute::connectors());
+    EXPECT_TRUE(isShown(*required));
+    EXPECT_FALSE(isShown(*routeTitle));
+
+    state.set(WorkspaceSessionState::authenticated(kAda));
+    EXPECT_TRUE(isShown(*routeTitle));
+    EXPECT_EQ(routeTitle->get_text(), "Connectors");
+    EXPECT_FALSE(isShown(*required));
+  });
+}
+
+TEST_F(AccountGateTest, UnavailableGateRetriesAndLinksToTheAccountPage) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    ui::MainWindow& window = *application.mainWindow();
+    auto& state = model.account.workspaceSessionState;
+    state.set(WorkspaceSessionState::unavailable("Ondi could not reach the account service."));
+    Gtk::Widget* gate = findNamed(window, "account-unavailable-gate");
+    ASSERT_NE(gate, nullptr);
+    EXPECT_TRUE(isShown(*gate));
+    EXPECT_TRUE(findLabel(*gate, "Ondi account service unavailable"));
+    auto* message = findNamed<Gtk::Label>(*gate, "account-unavailable-message");
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->get_text(), "Ondi could not reach the account service.");
+    EXPECT_TRUE(findLabel(*gate, "Create or manage your account at"));
+    auto* link = findNamed<Gtk::LinkButton>(*gate, "account-unavailable-website");
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->get_uri().raw(), model.serviceOrigin().url("/auth.html?mode=sign-up"));
+    settle(200);
+    screenshot("gate-unavailable");
+
+    auto* retry = findNamed<Gtk::Button>(*gate, "auth.retry");
+    ASSERT_NE(retry, nullptr);
+    EXPECT_EQ(retry->get_label(), "Try again");
+    click(*retry);
+    EXPECT_TRUE(model.account.isWorkspaceSessionRefreshInFlight);
+    EXPECT_TRUE(isShown(*findNamed(window, "account-checking-gate")));
+
+    // The check fails again against the closed port, with the transport's own reason.
+    ASSERT_TRUE(waitUntil([&] { return !model.account.isWorkspaceSessionRefreshInFlight; }));
+    EXPECT_EQ(state.get().kind(), WorkspaceSessionState::Kind::unavailable);
+    EXPECT_TRUE(isShown(*gate));
+    EXPECT_FALSE(message->get_text().empty());
+    EXPECT_NE(message->get_text(), "Ondi could not reach the account service.");
+  });
+}
+
+TEST_F(AccountGateTest, SignOutAndTheActionErrorBannerFollowTheAccount) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    ui::MainWindow& window = *application.mainWindow();
+    EXPECT_FALSE(application.get_action_enabled("sign-out"));
+    model.account.workspaceSessionState.set(WorkspaceSessionState::authenticated(kAda));
+    EXPECT_TRUE(application.get_action_enabled("sign-out"));
+
+    auto* banner = findNamed<Gtk::Revealer>(window, "account.actionError");
+    ASSERT_NE(banner, nullptr);
+    EXPECT_FALSE(banner->get_reveal_child());
+
+    // Signing out against the closed port fails: the error shows in the banner, and the
+    // session check that follows takes the workspace behind the gate.
+    application.activate_action("sign-out");
+    ASSERT_TRUE(waitUntil([&] { return !model.account.accountActionError.get().empty(); }));
+    EXPECT_TRUE(model.account.accountActionError.get().starts_with("Sign out failed. "));
+    EXPECT_TRUE(banner->get_reveal_child());
+    EXPECT_EQ(firstLabelText(*banner), model.account.accountActionError.get());
+    ASSERT_TRUE(waitUntil([&] { return !model.account.isWorkspaceSessionRefreshInFlight; }));
+    EXPECT_TRUE(isShown(*findNamed(window, "account-unavailable-gate")));
+    EXPECT_FALSE(application.get_action_enabled("sign-out"));
+
+    model.account.accountActionError.set("");
+    EXPECT_FALSE(banner->get_reveal_child());
+  });
+}
+
+}  // namespace

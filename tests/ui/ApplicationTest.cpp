@@ -1,0 +1,126 @@
+#include "ApplicationTest.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <glibmm/main.h>
+#include <gtkmm/stack.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "platform/linux/DesktopComposition.h"
+
+using namespace ondi;
+
+namespace {
+
+// A loopback port nobody listens on: bound once by the system's choice, then released.
+int closedLoopbackPort() {
+  const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ::bind(socket, reinterpret_cast<sockaddr*>(&address), length);
+  ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length);
+  ::close(socket);
+  return ntohs(address.sin_port);
+}
+
+}  // namespace
+
+Gtk::Label* findLabel(Gtk::Widget& root, const std::string& text) {
+  if (auto* label = dynamic_cast<Gtk::Label*>(&root); label && label->get_text().raw() == text) {
+    return label;
+  }
+  for (Gtk::Widget* child = root.get_first_child(); child; child = child->get_next_sibling()) {
+    if (Gtk::Label* found = findLabel(*child, text)) return found;
+  }
+  return nullptr;
+}
+
+std::string firstLabelText(Gtk::Widget& root) {
+  if (auto* label = dynamic_cast<Gtk::Label*>(&root)) return label->get_text();
+  for (Gtk::Widget* child = root.get_first_child(); child; child = child->get_next_sibling()) {
+    if (std::string text = firstLabelText(*child); !text.empty()) return text;
+  }
+  return {};
+}
+
+bool isShown(const Gtk::Widget& widget) {
+  for (const Gtk::Widget* at = &widget; at; at = at->get_parent()) {
+    if (!at->get_visible()) return false;
+    const auto* stack = dynamic_cast<const Gtk::Stack*>(at->get_parent());
+    if (stack && stack->get_visible_child() != at) return false;
+  }
+  return true;
+}
+
+bool hasFocusWithin(Gtk::Window& window, Gtk::Widget& widget) {
+  Gtk::Widget* focus = window.get_focus();
+  return focus && (focus == &widget || focus->is_ancestor(widget));
+}
+
+void click(Gtk::Widget& button) {
+  g_signal_emit_by_name(button.gobj(), "clicked");
+}
+
+void pressEnter(Gtk::Widget& entry) {
+  g_signal_emit_by_name(entry.gobj(), "activate");
+}
+
+void screenshot(const std::string& name) {
+  const char* folder = std::getenv("ONDI_SCREENSHOT_DIR");
+  if (!folder) return;
+  const std::string command = "import -window root " + std::string(folder) + "/" + name + ".png";
+  g_spawn_command_line_sync(command.c_str(), nullptr, nullptr, nullptr, nullptr);
+}
+
+ApplicationTest::ApplicationTest() {
+  const std::string base = "http://127.0.0.1:" + std::to_string(closedLoopbackPort());
+  g_setenv("VELMORA_API_BASE_URL", base.c_str(), TRUE);
+}
+
+ApplicationTest::~ApplicationTest() {
+  g_unsetenv("VELMORA_API_BASE_URL");
+}
+
+void ApplicationTest::runApplication(Check check) {
+  auto application = ui::OndiApplication::create(Gio::Application::Flags::NON_UNIQUE);
+  std::unique_ptr<platform::DesktopComposition> composition;
+  application->signal_startup().connect([&] {
+    composition = std::make_unique<platform::DesktopComposition>(platform::DesktopFolders{
+        folder.path() / "config", folder.path() / "data", folder.path() / "cache"});
+    application->attach(composition->model, composition->logger, composition->scheduler);
+  });
+  application->signal_shutdown().connect([&] { composition.reset(); });
+  Glib::signal_timeout().connect_once(
+      [&] {
+        DesktopBrowserModel& model = composition->model;
+        EXPECT_TRUE(waitUntil([&] { return !model.account.isWorkspaceSessionRefreshInFlight; }));
+        check(*application, model);
+        // A request still running when the adapters go away would answer into freed objects.
+        EXPECT_TRUE(waitUntil([&] { return !model.account.isWorkspaceSessionRefreshInFlight; }));
+        application->quit();
+      },
+      1500);
+  application->run(0, nullptr);
+}
+
+void ApplicationTest::settle(int milliseconds) {
+  const auto until = g_get_monotonic_time() + milliseconds * 1000;
+  while (g_get_monotonic_time() < until) {
+    if (!g_main_context_iteration(nullptr, FALSE)) g_usleep(2000);
+  }
+}
+
+bool ApplicationTest::waitUntil(const std::function<bool()>& condition, int milliseconds) {
+  const auto until = g_get_monotonic_time() + milliseconds * 1000;
+  while (!condition() && g_get_monotonic_time() < until) {
+    if (!g_main_context_iteration(nullptr, FALSE)) g_usleep(2000);
+  }
+  return condition();
+}

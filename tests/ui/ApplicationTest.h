@@ -1,0 +1,60 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <gtkmm/label.h>
+#include <gtkmm/widget.h>
+#include <gtkmm/window.h>
+
+#include <functional>
+#include <string>
+
+#include "TemporaryDirectory.h"
+#include "core/app/DesktopBrowserModel.h"
+#include "ui/app/OndiApplication.h"
+
+// The widget named `name` under `root` (itself included), if it has the type asked for.
+template <typename T = Gtk::Widget>
+T* findNamed(Gtk::Widget& root, const std::string& name) {
+  if (root.get_name().raw() == name) return dynamic_cast<T*>(&root);
+  for (Gtk::Widget* child = root.get_first_child(); child; child = child->get_next_sibling()) {
+    if (T* found = findNamed<T>(*child, name)) return found;
+  }
+  return nullptr;
+}
+
+// The first label under `root` whose text is `text`.
+Gtk::Label* findLabel(Gtk::Widget& root, const std::string& text);
+// The text of the first label under `root`, for buttons whose content is a box.
+std::string firstLabelText(Gtk::Widget& root);
+// Whether the widget and every ancestor are visible, whether or not the window is mapped.
+bool isShown(const Gtk::Widget& widget);
+// Whether the keyboard focus of `window` is `widget` or inside it.
+bool hasFocusWithin(Gtk::Window& window, Gtk::Widget& widget);
+
+// Clicks a button as a pointer would, at once.
+void click(Gtk::Widget& button);
+// Presses Enter in an entry.
+void pressEnter(Gtk::Widget& entry);
+
+// Saves a picture of the screen for review when ONDI_SCREENSHOT_DIR names a folder.
+void screenshot(const std::string& name);
+
+// Runs the application on private folders, with the account service pointed at a closed
+// loopback port so that every session check fails at once with "unavailable".
+class ApplicationTest : public ::testing::Test {
+ protected:
+  using Check = std::function<void(ondi::ui::OndiApplication&, ondi::DesktopBrowserModel&)>;
+
+  ApplicationTest();
+  ~ApplicationTest() override;
+
+  // `check` runs once the main window is presented and the first session check has ended.
+  void runApplication(Check check);
+  // Runs the main loop for a while, so that views redraw and answers arrive.
+  void settle(int milliseconds);
+  // Runs the main loop until `condition` holds or the time is up; returns the condition.
+  bool waitUntil(const std::function<bool()>& condition, int milliseconds = 5000);
+
+  TemporaryDirectory folder;
+};
