@@ -8,15 +8,19 @@
 #include "ServiceClock.h"
 #include "StopSignals.h"
 #include "accounts/AccountServices.h"
+#include "agent/AgentServices.h"
 #include "crypto/Sodium.h"
 #include "db/Database.h"
 #include "db/Migrations.h"
 #include "http/HttpServer.h"
 #include "http/Router.h"
+#include "routes/AgentFailureRoutes.h"
+#include "routes/AgentRoutes.h"
 #include "routes/AuthSessionRoutes.h"
 #include "routes/EmailVerificationRoutes.h"
 #include "routes/GoogleConsentRoutes.h"
 #include "routes/NativeExchangeRoutes.h"
+#include "routes/OpenAiTestRoutes.h"
 #include "routes/PasswordRoutes.h"
 #include "routes/PreferencesRoutes.h"
 #include "routes/TestRoutes.h"
@@ -40,7 +44,8 @@ Database openDatabase(const std::filesystem::path& directory) {
   return database;
 }
 
-Router buildRouter(const ServerOptions& options, AccountServices& services, ServiceClock& clock) {
+Router buildRouter(const ServerOptions& options, AccountServices& services, AgentServices& agent,
+                   ServiceClock& clock) {
   Router router;
   addAuthSessionRoutes(router, services);
   addPasswordRoutes(router, services);
@@ -48,7 +53,12 @@ Router buildRouter(const ServerOptions& options, AccountServices& services, Serv
   addGoogleConsentRoutes(router, services);
   addNativeExchangeRoutes(router, services);
   addPreferencesRoutes(router, services);
-  if (options.testRoutes) addTestRoutes(router, clock);
+  addAgentRoutes(router, services, agent);
+  if (options.testRoutes) {
+    addTestRoutes(router, clock);
+    addAgentFailureRoutes(router, agent.failures);
+  }
+  if (options.openAiTestEndpoint) addOpenAiTestRoutes(router, options.openAiTestKey);
   return router;
 }
 
@@ -62,7 +72,8 @@ int runServer(const ServerOptions& options) {
     Database database = openDatabase(options.dataDirectory);
     ServiceClock clock;
     AccountServices services(database, clock, options.auth);
-    const Router router = buildRouter(options, services, clock);
+    AgentServices agent(database, clock, options.freeTurnLimit);
+    const Router router = buildRouter(options, services, agent, clock);
     HttpServer server(router);
     server.listen(options.host, options.port);
     const std::string url = listeningUrl(options.host, server.port());

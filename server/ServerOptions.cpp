@@ -12,6 +12,7 @@ namespace {
 constexpr unsigned kMaxPort = 65535;
 constexpr unsigned kMinPasswordLength = 8;
 constexpr unsigned kMaxPasswordLength = 128;
+constexpr unsigned kMaxFreeTurnLimit = 100000;
 
 struct Flag {
   std::string_view name;
@@ -59,6 +60,8 @@ constexpr std::array kSwitches{
            [](ServerOptions& options) { options.auth.emailPasswordEnabled = false; }},
     Switch{"--require-email-verification",
            [](ServerOptions& options) { options.auth.emailVerificationRequired = true; }},
+    Switch{"--openai-test-endpoint",
+           [](ServerOptions& options) { options.openAiTestEndpoint = true; }},
 };
 
 constexpr std::array kValueOptions{
@@ -99,6 +102,21 @@ constexpr std::array kValueOptions{
                            ".";
                   }
                   options.auth.googleIdentityEmail = email;
+                  return std::nullopt;
+                }},
+    ValueOption{"--free-turn-limit",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  const auto limit = parseNumber(value, 1, kMaxFreeTurnLimit);
+                  if (!limit) {
+                    return "The free turn limit must be a number from 1 to 100000, not " +
+                           quoted(value) + ".";
+                  }
+                  options.freeTurnLimit = *limit;
+                  return std::nullopt;
+                }},
+    ValueOption{"--openai-test-key",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  options.openAiTestKey = value;
                   return std::nullopt;
                 }},
 };
@@ -151,6 +169,12 @@ std::string_view serverUsage() {
          "  --password-min-length N       shortest password accepted, 8 to 128 (default 15)\n"
          "  --google-identity EMAIL       email address of the person the Google stand-in\n"
          "                                signs in (default test.person@gmail.example)\n"
+         "  --free-turn-limit N           agent turns a free account may take per day\n"
+         "                                (default 50)\n"
          "  --test-routes                 also serve the routes under /api/test/ that tests use\n"
+         "  --openai-test-endpoint        also serve an OpenAI-compatible POST /v1/responses\n"
+         "                                and GET /v1/test/last-request for tests\n"
+         "  --openai-test-key KEY         the only API key /v1/responses accepts\n"
+         "                                (default sk-test-ondi)\n"
          "  --help                        show this help\n";
 }

@@ -17,6 +17,11 @@ struct ServerOptions {
   bool testRoutes = false;
   bool showHelp = false;
   AuthSettings auth;
+  // Agent turns a free account may take per day (UTC).
+  unsigned freeTurnLimit = 50;
+  // Serve the OpenAI-compatible "/v1/responses" for the client's tests, accepting only this key.
+  bool openAiTestEndpoint = false;
+  std::string openAiTestKey = "sk-test-ondi";
 };
 
 // Parses the command line after the program name. The error is one finished sentence.

@@ -13,6 +13,8 @@ struct Account {
   // Absent for accounts that sign in with Google only.
   std::optional<std::string> passwordHash;
   bool emailVerified = false;
+  // "free" unless the account has moved to a paid plan.
+  std::string plan;
 };
 
 // What creating an account needs.

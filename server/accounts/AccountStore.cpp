@@ -41,7 +41,8 @@ std::optional<Account> AccountStore::create(const NewAccount& account) {
                  .email = account.email,
                  .authProvider = account.authProvider,
                  .passwordHash = account.passwordHash,
-                 .emailVerified = account.emailVerified};
+                 .emailVerified = account.emailVerified,
+                 .plan = kFreePlan};
 }
 
 std::optional<Account> AccountStore::findById(std::string_view id) {
@@ -62,7 +63,8 @@ void AccountStore::markEmailVerified(std::string_view id) {
 
 std::optional<Account> AccountStore::findWhere(std::string_view column, std::string_view value) {
   Statement query = database_.prepare(
-      "SELECT id, name, email, auth_provider, password_hash, email_verified FROM accounts WHERE " +
+      "SELECT id, name, email, auth_provider, password_hash, email_verified, plan FROM accounts"
+      " WHERE " +
       std::string(column) + " = ?");
   if (!query.bind(1, value).step()) return std::nullopt;
   return Account{
@@ -73,5 +75,6 @@ std::optional<Account> AccountStore::findWhere(std::string_view column, std::str
       .passwordHash =
           query.columnIsNull(4) ? std::nullopt : std::optional<std::string>(query.columnText(4)),
       .emailVerified = query.columnInt64(5) != 0,
+      .plan = query.columnText(6),
   };
 }

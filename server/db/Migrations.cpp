@@ -58,6 +58,40 @@ constexpr std::array kSchemaMigrations{
               " agent_id TEXT NOT NULL,"
               " instructions TEXT NOT NULL,"
               " PRIMARY KEY (account_id, agent_id));"},
+    // Thread ids are chosen by the client, so they are unique per account only. A thread's
+    // activity rises with each change, ordering the list even within one second.
+    Migration{
+        4, "create agent threads, messages and events",
+        "CREATE TABLE agent_threads ("
+        " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+        " id TEXT NOT NULL,"
+        " title TEXT NOT NULL,"
+        " created_at INTEGER NOT NULL,"
+        " updated_at INTEGER NOT NULL,"
+        " activity INTEGER NOT NULL,"
+        " PRIMARY KEY (account_id, id));"
+        "CREATE TABLE agent_messages ("
+        " seq INTEGER PRIMARY KEY,"
+        " id TEXT NOT NULL UNIQUE,"
+        " account_id TEXT NOT NULL,"
+        " thread_id TEXT NOT NULL,"
+        " role TEXT NOT NULL CHECK (role IN ('user', 'assistant')),"
+        " content TEXT NOT NULL,"
+        " created_at INTEGER NOT NULL,"
+        " FOREIGN KEY (account_id, thread_id) REFERENCES agent_threads (account_id, id)"
+        "  ON DELETE CASCADE);"
+        "CREATE INDEX agent_messages_by_thread ON agent_messages (account_id, thread_id, seq);"
+        "CREATE INDEX agent_messages_by_time ON agent_messages (account_id, created_at);"
+        "CREATE TABLE agent_events ("
+        " seq INTEGER PRIMARY KEY,"
+        " id TEXT NOT NULL UNIQUE,"
+        " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+        " type TEXT NOT NULL,"
+        " title TEXT NOT NULL,"
+        " detail TEXT NOT NULL,"
+        " status TEXT NOT NULL,"
+        " created_at INTEGER NOT NULL);"
+        "CREATE INDEX agent_events_by_account ON agent_events (account_id, seq);"},
 };
 
 void ensureVersionTable(Database& database) {

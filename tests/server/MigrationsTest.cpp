@@ -56,7 +56,8 @@ TEST_F(MigrationsTest, TheServerSchemaAppliesToAnEmptyDatabase) {
   EXPECT_EQ(migrate(database_, schemaMigrations()), static_cast<int>(schemaMigrations().size()));
   for (const char* table :
        {"meta", "accounts", "sessions", "email_verifications", "google_auth_requests",
-        "google_codes", "account_preferences", "agent_instructions"}) {
+        "google_codes", "account_preferences", "agent_instructions", "agent_threads",
+        "agent_messages", "agent_events"}) {
     EXPECT_TRUE(hasTable(database_, table)) << table;
   }
 }

@@ -21,6 +21,9 @@ TEST(ServerOptionsTest, DefaultsApplyToAnEmptyCommandLine) {
   EXPECT_FALSE(options->auth.emailVerificationRequired);
   EXPECT_EQ(options->auth.passwordMinimumLength, 15u);
   EXPECT_EQ(options->auth.googleIdentityEmail, "test.person@gmail.example");
+  EXPECT_EQ(options->freeTurnLimit, 50u);
+  EXPECT_FALSE(options->openAiTestEndpoint);
+  EXPECT_EQ(options->openAiTestKey, "sk-test-ondi");
 }
 
 TEST(ServerOptionsTest, ValuesComeInlineOrAsTheNextArgument) {
@@ -48,6 +51,23 @@ TEST(ServerOptionsTest, SignInOptionsShapeTheAuthSettings) {
   EXPECT_TRUE(options->auth.emailVerificationRequired);
   EXPECT_EQ(options->auth.passwordMinimumLength, 8u);
   EXPECT_EQ(options->auth.googleIdentityEmail, "kim@example.org");
+}
+
+TEST(ServerOptionsTest, AgentOptionsSetTheTurnLimitAndTheOpenAiTestEndpoint) {
+  constexpr std::array<std::string_view, 4> arguments{
+      "--free-turn-limit=3", "--openai-test-endpoint", "--openai-test-key", "sk-other"};
+  const auto options = parseServerOptions(arguments);
+  ASSERT_TRUE(options) << options.error();
+  EXPECT_EQ(options->freeTurnLimit, 3u);
+  EXPECT_TRUE(options->openAiTestEndpoint);
+  EXPECT_EQ(options->openAiTestKey, "sk-other");
+
+  for (const std::string_view limit : {"0", "100001", "many"}) {
+    const std::array<std::string_view, 2> refused{"--free-turn-limit", limit};
+    EXPECT_FALSE(parseServerOptions(refused)) << limit;
+  }
+  constexpr std::array<std::string_view, 1> noKey{"--openai-test-key"};
+  EXPECT_FALSE(parseServerOptions(noKey));
 }
 
 }  // namespace

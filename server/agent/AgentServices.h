@@ -1,0 +1,30 @@
+#pragma once
+
+#include "agent/AgentFailureSwitch.h"
+#include "agent/EventStore.h"
+#include "agent/MessageStore.h"
+#include "agent/ThreadStore.h"
+
+class Database;
+class ServiceClock;
+
+// What the agent routes share: the chat stores over the server's one database connection, the
+// daily turn limit of free accounts and the failure switch tests use. Lives as long as the server
+// serves.
+struct AgentServices {
+  AgentServices(Database& database, const ServiceClock& clock, unsigned freeTurnLimit)
+      : database(database),
+        clock(clock),
+        freeTurnLimit(freeTurnLimit),
+        threads(database, clock),
+        messages(database, clock),
+        events(database, clock) {}
+
+  Database& database;
+  const ServiceClock& clock;
+  const unsigned freeTurnLimit;
+  ThreadStore threads;
+  MessageStore messages;
+  EventStore events;
+  AgentFailureSwitch failures;
+};

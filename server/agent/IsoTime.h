@@ -1,0 +1,7 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Seconds since the Unix epoch as an ISO-8601 UTC time, for example "2025-03-01T09:30:00Z".
+std::string isoTime(std::int64_t seconds);

@@ -1,0 +1,45 @@
+#include "agent/StandInReply.h"
+
+#include "agent/ChatText.h"
+#include "agent/WorkspacePrompt.h"
+
+namespace {
+
+constexpr std::size_t kMaxQuoteCharacters = 200;
+constexpr std::size_t kMaxAgentNameCharacters = 80;
+
+constexpr char kOpening[] =
+    "I'm the local stand-in for the Ondi agent, so I have not carried anything out.\n\n";
+constexpr char kApproval[] =
+    " and ask for your approval before anything that spends money, sends messages or changes "
+    "your accounts.\n\n";
+
+std::string plan(const std::optional<std::string>& monitoredRun) {
+  if (monitoredRun) {
+    return "Open the managed browser, run the task there and show it in the live monitor so you "
+           "can watch each step," +
+           std::string(kApproval);
+  }
+  return "Plan the task, carry it out step by step with its tools" + std::string(kApproval);
+}
+
+}  // namespace
+
+std::string standInReply(const AgentPrompt& prompt,
+                         const std::optional<std::string>& monitoredRun) {
+  const WorkspacePrompt typed = readWorkspacePrompt(prompt.message);
+  std::string reply = kOpening;
+  reply += "**What I received**\n\n> " +
+           shortened(collapsedBlanks(typed.request), kMaxQuoteCharacters) + "\n\n";
+  reply += "**What the hosted agent would do**\n\n" + plan(monitoredRun);
+  reply += "**Details**\n\n- Model mode: `" + prompt.modelMode + "`\n";
+  reply += "- Workspace context: ";
+  reply += prompt.hasWorkspaceContext || typed.wrapped ? "included\n" : "none\n";
+  if (typed.selectedAgent) {
+    reply += "- Selected agent: " + shortened(*typed.selectedAgent, kMaxAgentNameCharacters) + "\n";
+  }
+  if (monitoredRun) {
+    reply += "- Managed browser run: `" + *monitoredRun + "` (the stand-in starts no browser)\n";
+  }
+  return reply;
+}

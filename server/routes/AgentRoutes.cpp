@@ -1,0 +1,108 @@
+#include "routes/AgentRoutes.h"
+
+#include <optional>
+#include <string>
+
+#include "accounts/AccountServices.h"
+#include "agent/AgentPrompt.h"
+#include "agent/AgentServices.h"
+#include "agent/AgentStateJson.h"
+#include "agent/BrowserMonitorRequest.h"
+#include "agent/ChatText.h"
+#include "agent/StandInReply.h"
+#include "agent/ThreadId.h"
+#include "agent/TurnUsage.h"
+#include "agent/WorkspacePrompt.h"
+#include "auth/SignedInAccount.h"
+#include "crypto/SecureRandom.h"
+#include "db/Transaction.h"
+#include "http/JsonBody.h"
+#include "http/Router.h"
+
+namespace {
+
+constexpr std::size_t kWorkflowIdRandomBytes = 12;
+
+Response signedOut() {
+  return Response::error(401, "Sign in to use the agent.");
+}
+
+Response threadState(AccountServices& accounts, AgentServices& agent, const Request& request) {
+  const auto account = signedInAccount(accounts, request);
+  if (!account) return signedOut();
+  const std::string threadId =
+      request.queryItem("threadId").value_or(std::string(kDefaultThreadId));
+  if (!isThreadId(threadId)) return Response::error(400, kThreadIdRule);
+  return Response::json(200, agentStateJson(agent, *account, threadId));
+}
+
+Response newThread(AccountServices& accounts, AgentServices& agent, const Request& request) {
+  const auto account = signedInAccount(accounts, request);
+  if (!account) return signedOut();
+  const std::string threadId = newThreadId();
+  agent.threads.create(account->id, threadId, kNewChatTitle);
+  return Response::json(200, {{"ok", true},
+                              {"activeThreadId", threadId},
+                              {"state", agentStateJson(agent, *account, threadId)}});
+}
+
+// A thread takes its title from its first prompt.
+void recordExchange(AgentServices& agent, const std::string& accountId, const AgentPrompt& prompt,
+                    const std::string& reply) {
+  const auto thread = agent.threads.find(accountId, prompt.threadId);
+  const bool untitled = !thread || thread->messageCount == 0;
+  const std::string title = untitled ? threadTitle(prompt.message) : thread->title;
+  if (!thread) {
+    agent.threads.create(accountId, prompt.threadId, title);
+  } else if (untitled) {
+    agent.threads.rename(accountId, prompt.threadId, title);
+  }
+  agent.messages.append(accountId, prompt.threadId, "user", prompt.message);
+  agent.messages.append(accountId, prompt.threadId, "assistant", reply);
+  agent.threads.touch(accountId, prompt.threadId);
+  agent.events.record(accountId, "agent.reply", "Agent replied", "Answered in \"" + title + "\".",
+                      "completed");
+}
+
+Response sendPrompt(AccountServices& accounts, AgentServices& agent, const Request& request) {
+  if (auto failure = agent.failures.nextFailure()) return *std::move(failure);
+  const auto account = signedInAccount(accounts, request);
+  if (!account) return signedOut();
+  const auto body = jsonObjectBody(request);
+  if (!body) return Response::error(400, "The request body must be a JSON object.");
+  const auto prompt = readAgentPrompt(*body);
+  if (!prompt) return Response::error(400, prompt.error());
+
+  Transaction transaction(agent.database);
+  const TurnUsage usage =
+      todaysTurnUsage(agent.messages, agent.clock, agent.freeTurnLimit, *account);
+  if (usage.exhausted()) {
+    return Response::error(
+        429, "You have used today's " + std::to_string(*usage.limit) + " turns on the Free plan.");
+  }
+  std::optional<std::string> monitoredRun;
+  if (asksForMonitoredBrowser(readWorkspacePrompt(prompt->message).request)) {
+    monitoredRun = "wf_" + randomHex(kWorkflowIdRandomBytes);
+  }
+  recordExchange(agent, account->id, *prompt, standInReply(*prompt, monitoredRun));
+  transaction.commit();
+
+  nlohmann::json answer = {{"ok", true},
+                           {"state", agentStateJson(agent, *account, prompt->threadId)}};
+  if (monitoredRun) answer["monitoredRun"] = {{"id", *monitoredRun}};
+  return Response::json(200, std::move(answer));
+}
+
+}  // namespace
+
+void addAgentRoutes(Router& router, AccountServices& accounts, AgentServices& agent) {
+  router.add("GET", "/api/agent/state", [&accounts, &agent](const Request& request) {
+    return threadState(accounts, agent, request);
+  });
+  router.add("POST", "/api/agent/new", [&accounts, &agent](const Request& request) {
+    return newThread(accounts, agent, request);
+  });
+  router.add("POST", "/api/agent/message", [&accounts, &agent](const Request& request) {
+    return sendPrompt(accounts, agent, request);
+  });
+}
