@@ -8,6 +8,7 @@
 #include "core/app/DesktopBrowserModel.h"
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeMicrophoneAccess.h"
+#include "fakes/FakeSecretStore.h"
 #include "fakes/FakeWebAuthenticator.h"
 #include "fakes/InMemorySettingsStore.h"
 #include "fakes/RecordingLogger.h"
@@ -62,10 +63,11 @@ class SurfaceNavigation : public ::testing::Test {
   fakes::FakeMicrophoneAccess microphone;
   platform::LinuxSecureRandom random;
   fakes::FakeWebAuthenticator webAuthenticator;
+  fakes::FakeSecretStore secrets;
   DesktopBrowserModel model{
       ServiceOrigin{"https://ondi.example", "ondi.example"},
       PlatformServices{scheduler, clock, environment, settings, logger, transport, webkit.cookies(),
-                       webkit.webViews(), system, microphone, random, webAuthenticator},
+                       webkit.webViews(), system, microphone, random, webAuthenticator, secrets},
       "<title>Operator</title>"};
 };
 

@@ -33,7 +33,11 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
              *this}),
       instructions_(account, api_),
       threads_(account, navigation, *this, services_.scheduler, services_.logger,
-               [this] { return surface_.isShowingDesktopChat(); }) {
+               [this] { return surface_.isShowingDesktopChat(); }),
+      openAIKeychain_(services_.secrets, services_.settings),
+      openAI_({account, settingsRequestID, services_.settings, services_.environment,
+               services_.transport, services_.scheduler, openAIKeychain_,
+               [this](const std::string& script) { runSurfaceScript(script); }}) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   tabs.append(makeBrowserSession(WebDestinations::gmailInbox, "Gmail", std::nullopt));

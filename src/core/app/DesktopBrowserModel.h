@@ -20,6 +20,8 @@
 #include "core/app/Published.h"
 #include "core/app/ServiceOrigin.h"
 #include "core/app/VelmoraRoute.h"
+#include "core/assist/LocalOpenAIClient.h"
+#include "core/assist/OpenAIKeychain.h"
 #include "core/browser/BrowserTabNavigation.h"
 #include "core/browser/BrowserTabs.h"
 #include "core/surface/MicrophonePolicy.h"
@@ -101,6 +103,13 @@ class DesktopBrowserModel : private SurfaceHost::Client, private AccountHost {
     threads_.applyConversationThreadSnapshot(body);
   }
 
+  // Direct OpenAI answers with the user's own key, and the key's keychain.
+  void handleLocalOpenAIRequest(const nlohmann::json& body) {
+    openAI_.handleLocalOpenAIRequest(body);
+  }
+  void publishOpenAIStatus(const std::string& id) { openAI_.publishOpenAIStatus(id); }
+  OpenAIKeychain& openAIKeychain() { return openAIKeychain_; }
+
   WebView& surfaceWebView() { return surface_.webView(); }
   bool isShowingDesktopChat() const { return surface_.isShowingDesktopChat(); }
   const ServiceOrigin& serviceOrigin() const { return origin_; }
@@ -130,6 +139,8 @@ class DesktopBrowserModel : private SurfaceHost::Client, private AccountHost {
   AuthenticationController auth_;
   AgentInstructionsController instructions_;
   ConversationThreadController threads_;
+  OpenAIKeychain openAIKeychain_;
+  LocalOpenAIClient openAI_;
   Lifetime lifetime_;
 };
 

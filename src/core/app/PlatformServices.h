@@ -9,6 +9,7 @@ class HttpTransport;
 class Logger;
 class MicrophoneAccess;
 class Scheduler;
+class SecretStore;
 class SecureRandom;
 class SettingsStore;
 class SystemServices;
@@ -30,6 +31,7 @@ struct PlatformServices {
   MicrophoneAccess& microphone;
   SecureRandom& random;
   WebAuthenticator& webAuthenticator;
+  SecretStore& secrets;
 };
 
 }  // namespace ondi

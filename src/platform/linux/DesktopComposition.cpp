@@ -27,7 +27,7 @@ DesktopComposition::DesktopComposition(const DesktopFolders& folders)
                        }),
       model(ServiceOrigin{kServiceOrigin, kRegistrableDomain},
             PlatformServices{scheduler, clock, environment, settings, logger, transport, cookies,
-                             webViews, system, microphone, random, webAuthenticator},
+                             webViews, system, microphone, random, webAuthenticator, secrets},
             resourceText("/com/velmora/desktop/operator.html")) {}
 
 }  // namespace ondi::platform

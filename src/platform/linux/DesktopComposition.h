@@ -8,6 +8,7 @@
 #include "platform/linux/GlibLogger.h"
 #include "platform/linux/GlibScheduler.h"
 #include "platform/linux/JsonSettingsStore.h"
+#include "platform/linux/LibsecretSecretStore.h"
 #include "platform/linux/LinuxSecureRandom.h"
 #include "platform/linux/ProcessEnvironment.h"
 #include "platform/linux/SoupHttpTransport.h"
@@ -46,6 +47,7 @@ struct DesktopComposition {
   DesktopMicrophoneAccess microphone;
   LinuxSecureRandom random;
   WebKitWebAuthenticator webAuthenticator;
+  LibsecretSecretStore secrets;
   DesktopBrowserModel model;
 };
 

@@ -13,6 +13,7 @@
 #include "ui/app/CommandMenu.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/WindowRecovery.h"
+#include "ui/assist/OpenAISettingsSection.h"
 
 namespace ondi::ui {
 namespace {
@@ -75,6 +76,7 @@ Gtk::Window& OndiApplication::settingsWindow() {
     title->add_css_class("title-1");
     sections->append(*title);
     sections->append(*Gtk::make_managed<AgentInstructionsSection>(*model_));
+    sections->append(*Gtk::make_managed<OpenAISettingsSection>(*model_));
     auto* scroller = Gtk::make_managed<Gtk::ScrolledWindow>();
     scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
     scroller->set_child(*sections);

@@ -5,6 +5,7 @@
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeHttpTransport.h"
 #include "fakes/FakeMicrophoneAccess.h"
+#include "fakes/FakeSecretStore.h"
 #include "fakes/FakeSecureRandom.h"
 #include "fakes/FakeWebAuthenticator.h"
 #include "fakes/FakeWebView.h"
@@ -28,10 +29,11 @@ struct FakePlatform {
   FakeMicrophoneAccess microphone;
   FakeSecureRandom random;
   FakeWebAuthenticator webAuthenticator;
+  FakeSecretStore secrets;
 
   PlatformServices services() {
-    return {scheduler, scheduler, environment, settings,   logger, transport,
-            cookies,   webViews,  system,      microphone, random, webAuthenticator};
+    return {scheduler, scheduler, environment, settings, logger,           transport, cookies,
+            webViews,  system,    microphone,  random,   webAuthenticator, secrets};
   }
 };
 

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <expected>
+#include <optional>
+#include <string>
+
+namespace ondi {
+
+// The outcome of a secret store operation, numbered as the keychain numbers it: 0 is success.
+struct SecretStatus {
+  static constexpr std::int32_t success = 0;
+  static constexpr std::int32_t userCanceled = -128;
+  static constexpr std::int32_t parameterError = -50;
+  static constexpr std::int32_t notAvailable = -25291;
+  static constexpr std::int32_t duplicateItem = -25299;
+  static constexpr std::int32_t itemNotFound = -25300;
+  static constexpr std::int32_t interactionNotAllowed = -25308;
+  static constexpr std::int32_t internalComponent = -2070;
+
+  std::int32_t code = success;
+  // The secret service's own message for this failure, when it gave one.
+  std::optional<std::string> message;
+
+  bool ok() const { return code == success; }
+
+  // The service's message, else the system's text for a known code, else "Keychain error N".
+  std::string description() const {
+    if (message && !message->empty()) return *message;
+    switch (code) {
+      case success:
+        return "No error.";
+      case userCanceled:
+        return "User canceled the operation.";
+      case parameterError:
+        return "One or more parameters passed to a function were not valid.";
+      case notAvailable:
+        return "No keychain is available.";
+      case duplicateItem:
+        return "The specified item already exists in the keychain.";
+      case itemNotFound:
+        return "The specified item could not be found in the keychain.";
+      case interactionNotAllowed:
+        return "User interaction is not allowed.";
+      default:
+        return "Keychain error " + std::to_string(code);
+    }
+  }
+};
+
+// The system's store of generic passwords, one item per (service, account). Calls may block
+// while the store answers; only reads that allow interaction may wait for the user.
+class SecretStore {
+ public:
+  virtual ~SecretStore() = default;
+  // The item's secret; none when no such item exists. Without interaction, an item that
+  // cannot be read without asking the user fails with `interactionNotAllowed`.
+  virtual std::expected<std::optional<std::string>, SecretStatus> read(const std::string& service,
+                                                                       const std::string& account,
+                                                                       bool allowInteraction) = 0;
+  // Replaces the secret of an existing item; `itemNotFound` when there is none.
+  virtual SecretStatus update(const std::string& service, const std::string& account,
+                              const std::string& secret) = 0;
+  // Adds an item kept on this machine only.
+  virtual SecretStatus add(const std::string& service, const std::string& account,
+                           const std::string& secret) = 0;
+  // Deletes the item; `itemNotFound` when there is none.
+  virtual SecretStatus remove(const std::string& service, const std::string& account) = 0;
+};
+
+}  // namespace ondi

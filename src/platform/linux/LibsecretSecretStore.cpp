@@ -1,0 +1,157 @@
+#include "platform/linux/LibsecretSecretStore.h"
+
+#include <libsecret/secret.h>
+
+#include <memory>
+
+namespace ondi::platform {
+namespace {
+
+struct ItemListDeleter {
+  void operator()(GList* items) const { g_list_free_full(items, g_object_unref); }
+};
+using ItemList = std::unique_ptr<GList, ItemListDeleter>;
+
+struct ObjectDeleter {
+  void operator()(gpointer object) const { g_object_unref(object); }
+};
+struct ValueDeleter {
+  void operator()(SecretValue* value) const { secret_value_unref(value); }
+};
+struct TableDeleter {
+  void operator()(GHashTable* table) const { g_hash_table_unref(table); }
+};
+
+// The schema of one service's items; valid while `service` is.
+SecretSchema schemaFor(const std::string& service) {
+  return {service.c_str(),
+          SECRET_SCHEMA_NONE,
+          {{"account", SECRET_SCHEMA_ATTRIBUTE_STRING}, {nullptr, SECRET_SCHEMA_ATTRIBUTE_STRING}},
+          0,
+          nullptr,
+          nullptr,
+          nullptr,
+          nullptr,
+          nullptr,
+          nullptr,
+          nullptr};
+}
+
+bool isUnavailable(const GError* error) {
+  return error->domain == G_DBUS_ERROR ||
+         (error->domain == G_IO_ERROR && error->code != G_IO_ERROR_CANCELLED);
+}
+
+std::int32_t codeOf(const GError* error) {
+  if (error->domain == SECRET_ERROR) {
+    switch (error->code) {
+      case SECRET_ERROR_IS_LOCKED:
+        return SecretStatus::interactionNotAllowed;
+      case SECRET_ERROR_NO_SUCH_OBJECT:
+        return SecretStatus::itemNotFound;
+      case SECRET_ERROR_ALREADY_EXISTS:
+        return SecretStatus::duplicateItem;
+      default:
+        return SecretStatus::internalComponent;
+    }
+  }
+  if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED)) return SecretStatus::userCanceled;
+  if (isUnavailable(error)) return SecretStatus::notAvailable;
+  return SecretStatus::internalComponent;
+}
+
+// Takes the error: its status, described by the service's own message.
+SecretStatus statusOf(GError* error) {
+  if (g_dbus_error_is_remote_error(error)) g_dbus_error_strip_remote_error(error);
+  SecretStatus status{codeOf(error), std::string(error->message)};
+  g_error_free(error);
+  return status;
+}
+
+SecretStatus stillLocked(bool allowedInteraction) {
+  return allowedInteraction ? SecretStatus{SecretStatus::userCanceled, "The keyring is locked."}
+                            : SecretStatus{SecretStatus::interactionNotAllowed, std::nullopt};
+}
+
+// The items of (service, account), unlocked ones first. With `interactive`, locked items are
+// unlocked, which may ask the user.
+std::expected<ItemList, SecretStatus> search(const std::string& service, const std::string& account,
+                                             int flags, bool interactive) {
+  GError* error = nullptr;
+  std::unique_ptr<SecretService, ObjectDeleter> secrets(
+      secret_service_get_sync(SECRET_SERVICE_NONE, nullptr, &error));
+  if (!secrets) return std::unexpected(statusOf(error));
+  const SecretSchema schema = schemaFor(service);
+  std::unique_ptr<GHashTable, TableDeleter> attributes(
+      secret_attributes_build(&schema, "account", account.c_str(), nullptr));
+  if (interactive) flags |= SECRET_SEARCH_UNLOCK;
+  ItemList items(secret_service_search_sync(secrets.get(), &schema, attributes.get(),
+                                            static_cast<SecretSearchFlags>(flags), nullptr,
+                                            &error));
+  if (error) return std::unexpected(statusOf(error));
+  return items;
+}
+
+SecretItem* itemAt(GList* link) {
+  return SECRET_ITEM(link->data);
+}
+
+}  // namespace
+
+std::expected<std::optional<std::string>, SecretStatus> LibsecretSecretStore::read(
+    const std::string& service, const std::string& account, bool allowInteraction) {
+  auto items = search(service, account, SECRET_SEARCH_LOAD_SECRETS, allowInteraction);
+  if (!items) return std::unexpected(items.error());
+  if (!*items) return std::nullopt;
+  SecretItem* item = itemAt(items->get());
+  std::unique_ptr<SecretValue, ValueDeleter> value(
+      secret_item_get_locked(item) ? nullptr : secret_item_get_secret(item));
+  // A locked item comes back without its secret.
+  if (!value) return std::unexpected(stillLocked(allowInteraction));
+  gsize length = 0;
+  const gchar* data = secret_value_get(value.get(), &length);
+  return std::string(data, length);
+}
+
+SecretStatus LibsecretSecretStore::update(const std::string& service, const std::string& account,
+                                          const std::string& secret) {
+  auto items = search(service, account, SECRET_SEARCH_NONE, true);
+  if (!items) return items.error();
+  if (!*items) return {SecretStatus::itemNotFound, std::nullopt};
+  SecretItem* item = itemAt(items->get());
+  if (secret_item_get_locked(item)) return stillLocked(true);
+  std::unique_ptr<SecretValue, ValueDeleter> value(
+      secret_value_new(secret.data(), static_cast<gssize>(secret.size()), "text/plain"));
+  GError* error = nullptr;
+  if (!secret_item_set_secret_sync(item, value.get(), nullptr, &error)) return statusOf(error);
+  return {};
+}
+
+SecretStatus LibsecretSecretStore::add(const std::string& service, const std::string& account,
+                                       const std::string& secret) {
+  const SecretSchema schema = schemaFor(service);
+  const std::string label = service + ": " + account;
+  GError* error = nullptr;
+  if (!secret_password_store_sync(&schema, SECRET_COLLECTION_DEFAULT, label.c_str(), secret.c_str(),
+                                  nullptr, &error, "account", account.c_str(), nullptr)) {
+    return error ? statusOf(error) : SecretStatus{SecretStatus::internalComponent, std::nullopt};
+  }
+  return {};
+}
+
+// Every item of the account goes, so that no older copy is read back afterwards. Locked items
+// are unlocked first: the service refuses to delete them otherwise, without saying so.
+SecretStatus LibsecretSecretStore::remove(const std::string& service, const std::string& account) {
+  auto items = search(service, account, SECRET_SEARCH_ALL, true);
+  if (!items) return items.error();
+  if (!*items) return {SecretStatus::itemNotFound, std::nullopt};
+  for (GList* link = items->get(); link; link = link->next) {
+    SecretItem* item = itemAt(link);
+    if (secret_item_get_locked(item)) return stillLocked(true);
+    GError* error = nullptr;
+    if (!secret_item_delete_sync(item, nullptr, &error)) return statusOf(error);
+  }
+  return {};
+}
+
+}  // namespace ondi::platform

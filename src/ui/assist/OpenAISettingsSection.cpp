@@ -1,0 +1,122 @@
+#include "ui/assist/OpenAISettingsSection.h"
+
+#include "core/app/DesktopBrowserModel.h"
+#include "core/assist/OpenAIPrompt.h"
+
+namespace ondi::ui {
+namespace {
+constexpr const char* kAPIKeysPage = "https://platform.openai.com/api-keys";
+}
+
+OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
+    : Gtk::Box(Gtk::Orientation::VERTICAL, 12),
+      model_(model),
+      keySettings_(model.account, model.openAIKeychain()) {
+  set_name("openai-settings-section");
+
+  heading_.set_text("OpenAI");
+  heading_.set_xalign(0);
+  heading_.add_css_class("title-3");
+  append(heading_);
+
+  fallback_.set_name("openai-settings.fallback");
+  fallback_.set_valign(Gtk::Align::CENTER);
+  gtk_accessible_update_property(GTK_ACCESSIBLE(fallback_.gobj()), GTK_ACCESSIBLE_PROPERTY_LABEL,
+                                 "Use direct OpenAI responses", -1);
+  connections_.push_back(fallback_.property_active().signal_changed().connect([this] {
+    const bool enabled = fallback_.get_active();
+    model_.updateDesktopPreferences([enabled](DesktopAccountPreferences& preferences) {
+      preferences.useOpenAIFallback = enabled;
+    });
+  }));
+  append(labelledRow("Use direct OpenAI responses", fallback_));
+
+  modelName_.set_name("openai-settings.model");
+  modelName_.set_text(kOpenAIModel);
+  modelName_.set_selectable(true);
+  append(labelledRow("Model", modelName_));
+
+  key_.set_name("openai-settings.api-key");
+  key_.set_hexpand(true);
+  key_.set_show_peek_icon(false);
+  key_.property_placeholder_text() = "sk-…";
+  gtk_accessible_update_property(GTK_ACCESSIBLE(key_.gobj()), GTK_ACCESSIBLE_PROPERTY_LABEL,
+                                 "API key", -1);
+  g_signal_connect_swapped(key_.gobj(), "activate",
+                           G_CALLBACK(+[](OpenAISettingsSection* self) { self->save(); }), this);
+  append(labelledRow("API key", key_));
+
+  auto* buttons = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 8);
+  createKey_.set_name("openai-settings.create-key");
+  createKey_.set_label("Create key");
+  createKey_.set_uri(kAPIKeysPage);
+  createKey_.set_hexpand(true);
+  createKey_.set_halign(Gtk::Align::START);
+  remove_.set_name("openai-settings.remove");
+  remove_.set_label("Remove");
+  remove_.signal_clicked().connect([this] { show(keySettings_.remove()); });
+  save_.set_name("openai-settings.save");
+  save_.set_label("Save API Key");
+  save_.add_css_class("suggested-action");
+  save_.signal_clicked().connect([this] { save(); });
+  buttons->append(createKey_);
+  buttons->append(remove_);
+  buttons->append(save_);
+  append(*buttons);
+
+  status_.set_name("openai-settings.status");
+  status_.set_xalign(0);
+  status_.set_wrap(true);
+  append(status_);
+  note_.set_text(
+      "Saved keys remain in Keychain, are isolated to the signed-in Ondi account on this Mac, "
+      "and are never displayed again in Settings.");
+  note_.set_xalign(0);
+  note_.set_wrap(true);
+  note_.set_max_width_chars(1);  // wraps to the section's width
+  note_.set_hexpand(true);
+  note_.add_css_class("caption");
+  note_.add_css_class("dim-label");
+  append(note_);
+
+  connections_.push_back(model_.account.desktopPreferences.changed().connect(
+      [this](const auto&) { showPreferences(); }));
+  connections_.push_back(model_.account.workspaceSessionState.changed().connect(
+      [this](const auto&) { showStatus(); }));
+  signal_map().connect([this] { showStatus(); });
+  showPreferences();
+  showStatus();
+}
+
+OpenAISettingsSection::~OpenAISettingsSection() {
+  for (auto& connection : connections_) connection.disconnect();
+}
+
+Gtk::Box& OpenAISettingsSection::labelledRow(const char* title, Gtk::Widget& value) {
+  auto* row = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 12);
+  auto* label = Gtk::make_managed<Gtk::Label>(title);
+  label->set_xalign(0);
+  label->set_hexpand(true);
+  row->append(*label);
+  row->append(value);
+  return *row;
+}
+
+void OpenAISettingsSection::showPreferences() {
+  fallback_.set_active(model_.account.desktopPreferences.get().useOpenAIFallback);
+}
+
+void OpenAISettingsSection::showStatus() {
+  status_.set_text(keySettings_.status());
+}
+
+void OpenAISettingsSection::show(const OpenAIKeySettings::Outcome& outcome) {
+  if (outcome.succeeded) key_.set_text("");
+  status_.set_text(outcome.status);
+}
+
+void OpenAISettingsSection::save() {
+  show(keySettings_.save(key_.get_text().raw()));
+}
+
+}  // namespace ondi::ui

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtkmm/box.h>
+#include <gtkmm/button.h>
+#include <gtkmm/label.h>
+#include <gtkmm/linkbutton.h>
+#include <gtkmm/passwordentry.h>
+#include <gtkmm/switch.h>
+
+#include <sigc++/connection.h>
+
+#include <vector>
+
+#include "core/assist/OpenAIKeySettings.h"
+
+namespace ondi {
+class DesktopBrowserModel;
+}
+
+namespace ondi::ui {
+
+// The settings section of the direct OpenAI fallback: its switch, the model it uses, and the
+// signed-in account's API key, which can be saved or removed but is never shown again.
+class OpenAISettingsSection : public Gtk::Box {
+ public:
+  explicit OpenAISettingsSection(DesktopBrowserModel& model);
+  ~OpenAISettingsSection() override;
+
+ private:
+  Gtk::Box& labelledRow(const char* title, Gtk::Widget& value);
+  void showPreferences();
+  void showStatus();
+  void show(const OpenAIKeySettings::Outcome& outcome);
+  void save();
+
+  DesktopBrowserModel& model_;
+  OpenAIKeySettings keySettings_;
+  Gtk::Label heading_;
+  Gtk::Switch fallback_;
+  Gtk::Label modelName_;
+  Gtk::PasswordEntry key_;
+  Gtk::Button save_;
+  Gtk::Button remove_;
+  Gtk::LinkButton createKey_;
+  Gtk::Label status_;
+  Gtk::Label note_;
+  std::vector<sigc::connection> connections_;
+};
+
+}  // namespace ondi::ui
