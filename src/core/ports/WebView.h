@@ -24,6 +24,16 @@ enum class NavigationDecision { allow, cancel };
 
 enum class MediaCaptureKind { microphone, camera, cameraAndMicrophone, other };
 
+// A message a page posted to one of the view's named handlers, with what the engine's relay
+// observed about its sender.
+struct ScriptMessage {
+  std::string name;
+  std::string bodyJSON;  // the posted value as JSON text
+  bool isMainFrame = false;
+  std::string originScheme;
+  std::string originHost;
+};
+
 // Receives the events of the web views it is attached to. Every call runs on the main loop.
 class WebViewDelegate {
  public:
@@ -40,6 +50,8 @@ class WebViewDelegate {
                                 const std::string& errorDescription) = 0;
   // A navigation stopped without an error of its own: cancelled by policy or by the user.
   virtual void navigationCancelled(WebView& view) = 0;
+  // A page posted to a handler named in the view's configuration.
+  virtual void scriptMessageReceived(WebView&, const ScriptMessage&) {}
   // `origin` is the requesting page's main-frame address. `decide` must be called once.
   virtual void mediaCaptureRequested(WebView& view, const std::string& origin,
                                      MediaCaptureKind kind, std::function<void(bool)> decide) = 0;
@@ -59,6 +71,8 @@ struct WebViewConfiguration {
   std::string backgroundColor = "#ffffff";
   // Whether a failed load shows the engine's error page (tabs) or keeps the page (surface).
   bool showsErrorPages = true;
+  // Handlers a page may post to, as window.webkit.messageHandlers.<name>.postMessage(body).
+  std::vector<std::string> scriptMessageHandlers;
   // When set, a child frame may load only addresses this accepts; everything else is
   // refused before it loads or reaches the delegate.
   std::function<bool(const std::string& url)> childFrameFilter;
@@ -71,6 +85,8 @@ class WebView {
  public:
   virtual ~WebView() = default;
   virtual void setDelegate(WebViewDelegate* delegate) = 0;
+  // Unregisters every script-message handler; pages can no longer reach native code.
+  virtual void removeScriptMessageHandlers() = 0;
   virtual void loadHTML(const std::string& html, const std::string& baseURL) = 0;
   virtual void loadURL(const std::string& url,
                        std::optional<std::chrono::milliseconds> timeout = std::nullopt) = 0;

@@ -2,6 +2,10 @@
 
 #include <memory>
 
+#include <nlohmann/json.hpp>
+
+#include "platform/linux/BridgeScripts.h"
+
 namespace ondi::platform {
 namespace {
 
@@ -33,10 +37,58 @@ WebKitWebViewAdapter::WebKitWebViewAdapter(WebKitWebView* view, WebViewConfigura
   g_signal_connect(view_, "load-changed", G_CALLBACK(onLoadChanged), this);
   g_signal_connect(view_, "load-failed", G_CALLBACK(onLoadFailed), this);
   g_signal_connect(view_, "permission-request", G_CALLBACK(onPermissionRequest), this);
+  WebKitUserContentManager* manager = webkit_web_view_get_user_content_manager(view_);
+  for (const std::string& name : configuration_.scriptMessageHandlers) {
+    auto binding = std::make_unique<HandlerBinding>(HandlerBinding{this, name});
+    const std::string signal = "script-message-received::" + name;
+    g_signal_connect(manager, signal.c_str(), G_CALLBACK(onScriptMessage), binding.get());
+    handlerBindings_.push_back(std::move(binding));
+  }
+}
+
+void WebKitWebViewAdapter::removeScriptMessageHandlers() {
+  WebKitUserContentManager* manager = webkit_web_view_get_user_content_manager(view_);
+  for (const auto& binding : handlerBindings_) {
+    g_signal_handlers_disconnect_by_data(manager, binding.get());
+  }
+  handlerBindings_.clear();
+  for (const std::string& name : configuration_.scriptMessageHandlers) {
+    webkit_user_content_manager_unregister_script_message_handler(manager, name.c_str(),
+                                                                  kBridgeWorld);
+  }
+  configuration_.scriptMessageHandlers.clear();
+}
+
+void WebKitWebViewAdapter::onScriptMessage(WebKitUserContentManager*, JSCValue* value,
+                                           gpointer data) {
+  const auto* binding = static_cast<HandlerBinding*>(data);
+  WebKitWebViewAdapter* self = binding->adapter;
+  if (!self->delegate_) return;
+  // The relay posts {body, isMainFrame, origin}; anything else did not come from it.
+  char* json = jsc_value_to_json(value, 0);
+  const auto relayed = nlohmann::json::parse(json ? json : "", nullptr, false);
+  g_free(json);
+  if (!relayed.is_object() || !relayed.contains("body") || !relayed.contains("isMainFrame") ||
+      !relayed["isMainFrame"].is_boolean() || !relayed.contains("origin") ||
+      !relayed["origin"].is_string()) {
+    return;
+  }
+  ScriptMessage message;
+  message.bodyJSON = relayed["body"].dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  message.isMainFrame = relayed["isMainFrame"].get<bool>();
+  if (GUri* origin =
+          g_uri_parse(relayed["origin"].get<std::string>().c_str(), G_URI_FLAGS_NONE, nullptr)) {
+    message.originScheme = g_uri_get_scheme(origin) ? g_uri_get_scheme(origin) : "";
+    message.originHost = g_uri_get_host(origin) ? g_uri_get_host(origin) : "";
+    g_uri_unref(origin);
+  }
+  message.name = binding->name;
+  self->delegate_->scriptMessageReceived(*self, message);
 }
 
 WebKitWebViewAdapter::~WebKitWebViewAdapter() {
   cancelLoadTimeout();
+  removeScriptMessageHandlers();
   g_signal_handlers_disconnect_by_data(view_, this);
   webkit_web_view_stop_loading(view_);
   g_object_unref(view_);

@@ -2,6 +2,10 @@
 
 #include <webkit/webkit.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "core/ports/WebView.h"
 
 namespace ondi::platform {
@@ -19,6 +23,7 @@ class WebKitWebViewAdapter final : public WebView {
   WebKitWebView* webKitView() const { return view_; }
 
   void setDelegate(WebViewDelegate* delegate) override { delegate_ = delegate; }
+  void removeScriptMessageHandlers() override;
   void loadHTML(const std::string& html, const std::string& baseURL) override;
   void loadURL(const std::string& url, std::optional<std::chrono::milliseconds> timeout) override;
   void reload() override { webkit_web_view_reload(view_); }
@@ -40,6 +45,12 @@ class WebKitWebViewAdapter final : public WebView {
   static void onLoadChanged(WebKitWebView*, WebKitLoadEvent, gpointer self);
   static gboolean onLoadFailed(WebKitWebView*, WebKitLoadEvent, char* uri, GError*, gpointer self);
   static gboolean onPermissionRequest(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
+  // One script-message handler's name, as the user data of its signal connection.
+  struct HandlerBinding {
+    WebKitWebViewAdapter* adapter;
+    std::string name;
+  };
+  static void onScriptMessage(WebKitUserContentManager*, JSCValue* value, gpointer binding);
 
   gboolean decideNavigation(WebKitPolicyDecision* decision);
   gboolean decideResponse(WebKitPolicyDecision* decision);
@@ -50,6 +61,7 @@ class WebKitWebViewAdapter final : public WebView {
   WebViewConfiguration configuration_;
   WebViewDelegate* delegate_ = nullptr;
   unsigned loadTimeoutSource_ = 0;
+  std::vector<std::unique_ptr<HandlerBinding>> handlerBindings_;
 };
 
 }  // namespace ondi::platform

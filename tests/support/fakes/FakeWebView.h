@@ -32,6 +32,7 @@ class FakeWebView final : public WebView {
   State state;
   std::vector<Load> htmlLoads;
   std::vector<std::string> scripts;
+  bool handlersRemoved = false;
   std::vector<Load> urlLoads;
 
   void setDelegate(WebViewDelegate* delegate) override { delegate_ = delegate; }
@@ -55,6 +56,7 @@ class FakeWebView final : public WebView {
   std::string url() const override { return state.url; }
   std::string title() const override { return state.title; }
   // Scripts are not run; the completion is dropped.
+  void removeScriptMessageHandlers() override { handlersRemoved = true; }
   void evaluateJavaScript(const std::string& script, std::function<void(ScriptResult)>) override {
     scripts.push_back(script);
   }
