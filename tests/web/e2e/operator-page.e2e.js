@@ -1,0 +1,432 @@
+"use strict";
+
+// The combined operator page in headless Chromium, served at a real ondi-server's origin, with a
+// recording stand-in for the desktop application's script-message handlers.
+//
+//   node operator-page.e2e.js --server <ondi-server> --page <combined operator.html>
+//
+// Screenshots go to $ONDI_SCREENSHOT_DIR when it is set.
+
+const test = require("node:test");
+const assert = require("node:assert/strict");
+const fs = require("node:fs");
+const os = require("node:os");
+const path = require("node:path");
+const { startServer } = require("./server-process");
+const { installFakeDesktop } = require("./fake-desktop");
+
+const { chromium } = require("playwright-core");
+
+function argument(name) {
+  const index = process.argv.indexOf(name);
+  if (index < 0 || !process.argv[index + 1]) throw new Error("missing argument " + name);
+  return process.argv[index + 1];
+}
+
+const serverPath = argument("--server");
+const pagePath = argument("--page");
+const chromiumPath = process.env.ONDI_CHROMIUM || "/usr/bin/chromium";
+const screenshotDir = process.env.ONDI_SCREENSHOT_DIR || "";
+const PAGE_ROUTE = "/operator-under-test";
+const BLANK_ROUTE = "/blank-under-test";
+
+let server;
+let browser;
+let context;
+let userDataDir;
+const email = "operator-" + Date.now() + "@example.com";
+
+async function screenshot(page, name) {
+  if (!screenshotDir) return;
+  fs.mkdirSync(screenshotDir, { recursive: true });
+  await page.screenshot({ path: path.join(screenshotDir, name), animations: "disabled", caret: "hide" });
+}
+
+// A fresh tab showing the operator page, with the fake desktop installed before any script.
+async function openOperatorPage() {
+  const page = await context.newPage();
+  const errors = [];
+  page.on("pageerror", (error) => errors.push(error));
+  await installFakeDesktop(page);
+  const loaded = page.waitForResponse((response) => response.url().includes("/api/agent/state"));
+  await page.goto(server.url + PAGE_ROUTE);
+  await loaded;
+  await assertText(page, "#accountBadge", email);
+  page.errors = errors;
+  return page;
+}
+
+async function assertText(page, selector, expected) {
+  await page.waitForFunction(
+    ([css, text]) => document.querySelector(css)?.textContent.trim() === text,
+    [selector, expected],
+    { timeout: 15000 }
+  ).catch(async () => {
+    const actual = await page.textContent(selector).catch(() => "(missing)");
+    assert.fail(selector + " reads " + JSON.stringify(actual) + ", expected " + JSON.stringify(expected));
+  });
+}
+
+async function send(page, text) {
+  await page.waitForFunction(() => !document.getElementById("promptInput").disabled);
+  await page.fill("#promptInput", text);
+  await page.press("#promptInput", "Enter");
+}
+
+async function settledTurn(page) {
+  await page.waitForFunction(() => !document.body.classList.contains("busy") && !document.querySelector(".message.pending"), null, {
+    timeout: 20000,
+  });
+  return page.locator(".message.assistant .bubble").last().innerText();
+}
+
+const posts = (page, name) => page.evaluate((handler) => window.fakeDesktop.posts.filter((post) => post.name === handler), name);
+
+async function failNextAgentPrompt() {
+  const response = await fetch(server.url + "/api/test/agent-failure", {
+    method: "POST",
+    headers: { "Content-Type": "application/json" },
+    body: JSON.stringify({ status: 502, count: 1 }),
+  });
+  assert.equal(response.status, 200);
+}
+
+test.before(async () => {
+  assert.ok(fs.existsSync(chromiumPath), "Chromium is missing at " + chromiumPath + " (scripts/bootstrap installs it)");
+  const html = fs.readFileSync(pagePath, "utf8");
+  server = await startServer(serverPath);
+  userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), "ondi-web-chromium-"));
+  browser = await chromium.launchPersistentContext(userDataDir, {
+    executablePath: chromiumPath,
+    headless: true,
+    viewport: { width: 1180, height: 780 },
+    args: [
+      "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+      "--disable-background-networking", "--disable-component-update", "--disable-sync",
+    ],
+  });
+  context = browser;
+  await context.route("**" + PAGE_ROUTE, (route) => route.fulfill({ status: 200, contentType: "text/html; charset=utf-8", body: html }));
+  await context.route("**" + BLANK_ROUTE, (route) => route.fulfill({ status: 200, contentType: "text/html", body: "<!doctype html><title>blank</title>" }));
+
+  // Sign up through the page's origin, so that the session cookie is the browser's.
+  const page = await context.newPage();
+  await page.goto(server.url + BLANK_ROUTE);
+  const answer = await page.evaluate(async (address) => {
+    const response = await fetch("/api/auth/password/sign-up", {
+      method: "POST",
+      credentials: "include",
+      headers: { "Content-Type": "application/json" },
+      body: JSON.stringify({ name: "Page Tester", email: address, password: "a long enough passphrase" }),
+    });
+    return { status: response.status, body: await response.json() };
+  }, email);
+  assert.equal(answer.status, 200, JSON.stringify(answer.body));
+  assert.equal(answer.body.authenticated, true);
+  await page.close();
+});
+
+test.after(async () => {
+  await browser?.close().catch(() => {});
+  await server?.stop();
+  if (userDataDir) fs.rmSync(userDataDir, { recursive: true, force: true });
+});
+
+test("an empty thread shows the welcome panel and the live header", async () => {
+  const page = await openOperatorPage();
+  await assertText(page, "#workspaceTitle", "Ondi operator");
+  await assertText(page, "#runtimeMode", "Live backend · Auto");
+  await assertText(page, "#usageMeta", "0/50 turns");
+  assert.equal(await page.isVisible("#welcomePanel"), true);
+  assert.equal(await page.locator(".starter-card").count(), 3);
+  assert.equal(
+    (await page.textContent("#velmora-ai-disclaimer")).trim(),
+    "Ondi responses are AI-generated and can make mistakes. Please double-check important information."
+  );
+
+  const status = (await posts(page, "velmoraOpenAI")).map((post) => post.body.action);
+  assert.deepEqual(status, ["status"], "start-up asks the desktop for the local OpenAI status once");
+
+  await page.click(".starter-card >> nth=1");
+  assert.equal(
+    await page.inputValue("#promptInput"),
+    "Act as the Ads subagent and draft a simple campaign plan with approval checkpoints."
+  );
+  await page.fill("#promptInput", "");
+  await screenshot(page, "operator-empty.png");
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test("a prompt goes to the hosted agent and its Markdown answer is rendered", async () => {
+  const page = await openOperatorPage();
+  let releaseAnswer;
+  const answerHeld = new Promise((resolve) => (releaseAnswer = resolve));
+  const sentBodies = [];
+  await page.route("**/api/agent/message", async (route) => {
+    sentBodies.push(JSON.parse(route.request().postData()));
+    await answerHeld;
+    await route.continue();
+  });
+
+  await send(page, "Draft a **launch** checklist for <b>Friday</b>");
+  await page.waitForSelector(".message.pending .thinking[role=status]");
+  assert.equal(await page.getAttribute(".thinking", "aria-label"), "Ondi is carrying out your mission.");
+  assert.match(await page.textContent(".thinking-word"), /\.\.\.$/);
+  assert.equal(await page.isDisabled("#sendButton"), true, "busy disables sending");
+  await screenshot(page, "operator-thinking.png");
+  releaseAnswer();
+
+  const answer = await settledTurn(page);
+  assert.match(answer, /What I received/);
+  assert.equal(await page.locator(".message.assistant strong", { hasText: "What I received" }).count(), 1);
+  assert.equal(await page.locator(".message.user b").count(), 0, "user text is escaped");
+  assert.match(await page.locator(".message.user .bubble").last().innerText(), /<b>Friday<\/b>/);
+  assert.equal(await page.isVisible("#welcomePanel"), false);
+
+  assert.deepEqual(sentBodies, [
+    {
+      message: "Draft a **launch** checklist for <b>Friday</b>",
+      threadId: "default",
+      surface: "mac_app",
+      permissionMode: "approval-first",
+      modelMode: "auto",
+      workspaceContext: null,
+    },
+  ]);
+  const snapshots = await posts(page, "velmoraConversationState");
+  const last = snapshots.at(-1).body;
+  assert.equal(last.action, "syncConversationThreads");
+  assert.match(last.id, /^thread-sync-\d+$/);
+  assert.equal(last.activeThreadId, "default");
+  assert.equal(last.threads[0].id, "default");
+  assert.equal(last.threads[0].messageCount, 2);
+
+  await send(page, "Now list the risks as a numbered list");
+  await settledTurn(page);
+  await screenshot(page, "operator-conversation.png");
+  await page.setViewportSize({ width: 860, height: 720 });
+  await page.waitForTimeout(100);
+  await screenshot(page, "operator-narrow.png");
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test("a desktop request is handed to the desktop and resolved by its id", async () => {
+  const page = await openOperatorPage();
+  await page.evaluate(() => (window.fakeDesktop.desktopReplies = "answer"));
+  await send(page, "open linkedin jobs and gmail in the in-app browser");
+  const turn = await settledTurn(page);
+
+  const [request] = await posts(page, "velmoraDesktopAction");
+  assert.equal(typeof request.body.id, "string");
+  assert.deepEqual({ ...request.body, id: undefined }, {
+    id: undefined,
+    action: "openInAppBrowserTabs",
+    tabs: [
+      { label: "LinkedIn Jobs", url: "https://www.linkedin.com/jobs/" },
+      { label: "Gmail", url: "https://mail.google.com/mail/u/0/#inbox" },
+    ],
+    label: "LinkedIn Jobs, Gmail",
+    target: "inApp",
+    explicitExternal: false,
+  });
+  assert.equal(turn, "Opened LinkedIn Jobs, Gmail in Ondi browser tabs.");
+  await assertText(page, "#statusText", "Desktop action completed.");
+
+  // A reply nobody waits for changes nothing, and the turn outlives a reload of the thread.
+  await page.evaluate((id) => window.velmoraDesktopActionUpdate({ id, ok: false, kind: "desktopAction", error: "late" }), request.body.id);
+  const reloaded = page.waitForResponse((response) => response.url().includes("/api/agent/state"));
+  await page.click("#refreshButton");
+  await reloaded;
+  await page.waitForTimeout(100);
+  assert.equal(await page.locator(".message.assistant .bubble").last().innerText(), "Opened LinkedIn Jobs, Gmail in Ondi browser tabs.");
+  assert.equal(await page.locator(".message.user", { hasText: "open linkedin jobs and gmail" }).count(), 1);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test("an unanswered desktop request ends with the failure turn after its time-out", async () => {
+  const page = await openOperatorPage();
+  await page.evaluate(() => (window.OndiOperator.bridge.timeouts.desktopAction = 1500));
+  const started = Date.now();
+  await send(page, "open youtube in safari");
+  const turn = await settledTurn(page);
+  assert.ok(Date.now() - started >= 1400, "the page waited for its time-out");
+
+  const [request] = await posts(page, "velmoraDesktopAction");
+  assert.equal(request.body.action, "openSafariURL");
+  assert.equal(request.body.url, "https://www.youtube.com/");
+  assert.equal(request.body.explicitExternal, true);
+  assert.equal(turn, "I tried to run that desktop action, but macOS blocked it: The desktop app did not answer in time.");
+  await assertText(page, "#statusText", "Desktop action needs attention.");
+
+  await page.evaluate((id) => window.velmoraDesktopActionUpdate({ id, ok: true, kind: "desktopAction", text: "Opened late." }), request.body.id);
+  await page.waitForTimeout(100);
+  assert.equal(await page.locator(".message", { hasText: "Opened late." }).count(), 0, "a late reply is ignored");
+  await page.close();
+});
+
+test("in Anthropic mode a failing hosted agent gives the model error turn and no local call", async () => {
+  const page = await openOperatorPage();
+  await page.evaluate(() => window.velmoraDesktopSetModelProvider({ mode: "Anthropic", title: "Claude" }));
+  await assertText(page, "#runtimeMode", "Live backend · Claude");
+  const before = (await posts(page, "velmoraOpenAI")).length;
+  await failNextAgentPrompt();
+
+  await send(page, "Summarise my week");
+  const turn = await settledTurn(page);
+  assert.equal(turn, "Claude could not answer: The agent failed on purpose with status 502.");
+  await assertText(page, "#statusText", "Claude needs attention.");
+  assert.equal((await posts(page, "velmoraOpenAI")).length, before, "nothing was asked of the local model");
+  await page.close();
+});
+
+test("in Auto mode a failing hosted agent falls back to the local model with the history", async () => {
+  const page = await openOperatorPage();
+  await page.evaluate(() => (window.fakeDesktop.openAIReplies = "answer"));
+  await send(page, "The launch is on Friday");
+  await settledTurn(page);
+  const before = (await posts(page, "velmoraOpenAI")).length;
+  await failNextAgentPrompt();
+
+  await send(page, "What should I do first?");
+  const turn = await settledTurn(page);
+
+  const requests = (await posts(page, "velmoraOpenAI")).slice(before).map((post) => post.body);
+  assert.deepEqual(requests.map((body) => body.action), ["status", "message"]);
+  const message = requests[1];
+  assert.equal(message.message, "What should I do first?");
+  assert.equal(message.threadId, "default");
+  assert.equal(message.agentMode, "Main operator");
+  assert.equal(message.workspaceContext, null);
+  assert.ok(message.history.length > 0 && message.history.length <= 10);
+  assert.ok(message.history.every((entry) => ["user", "assistant"].includes(entry.role) && entry.content));
+  assert.ok(!message.history.some((entry) => entry.content === "What should I do first?"), "the question itself is not history");
+  assert.equal(message.history.at(-2).content, "The launch is on Friday");
+  assert.match(message.history.at(-1).content, /What I received/);
+
+  assert.equal(turn, "Local answer to: What should I do first? (" + message.history.length + " earlier turns)");
+  await assertText(page, "#runtimeMode", "Local OpenAI · gpt-5.6-sol");
+  await assertText(page, "#accountBadge", "Local");
+  await page.close();
+});
+
+test("identical thread snapshots are posted once; a new chat posts a new one", async () => {
+  const page = await openOperatorPage();
+  const count = async () => (await posts(page, "velmoraConversationState")).length;
+  assert.equal(await count(), 1);
+  for (let round = 0; round < 2; round += 1) {
+    const reloaded = page.waitForResponse((response) => response.url().includes("/api/agent/state"));
+    await page.click("#refreshButton");
+    await reloaded;
+  }
+  await page.waitForTimeout(150);
+  assert.equal(await count(), 1);
+
+  const created = page.waitForResponse((response) => response.url().includes("/api/agent/new"));
+  await page.click("#newThreadButton");
+  await created;
+  await page.waitForFunction(() => window.fakeDesktop.posts.filter((post) => post.name === "velmoraConversationState").length === 2);
+  const latest = (await posts(page, "velmoraConversationState")).at(-1).body;
+  assert.notEqual(latest.activeThreadId, "default");
+  assert.ok(latest.threads.some((thread) => thread.id === latest.activeThreadId && thread.title === "New chat"));
+  assert.equal(await page.isVisible("#welcomePanel"), true);
+  await page.close();
+});
+
+test("a pack workspace scopes the page and wraps what the hosted agent receives", async () => {
+  const page = await openOperatorPage();
+  const sentBodies = [];
+  page.on("request", (request) => {
+    if (request.url().includes("/api/agent/message")) sentBodies.push(JSON.parse(request.postData()));
+  });
+  await page.evaluate(() =>
+    window.velmoraDesktopOpenPackWorkspace({
+      id: "shop",
+      title: "Shop Ops",
+      workspaceName: "Shop Ops Workspace",
+      subtitle: "Orders and Returns",
+      overview: "Runs the store.",
+      threadId: "pack-shop",
+      scopeInstruction: "Only handle store operations.",
+      approvalTitle: "Owner approval",
+      approvalDetail: "Refunds need the owner.",
+      selectedHelperId: "returns",
+      starterPrompt: "Check today's returns.",
+      helpers: [
+        { id: "orders", name: "Order Desk", role: "Tracks orders", steps: ["Look up"] },
+        { id: "returns", name: "Returns Clerk", role: "Handles returns", steps: ["Check"] },
+      ],
+      workflows: [
+        { id: "w1", title: "Daily orders", detail: "Review new orders", prompt: "Review today's orders." },
+        { id: "w2", title: "", detail: "", prompt: "Second." },
+        { id: "w3", title: "Third", detail: "x", prompt: "Third." },
+        { id: "w4", title: "Fourth", detail: "x", prompt: "Fourth." },
+      ],
+    })
+  );
+  await assertText(page, "#workspaceTitle", "Shop Ops Workspace");
+  await assertText(page, "#threadTitle", "What should Shop Ops handle?");
+  await assertText(page, "#welcomeCopy", "This chat and its active agents stay focused on orders and returns.");
+  await assertText(page, "#workspaceSectionTitle", "Shop Ops activity");
+  await assertText(page, "#runtimeMode", "Shop Ops scope · Live backend · Auto");
+  assert.equal(await page.evaluate(() => document.body.classList.contains("pack-workspace")), true);
+  assert.deepEqual(await page.$$eval("#modelSelect option", (options) => options.map((option) => option.textContent)), [
+    "Main operator", "Order Desk", "Returns Clerk",
+  ]);
+  assert.equal(await page.$eval("#modelSelect", (select) => select.selectedOptions[0].textContent), "Returns Clerk");
+  assert.deepEqual(await page.$$eval(".starter-card strong", (cards) => cards.map((card) => card.textContent)), [
+    "Daily orders", "Starter workflow", "Third",
+  ]);
+  assert.equal(await page.inputValue("#promptInput"), "Check today's returns.");
+
+  await page.press("#promptInput", "Enter");
+  await settledTurn(page);
+  assert.equal(sentBodies.length, 1);
+  const body = sentBodies[0];
+  assert.equal(body.threadId, "pack-shop");
+  assert.equal(
+    body.message,
+    "[[VELMORA_WORKSPACE_CONTEXT]]\nOnly handle store operations.\nCurrently selected agent: Returns Clerk.\n" +
+      "Approval policy: Refunds need the owner.\n[[END_VELMORA_WORKSPACE_CONTEXT]]\nUser request:\nCheck today's returns."
+  );
+  assert.equal(body.workspaceContext.packId, "shop");
+  assert.equal(body.workspaceContext.activeAgent, "Returns Clerk");
+  assert.equal(await page.locator(".message.user .bubble").last().innerText(), "Check today's returns.");
+  assert.equal(await page.evaluate(() => localStorage.getItem("velmora.pack.thread.shop")), "pack-shop");
+  const cached = await page.evaluate(() => JSON.parse(localStorage.getItem("velmora.pack.conversation.shop.pack-shop")));
+  assert.ok(cached.messages.length >= 2 && cached.messages.every((message) => !message.pending));
+
+  await page.evaluate(() => window.velmoraDesktopSelectPackAgent(null));
+  assert.equal(await page.$eval("#modelSelect", (select) => select.selectedOptions[0].textContent), "Main operator");
+  await page.close();
+});
+
+test("dictation follows the desktop's speech updates", async () => {
+  const page = await openOperatorPage();
+  await page.fill("#promptInput", "Draft");
+  await page.click("#micButton");
+  assert.deepEqual((await posts(page, "velmoraSpeech")).map((post) => post.body), [{ action: "start", draft: "Draft" }]);
+
+  await page.evaluate(() => window.velmoraDesktopSpeechUpdate({ status: "recording", transcript: "Draft a reply to Anna" }));
+  assert.equal(await page.inputValue("#promptInput"), "Draft a reply to Anna");
+  await assertText(page, "#statusText", "Listening...");
+  assert.equal(await page.getAttribute("#micButton", "title"), "Stop dictation");
+
+  await page.click("#micButton");
+  assert.deepEqual((await posts(page, "velmoraSpeech")).at(-1).body, { action: "stop", draft: "Draft a reply to Anna" });
+  await page.evaluate(() => window.velmoraDesktopSpeechUpdate({ status: "stopped" }));
+  await assertText(page, "#statusText", "Dictation stopped.");
+  assert.equal(await page.getAttribute("#micButton", "aria-label"), "Dictate");
+  await page.waitForFunction(() => document.getElementById("statusText").textContent === "", null, { timeout: 3000 });
+
+  await page.evaluate(() => window.velmoraDesktopSpeechUpdate({ status: "error" }));
+  await assertText(page, "#statusText", "Dictation could not start.");
+
+  // Without the desktop's handler the page says where dictation lives.
+  await page.evaluate(() => delete window.webkit.messageHandlers.velmoraSpeech);
+  await page.click("#micButton");
+  await assertText(page, "#statusText", "Voice dictation is available in the Ondi macOS app.");
+  await page.close();
+});
