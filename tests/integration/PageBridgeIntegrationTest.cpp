@@ -91,15 +91,18 @@ TEST_F(PageBridgeIntegration, FramesAndSyntheticEventsAreNotTheMainFrame) {
       "</script>";
   workspace.addPage("/inner", post);
   foreign.addPage("/inner", post);
-  workspace.addPage("/page", "<iframe src='" + workspace.url("/inner") +
+  workspace.addPage("/own-handlers",
+                    "<script>webkit.messageHandlers.velmoraSpeech.postMessage({})</script>");
+  workspace.addPage("/page", "<iframe src='" + workspace.url("/own-handlers") +
+                                 "'></iframe><iframe src='" + workspace.url("/inner") +
                                  "'></iframe><iframe src='" + foreign.url("/inner") +
                                  "'></iframe>");
   view->loadURL(workspace.url("/page"));
-  waitForMessages(2);
+  waitForMessages(3);
   run("window.dispatchEvent(new MessageEvent('message', {data: {velmoraBridge: "
       "'velmoraDesktopAction', body: {}}, origin: location.origin, source: window}))");
-  waitForMessages(3);
-  ASSERT_EQ(delegate.messages.size(), 3u);
+  waitForMessages(4);
+  ASSERT_EQ(delegate.messages.size(), 4u);
   for (const auto& message : delegate.messages) EXPECT_FALSE(message.isMainFrame) << message.name;
   std::vector<std::string> hosts;
   for (const auto& message : delegate.messages) hosts.push_back(message.originHost);

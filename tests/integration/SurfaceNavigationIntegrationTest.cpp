@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <nlohmann/json.hpp>
+
 #include "MainLoop.h"
 #include "PageServer.h"
 #include "WebKitFixture.h"
@@ -44,10 +46,29 @@ class SurfaceNavigation : public ::testing::Test {
     }));
   }
 
-  void runScript(const std::string& script) {
-    bool done = false;
-    model.surfaceWebView().evaluateJavaScript(script, [&](ScriptResult) { done = true; });
-    ASSERT_TRUE(runMainLoopUntil([&] { return done; }));
+  ScriptResult runScript(const std::string& script) {
+    std::optional<ScriptResult> result;
+    model.surfaceWebView().evaluateJavaScript(script, [&](ScriptResult r) { result = r; });
+    EXPECT_TRUE(runMainLoopUntil([&] { return result.has_value(); }));
+    return result.value_or(std::unexpected(std::string("no result")));
+  }
+
+  // Posts a desktop action from the surface's main frame and returns the replies the page
+  // received through its update function, as JSON text.
+  std::string desktopActionReplies(const std::string& body) {
+    runScript(
+        "window.replies = []; window.velmoraDesktopActionUpdate = r => replies.push(r);"
+        "webkit.messageHandlers.velmoraDesktopAction.postMessage(" +
+        body + ")");
+    runMainLoopUntil([&] { return runScript("replies.length") != ScriptResult("0"); });
+    const auto replies = runScript("JSON.stringify(replies)");
+    return replies ? nlohmann::json::parse(*replies).get<std::string>() : "";
+  }
+
+  std::size_t blockedMessages() const {
+    return std::ranges::count_if(logger.entries, [](const auto& entry) {
+      return entry.message.starts_with("Blocked privileged bridge message");
+    });
   }
 
   PageServer workspace{"127.0.0.1"};
@@ -126,6 +147,60 @@ TEST_F(SurfaceNavigation, AFailedLoadLogsOneLineAndStopsLoading) {
            }) == 1;
   })) << testing::PrintToString(logger.messages());
   ASSERT_TRUE(runMainLoopUntil([&] { return !model.navigation.isLoading.get(); }));
+}
+
+TEST_F(SurfaceNavigation, TheBridgeAnswersTheMainFrameOfTheOperatorPageAndOfTheLocalHost) {
+  const std::string unknown =
+      R"([{"error":"Ondi does not know that desktop action yet.","id":"a1","kind":"desktopAction",)"
+      R"("ok":false}])";
+  model.load(VelmoraRoute::agent());
+  ASSERT_TRUE(runMainLoopUntil([&] { return !model.surfaceWebView().isLoading(); }));
+  ASSERT_TRUE(model.isShowingDesktopChat());
+  EXPECT_EQ(desktopActionReplies("{id: 'a1', action: 'openNowhere'}"), unknown);
+
+  showInSurface("/local", "<p>local</p>");
+  EXPECT_EQ(desktopActionReplies("{id: 'a1', action: 'openNowhere'}"), unknown);
+  const auto malformed = nlohmann::json::parse(desktopActionReplies("'text'"));
+  ASSERT_EQ(malformed.size(), 1u);
+  EXPECT_EQ(malformed[0]["error"], "Invalid desktop action request.");
+  EXPECT_EQ(malformed[0]["id"].get<std::string>().size(), 36u);
+  EXPECT_EQ(blockedMessages(), 0u);
+}
+
+TEST_F(SurfaceNavigation, TheBridgeRefusesFramesSyntheticEventsAndPlainHttpServicePages) {
+  PageServer otherPort("127.0.0.1");
+  const std::string post =
+      "<script>webkit.messageHandlers.velmoraDesktopAction.postMessage({id: 'f'})</script>";
+  workspace.addPage("/same-origin", post);
+  otherPort.addPage("/cross-origin", post);
+  showInSurface("/frames", "<iframe src='" + workspace.url("/same-origin") +
+                               "'></iframe><iframe src='" + otherPort.url("/cross-origin") +
+                               "'></iframe>");
+  ASSERT_TRUE(runMainLoopUntil([&] { return blockedMessages() == 2; }));
+  runScript(
+      "window.dispatchEvent(new MessageEvent('message', {data: {velmoraBridge: "
+      "'velmoraOpenAI', body: {id: 's'}}, origin: location.origin, source: window}))");
+  ASSERT_TRUE(runMainLoopUntil([&] { return blockedMessages() == 3; }));
+
+  model.surfaceWebView().loadHTML("<p>plain</p>", "http://app.ondi.example/");
+  ASSERT_TRUE(runMainLoopUntil([&] {
+    return model.surfaceWebView().url() == "http://app.ondi.example/" &&
+           !model.surfaceWebView().isLoading();
+  }));
+  runScript("webkit.messageHandlers.velmoraSpeech.postMessage({action: 'start'})");
+  ASSERT_TRUE(runMainLoopUntil([&] { return blockedMessages() == 4; }));
+
+  std::vector<std::string> blocked;
+  for (const auto& message : logger.messages()) {
+    if (message.starts_with("Blocked")) blocked.push_back(message);
+  }
+  const std::vector<std::string> expected = {
+      "Blocked privileged bridge message name=velmoraDesktopAction host=127.0.0.1 mainFrame=0",
+      "Blocked privileged bridge message name=velmoraDesktopAction host=127.0.0.1 mainFrame=0",
+      "Blocked privileged bridge message name=velmoraOpenAI host=127.0.0.1 mainFrame=0",
+      "Blocked privileged bridge message name=velmoraSpeech host=app.ondi.example mainFrame=1"};
+  EXPECT_EQ(blocked, expected);
+  EXPECT_EQ(runScript("typeof window.replies"), ScriptResult("\"undefined\""));
 }
 
 }  // namespace

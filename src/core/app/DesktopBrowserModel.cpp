@@ -4,6 +4,8 @@
 #include "core/ports/Logger.h"
 #include "core/ports/Scheduler.h"
 #include "core/ports/SystemServices.h"
+#include "core/surface/PageScripts.h"
+#include "core/util/Text.h"
 #include "core/util/Url.h"
 #include "core/util/Uuid.h"
 
@@ -37,7 +39,8 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
       openAIKeychain_(services_.secrets, services_.settings),
       openAI_({account, settingsRequestID, services_.settings, services_.environment,
                services_.transport, services_.scheduler, openAIKeychain_,
-               [this](const std::string& script) { runSurfaceScript(script); }}) {
+               [this](const std::string& script) { runSurfaceScript(script); }}),
+      bridge_(hosts_, services_.logger, *this) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   tabs.append(makeBrowserSession(WebDestinations::gmailInbox, "Gmail", std::nullopt));
@@ -47,6 +50,7 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
 }
 
 DesktopBrowserModel::~DesktopBrowserModel() {
+  surface_.webView().removeScriptMessageHandlers();
   for (const auto& session : tabs.sessions()) session.webView->setDelegate(nullptr);
 }
 
@@ -55,6 +59,8 @@ WebViewConfiguration DesktopBrowserModel::surfaceConfiguration() const {
   configuration.scriptsCanOpenWindowsAutomatically = true;
   configuration.mediaPlaybackRequiresUserAction = false;
   configuration.showsErrorPages = false;
+  configuration.scriptMessageHandlers.assign(PageBridge::kHandlerNames.begin(),
+                                             PageBridge::kHandlerNames.end());
   configuration.childFrameFilter = [hosts = hosts_](const std::string& url) {
     const auto parsed = Url::parse(url);
     return parsed && hosts.isSecureWorkspaceOrigin(parsed->scheme(), parsed->host());
@@ -245,6 +251,30 @@ void DesktopBrowserModel::webViewDidFinishLoading(const WebView& view) {
 
 void DesktopBrowserModel::runSurfaceScript(const std::string& script) {
   surface_.webView().evaluateJavaScript(script);
+}
+
+void DesktopBrowserModel::handleSpeechRequest(const std::string&, const std::string&) {
+  // No speech recognizer is installed on this desktop yet.
+  if (auto script = PageScripts::speechUpdate("error", std::nullopt,
+                                              "Speech recognition is unavailable on this Mac.")) {
+    runSurfaceScript(*script);
+  }
+}
+
+void DesktopBrowserModel::handleDesktopActionRequest(const nlohmann::json& body) {
+  const auto id = body.find("id");
+  const std::string requestID =
+      id != body.end() && id->is_string() ? id->get<std::string>() : newUUID();
+  const auto action = body.find("action");
+  if (action != body.end() && action->is_string() &&
+      trimmedWhitespace(action->get<std::string>()) == "syncConversationThreads") {
+    threads_.applyConversationThreadSnapshot(body);
+    return;
+  }
+  if (auto script = PageScripts::desktopActionUpdate(
+          requestID, false, std::nullopt, "Ondi does not know that desktop action yet.")) {
+    runSurfaceScript(*script);
+  }
 }
 
 }  // namespace ondi

@@ -25,6 +25,7 @@
 #include "core/browser/BrowserTabNavigation.h"
 #include "core/browser/BrowserTabs.h"
 #include "core/surface/MicrophonePolicy.h"
+#include "core/surface/PageBridge.h"
 #include "core/surface/SurfaceHost.h"
 #include "core/surface/WorkspaceHosts.h"
 #include "core/util/Lifetime.h"
@@ -33,7 +34,9 @@ namespace ondi {
 
 // The one model of the application: the surface, the in-app browser, the account and every
 // native-to-page call. Screens observe its published fields and call its operations.
-class DesktopBrowserModel : private SurfaceHost::Client, private AccountHost {
+class DesktopBrowserModel : private SurfaceHost::Client,
+                            private AccountHost,
+                            private PageBridge::Features {
  public:
   DesktopBrowserModel(ServiceOrigin origin, PlatformServices services, std::string desktopChatHTML);
   ~DesktopBrowserModel() override;
@@ -99,19 +102,19 @@ class DesktopBrowserModel : private SurfaceHost::Client, private AccountHost {
   }
   void startNewChat() { threads_.startNewChat(); }
   void openConversationThread(const std::string& id) { threads_.openConversationThread(id); }
-  void applyConversationThreadSnapshot(const nlohmann::json& body) {
+  void applyConversationThreadSnapshot(const nlohmann::json& body) override {
     threads_.applyConversationThreadSnapshot(body);
   }
 
   // Direct OpenAI answers with the user's own key, and the key's keychain.
-  void handleLocalOpenAIRequest(const nlohmann::json& body) {
+  void handleLocalOpenAIRequest(const nlohmann::json& body) override {
     openAI_.handleLocalOpenAIRequest(body);
   }
   void publishOpenAIStatus(const std::string& id) { openAI_.publishOpenAIStatus(id); }
   OpenAIKeychain& openAIKeychain() { return openAIKeychain_; }
 
   WebView& surfaceWebView() { return surface_.webView(); }
-  bool isShowingDesktopChat() const { return surface_.isShowingDesktopChat(); }
+  bool isShowingDesktopChat() const override { return surface_.isShowingDesktopChat(); }
   const ServiceOrigin& serviceOrigin() const { return origin_; }
 
  private:
@@ -119,6 +122,12 @@ class DesktopBrowserModel : private SurfaceHost::Client, private AccountHost {
   std::string operatorPageBaseURL() const override { return managedBrowserBaseURL(); }
   void webViewDidFinishLoading(const WebView& view) override;
   void runSurfaceScript(const std::string& script) override;
+  void surfaceScriptMessageReceived(const ScriptMessage& message) override {
+    bridge_.receive(message);
+  }
+  std::string currentSurfaceURL() const override { return surface_.webView().url(); }
+  void handleSpeechRequest(const std::string& action, const std::string& draft) override;
+  void handleDesktopActionRequest(const nlohmann::json& body) override;
 
   WebView& activeWebView();
   void refreshNavigationState(const WebView* view);
@@ -141,6 +150,7 @@ class DesktopBrowserModel : private SurfaceHost::Client, private AccountHost {
   ConversationThreadController threads_;
   OpenAIKeychain openAIKeychain_;
   LocalOpenAIClient openAI_;
+  PageBridge bridge_;
   Lifetime lifetime_;
 };
 

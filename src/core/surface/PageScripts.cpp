@@ -1,7 +1,5 @@
 #include "core/surface/PageScripts.h"
 
-#include <glib.h>
-
 namespace ondi {
 
 std::optional<std::string> PageScripts::notification(const std::string& global,

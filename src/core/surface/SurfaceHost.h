@@ -25,6 +25,8 @@ class SurfaceHost : public WebViewDelegate {
    public:
     // The base address the operator page is loaded with.
     virtual std::string operatorPageBaseURL() const = 0;
+    // A page in the surface posted to one of its script-message handlers.
+    virtual void surfaceScriptMessageReceived(const ScriptMessage& message) = 0;
   };
 
   SurfaceHost(std::shared_ptr<WebView> webView, NavigationState& navigation,
@@ -51,6 +53,9 @@ class SurfaceHost : public WebViewDelegate {
   void navigationFailed(WebView& view, const std::string& failingURL,
                         const std::string& errorDescription) override;
   void navigationCancelled(WebView& view) override { client_.updateState(&view); }
+  void scriptMessageReceived(WebView&, const ScriptMessage& message) override {
+    client_.surfaceScriptMessageReceived(message);
+  }
   void mediaCaptureRequested(WebView& view, const std::string& origin, MediaCaptureKind kind,
                              std::function<void(bool)> decide) override;
 

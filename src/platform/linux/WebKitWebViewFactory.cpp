@@ -88,20 +88,21 @@ std::shared_ptr<WebView> WebKitWebViewFactory::makeWebView(
     webkit_user_script_unref(userScript);
   }
   if (!configuration.scriptMessageHandlers.empty()) {
-    // Handlers live in a world of their own; the page reaches them only through the relay.
+    // Handlers live in a world of their own; pages reach them only through the relay, which
+    // runs in every frame so that it can report whether the sender is the main frame.
     for (const std::string& name : configuration.scriptMessageHandlers) {
       webkit_user_content_manager_register_script_message_handler(manager, name.c_str(),
                                                                   kBridgeWorld);
     }
     const std::string page = bridgePageScript(configuration.scriptMessageHandlers);
     WebKitUserScript* pageScript =
-        webkit_user_script_new(page.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
+        webkit_user_script_new(page.c_str(), WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
                                WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
     webkit_user_content_manager_add_script(manager, pageScript);
     webkit_user_script_unref(pageScript);
     const std::string relay = bridgeRelayScript();
     WebKitUserScript* relayScript = webkit_user_script_new_for_world(
-        relay.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
+        relay.c_str(), WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
         WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, kBridgeWorld, nullptr, nullptr);
     webkit_user_content_manager_add_script(manager, relayScript);
     webkit_user_script_unref(relayScript);

@@ -48,7 +48,9 @@
   let renderedMessagesKey = null;
   let stateLoaded = false;
   let indicators = [];
-  const defaultStarterCards = ui.starterCards ? ui.starterCards.innerHTML : "";
+  let reloadAfterPrompt = false;
+  // The page's own starter cards, put back when a pack without workflows is opened.
+  const defaultStarterCards = ui.starterCards ? [...ui.starterCards.children].map((card) => card.cloneNode(true)) : [];
 
   const bridge = bridgeModule.createBridge();
   const publisher = snapshot.createSnapshotPublisher(
@@ -309,7 +311,8 @@
     }
     if (localAnswerModel !== null) runtimeLine = "Local OpenAI" + (localAnswerModel ? " · " + localAnswerModel : "");
     else if (backendUnavailable) runtimeLine = "Backend unavailable";
-    ui.runtimeMode.textContent = runtimeLine;
+    // Until the service has answered once, the page keeps its initial "Live backend ready".
+    if (stateLoaded || backendUnavailable || workspaceScope || localAnswerModel !== null) ui.runtimeMode.textContent = runtimeLine;
     ui.runtimeMode.classList.toggle("offline", backendUnavailable);
     ui.accountBadge.textContent = accountBadgeText();
     ui.accountBadge.title = ui.accountBadge.textContent;
@@ -402,6 +405,7 @@
       items.push(item);
     }
     ui.eventList.replaceChildren(...items);
+    if (!stateLoaded) return; // "No live events yet" until the service has answered
     ui.workspaceMeta.textContent =
       visibleMessages().filter((message) => !message.pending).length + " messages · " +
       countOf(state.artifacts) + " artifacts · " + events.length + " account events";
@@ -560,8 +564,15 @@
     if (!error) {
       localAnswerModel = null;
       if (turn.threadId === state.activeThreadId) {
-        adoptState(answer.state, turn.threadId, null);
-        savePackConversation();
+        if (answer.state && typeof answer.state === "object") {
+          adoptState(answer.state, turn.threadId, null);
+          savePackConversation();
+        } else {
+          // An answer without the thread's state: the thread is read again once the prompt is
+          // finished; until then the question stays and the thinking indicator goes.
+          state.messages = state.messages.filter((message) => message.id !== turn.pendingId);
+          reloadAfterPrompt = true;
+        }
       }
       setStatus("");
       return;
@@ -623,6 +634,10 @@
       savePackConversation();
       setBusy(false);
       render(true);
+      if (reloadAfterPrompt) {
+        reloadAfterPrompt = false;
+        loadState();
+      }
     }
   }
 
@@ -641,7 +656,9 @@
       localAnswerModel = null;
       render(true);
     }
-    loadState();
+    // While a prompt runs, a load would be discarded as stale; the thread is read when it ends.
+    if (busy) reloadAfterPrompt = true;
+    else loadState();
   }
 
   async function newThread() {
@@ -719,7 +736,7 @@
 
     const workflows = (Array.isArray(payload.workflows) ? payload.workflows : []).slice(0, 3);
     if (workflows.length) ui.starterCards.replaceChildren(...workflows.map(workflowCard));
-    else ui.starterCards.innerHTML = defaultStarterCards;
+    else ui.starterCards.replaceChildren(...defaultStarterCards.map((card) => card.cloneNode(true)));
 
     const storedThread = storageGet(history.packThreadKey(packId()));
     const threadId = [storedThread, payload.threadId, "pack-" + packId()].find((id) => typeof id === "string" && THREAD_ID.test(id));

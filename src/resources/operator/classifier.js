@@ -3,23 +3,33 @@
 (function (root) {
   "use strict";
 
-  const SEARCH_BASE = "https://www.google.com/search?q=";
+  // The web addresses behind named destinations and the web search page, in one place. The
+  // service's own agent page ("Ondi") is not listed: it lives on the origin the page runs at.
+  const ADDRESSES = Object.freeze({
+    "Gmail": "https://mail.google.com/mail/u/0/#inbox",
+    "LinkedIn Jobs": "https://www.linkedin.com/jobs/",
+    "LinkedIn": "https://www.linkedin.com/",
+    "Google Drive": "https://drive.google.com/drive/my-drive",
+    "Google": "https://www.google.com/",
+    "Apple": "https://www.apple.com/",
+    "YouTube": "https://www.youtube.com/",
+    webSearch: "https://www.google.com/search?q=",
+  });
+  const AGENT_PAGE = "/agent.html?source=mac_app";
 
-  // Every destination the operator page can open by name. "Ondi" is the service's own agent
-  // page, so its address depends on the origin the page was loaded for.
+  // Every destination the operator page can open by name, with the phrases that name it.
   const DESTINATIONS = [
-    { name: "Gmail", url: "https://mail.google.com/mail/u/0/#inbox", phrases: ["gmail", "google mail"] },
+    { name: "Gmail", phrases: ["gmail", "google mail"] },
     {
       name: "LinkedIn Jobs",
-      url: "https://www.linkedin.com/jobs/",
       phrases: ["linkedin jobs", "linkedin job", "linked in jobs", "linked in job", "jobs on linkedin", "jobs in linkedin"],
     },
-    { name: "LinkedIn", url: "https://www.linkedin.com/", phrases: ["linkedin", "linked in"] },
-    { name: "Google Drive", url: "https://drive.google.com/drive/my-drive", phrases: ["google drive", "drive"] },
-    { name: "Google", url: "https://www.google.com/", phrases: ["google"] },
-    { name: "Apple", url: "https://www.apple.com/", phrases: ["apple.com", "apple website", "apple"] },
-    { name: "YouTube", url: "https://www.youtube.com/", phrases: ["youtube", "you tube"] },
-    { name: "Ondi", url: null, phrases: ["velmora"] },
+    { name: "LinkedIn", phrases: ["linkedin", "linked in"] },
+    { name: "Google Drive", phrases: ["google drive", "drive"] },
+    { name: "Google", phrases: ["google"] },
+    { name: "Apple", phrases: ["apple.com", "apple website", "apple"] },
+    { name: "YouTube", phrases: ["youtube", "you tube"] },
+    { name: "Ondi", phrases: ["velmora"] },
   ];
 
   // Phrases that name a browser rather than a destination: a destination phrase inside one of
@@ -124,7 +134,7 @@
   }
 
   function webSearchURL(query) {
-    return SEARCH_BASE + encodeURIComponent(query);
+    return ADDRESSES.webSearch + encodeURIComponent(query);
   }
 
   function hostLabel(url) {
@@ -203,9 +213,9 @@
   }
 
   function destinationURL(destination, baseURL) {
-    if (destination.url) return destination.url;
+    if (Object.hasOwn(ADDRESSES, destination.name)) return ADDRESSES[destination.name];
     const base = baseURL || (root.location && root.location.href) || "https://ondi.invalid/";
-    return new URL("/agent.html?source=mac_app", base).href;
+    return new URL(AGENT_PAGE, base).href;
   }
 
   // The desktop action request a prompt asks for, or null when it is not a desktop request.
@@ -263,7 +273,7 @@
   }
 
   const api = {
-    DESTINATIONS: DESTINATIONS.map(({ name, url }) => ({ name, url })),
+    ADDRESSES,
     classifyDesktopRequest,
     isManagedBrowserRequest,
     searchQuery,

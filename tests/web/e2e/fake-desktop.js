@@ -4,6 +4,8 @@
 // posts is kept in `window.fakeDesktop.posts`. Desktop actions and local OpenAI requests are
 // answered through the page's globals, as the desktop does, when the test asks for it
 // (`desktopReplies` / `openAIReplies` = "answer"); otherwise they stay unanswered.
+// `openAIReplies` = "status-only" answers the status probe (enabled, with a key) and leaves
+// messages unanswered; a set `openAIError` makes message requests fail with that text.
 function fakeDesktop() {
   const fake = { posts: [], desktopReplies: "none", openAIReplies: "none" };
   window.fakeDesktop = fake;
@@ -24,9 +26,14 @@ function fakeDesktop() {
       later(() => window.velmoraDesktopActionUpdate({ id: body.id, ok: true, kind: "desktopAction", text: desktopText(body) }));
     },
     velmoraOpenAI(body) {
-      if (fake.openAIReplies !== "answer") return;
+      if (fake.openAIReplies === "none") return;
       if (body.action === "status") {
         later(() => window.velmoraDesktopOpenAIUpdate({ id: body.id, ok: true, kind: "status", enabled: true, hasAPIKey: true, model: "gpt-5.6-sol" }));
+        return;
+      }
+      if (fake.openAIReplies !== "answer") return;
+      if (fake.openAIError) {
+        later(() => window.velmoraDesktopOpenAIUpdate({ id: body.id, ok: false, kind: "message", error: fake.openAIError }));
         return;
       }
       const text = "Local answer to: " + body.message + " (" + (body.history || []).length + " earlier turns)";

@@ -312,6 +312,158 @@ test("in Auto mode a failing hosted agent falls back to the local model with the
   await page.close();
 });
 
+test("the local fallback: a time-out gives a failure turn, a missing key drops the turn silently", async () => {
+  const page = await openOperatorPage();
+  await page.evaluate(() => {
+    window.fakeDesktop.openAIReplies = "status-only";
+    window.OndiOperator.bridge.timeouts.openAI = 1500;
+  });
+  await failNextAgentPrompt();
+  await send(page, "Where are the quarterly numbers?");
+  assert.equal(await settledTurn(page), "Local OpenAI could not answer: Direct OpenAI fallback timed out.");
+  const [message] = (await posts(page, "velmoraOpenAI")).filter((post) => post.body.action === "message");
+  await page.evaluate((id) => window.velmoraDesktopOpenAIUpdate({ id, ok: true, kind: "message", text: "Too late." }), message.body.id);
+  await page.waitForTimeout(100);
+  assert.equal(await page.locator(".message", { hasText: "Too late." }).count(), 0, "a late answer is ignored");
+
+  await page.evaluate(() => {
+    window.fakeDesktop.openAIReplies = "answer";
+    window.fakeDesktop.openAIError = "Add an OpenAI API key in Ondi Settings.";
+  });
+  const assistantTurns = await page.locator(".message.assistant").count();
+  await failNextAgentPrompt();
+  await send(page, "Try again please");
+  await settledTurn(page);
+  assert.equal(await page.locator(".message.assistant").count(), assistantTurns, "no turn is added for a missing key");
+  assert.equal(await page.locator(".message.user .bubble").last().innerText(), "Try again please");
+  assert.equal((await page.textContent("#statusText")).trim(), "");
+  await page.close();
+});
+
+test("a managed browser request opens the returned workflow in the desktop's monitor", async () => {
+  const page = await openOperatorPage();
+  await page.evaluate(() => (window.fakeDesktop.desktopReplies = "answer"));
+  await send(page, "Check my Gmail in the in-app browser and show it in the live monitor");
+  const turn = await settledTurn(page);
+
+  const requests = (await posts(page, "velmoraDesktopAction")).map((post) => post.body);
+  assert.equal(requests.length, 1, "the request goes to the hosted agent, not the desktop classifier");
+  const { id, ...request } = requests[0];
+  assert.equal(typeof id, "string");
+  assert.match(request.workflowId, /^wf_/);
+  assert.deepEqual(request, { action: "openManagedBrowserWorkflow", workflowId: request.workflowId, label: "Managed Gmail" });
+  assert.ok(turn.includes(request.workflowId), "the agent's answer names the run the desktop was asked to open");
+  assert.deepEqual(await posts(page, "velmoraOpenAI").then((list) => list.map((post) => post.body.action)), ["status"]);
+  await page.close();
+});
+
+test("a managed browser workflow the desktop never opens ends in the managed-browser failure, without local fallback", async () => {
+  const page = await openOperatorPage();
+  await page.evaluate(() => {
+    window.fakeDesktop.openAIReplies = "answer";
+    window.OndiOperator.bridge.timeouts.managedWorkflow = 1500;
+  });
+  const started = Date.now();
+  await send(page, "Run it in the browser so I can watch the monitor");
+  const turn = await settledTurn(page);
+  assert.ok(Date.now() - started >= 1400, "the page waited for its time-out");
+  assert.equal(turn, "Managed browser could not start: Ondi could not open the managed browser workflow.");
+  await assertText(page, "#statusText", "Managed browser needs attention.");
+  const [request] = await posts(page, "velmoraDesktopAction");
+  assert.equal(request.body.label, "Managed browser");
+  assert.deepEqual((await posts(page, "velmoraOpenAI")).map((post) => post.body.action), ["status"], "no local answer");
+  await page.close();
+});
+
+test("markup in prompts, thread titles and answers is shown as text", async () => {
+  const page = await openOperatorPage();
+  await page.evaluate(() => window.velmoraDesktopOpenThread("hostile-text"));
+  await page.waitForFunction(() => window.fakeDesktop.posts.some((post) => post.body.activeThreadId === "hostile-text"));
+  const hostile = '<img src=x onerror="window.injected=1"><script>window.injected=2</script> `<b>` **<i>x</i>**';
+  await send(page, hostile);
+  const turn = await settledTurn(page);
+  assert.ok(turn.includes('<img src=x onerror="window.injected=1">'), "the agent's quote of the prompt is shown literally");
+  // The thread's title comes from its first prompt; the header and the published list carry it as text.
+  await page.waitForFunction(() => document.getElementById("workspaceTitle").textContent.includes("<img"));
+  assert.equal(await page.locator("#workspaceTitle *, .message img, .message script, .message b, .message i").count(), 0);
+  assert.equal(await page.evaluate(() => window.injected), undefined);
+  const snapshot = (await posts(page, "velmoraConversationState")).at(-1).body;
+  assert.ok(snapshot.threads.find((thread) => thread.id === "hostile-text").title.includes("<img"));
+  await page.close();
+});
+
+test("the thinking indicator sweeps its words in, and stands still under reduced motion", async () => {
+  for (const reducedMotion of ["no-preference", "reduce"]) {
+    const page = await openOperatorPage();
+    await page.emulateMedia({ reducedMotion });
+    let release;
+    const held = new Promise((resolve) => (release = resolve));
+    await page.route("**/api/agent/message", async (route) => {
+      await held;
+      await route.continue();
+    });
+    await send(page, "Think about " + reducedMotion);
+    await page.waitForSelector(".thinking");
+    const frame = () => page.evaluate(() => document.querySelector(".thinking").textContent);
+    const first = await frame();
+    assert.equal(first, "✣Locking on...");
+    await page.waitForTimeout(2400);
+    const later = await frame();
+    if (reducedMotion === "reduce") assert.equal(later, first, "nothing moves under reduced motion");
+    else assert.match(later, /Plotting course\.\.\.$/, "the second word has been swept in");
+    release();
+    await settledTurn(page);
+    await page.close();
+  }
+});
+
+test("the thread sticks to the bottom only when the reader was within reach of it", async () => {
+  const page = await openOperatorPage();
+  await page.setViewportSize({ width: 900, height: 420 });
+  await page.evaluate(() => window.velmoraDesktopOpenThread("sticky-scroll"));
+  await page.waitForFunction(() => window.fakeDesktop.posts.some((post) => post.body.activeThreadId === "sticky-scroll"));
+  for (let index = 0; index < 3; index += 1) {
+    await send(page, "Long answer number " + index);
+    await settledTurn(page);
+  }
+  const scroll = () =>
+    page.evaluate(() => {
+      const element = document.getElementById("threadScroll");
+      return { top: element.scrollTop, gap: element.scrollHeight - element.scrollTop - element.clientHeight };
+    });
+  // Another device adds a turn to the thread; a refresh brings it in.
+  const addTurnElsewhere = (text) =>
+    page.evaluate(async (message) => {
+      const response = await fetch("/api/agent/message", {
+        method: "POST",
+        credentials: "include",
+        headers: { "Content-Type": "application/json" },
+        body: JSON.stringify({ message, threadId: "sticky-scroll", surface: "mac_app", permissionMode: "approval-first", modelMode: "auto", workspaceContext: null }),
+      });
+      return response.status;
+    }, text);
+  const refresh = async () => {
+    const count = await page.locator(".message").count();
+    await page.click("#refreshButton");
+    await page.waitForFunction((before) => document.querySelectorAll(".message").length > before, count);
+  };
+
+  assert.ok((await scroll()).gap <= 1, "a sent prompt scrolls to the end");
+  await page.evaluate(() => (document.getElementById("threadScroll").scrollTop = 0));
+  assert.equal(await addTurnElsewhere("From elsewhere, while reading"), 200);
+  await refresh();
+  assert.equal((await scroll()).top, 0, "a reader further up stays where they are");
+
+  await page.evaluate(() => {
+    const element = document.getElementById("threadScroll");
+    element.scrollTop = element.scrollHeight - element.clientHeight - 100;
+  });
+  assert.equal(await addTurnElsewhere("From elsewhere, near the end"), 200);
+  await refresh();
+  assert.ok((await scroll()).gap <= 1, "a reader within 120 px of the end follows it");
+  await page.close();
+});
+
 test("identical thread snapshots are posted once; a new chat posts a new one", async () => {
   const page = await openOperatorPage();
   const count = async () => (await posts(page, "velmoraConversationState")).length;

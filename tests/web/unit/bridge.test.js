@@ -58,10 +58,6 @@ const settled = (promise) => {
   return () => value;
 };
 
-test("the page's time-outs", () => {
-  assert.deepEqual(bridgeModule.timeouts, { openAI: 95000, openAIStatus: 2500, desktopAction: 12000, managedWorkflow: 20000 });
-});
-
 test("desktop action requests", async (t) => {
   await t.test("the payload is posted with a fresh id and resolves with the reply that names it", async () => {
     const { bridge, posted } = harness();
