@@ -93,6 +93,9 @@ void OndiApplication::on_activate() {
     logger_->info(kCategory, "Application finished launching");
     mainWindow_ = std::make_unique<MainWindow>(*model_, commandMenu_->menuModel());
     add_window(*mainWindow_);
+    // The page asks for Settings by publishing a fresh request id.
+    settingsRequests_ = model_->settingsRequestID.changed().connect(
+        [this](const std::string&) { settingsWindow().present(); });
     if (launchRoute_) model_->load(*launchRoute_);
   } else {
     const bool visible = mainWindow_ && mainWindow_->get_visible();
@@ -103,6 +106,7 @@ void OndiApplication::on_activate() {
 }
 
 void OndiApplication::on_shutdown() {
+  settingsRequests_.disconnect();
   mainWindow_.reset();
   settingsWindow_.reset();
   commandMenu_.reset();

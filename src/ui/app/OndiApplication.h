@@ -52,6 +52,7 @@ class OndiApplication : public Gtk::Application {
   std::unique_ptr<MainWindow> mainWindow_;
   std::unique_ptr<Gtk::Window> settingsWindow_;
   bool launched_ = false;
+  sigc::connection settingsRequests_;
   // The destination named with --route, opened once the main window exists.
   std::optional<VelmoraRoute> launchRoute_;
 };
