@@ -42,8 +42,12 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
   key_.property_placeholder_text() = "sk-…";
   gtk_accessible_update_property(GTK_ACCESSIBLE(key_.gobj()), GTK_ACCESSIBLE_PROPERTY_LABEL,
                                  "API key", -1);
-  g_signal_connect_swapped(key_.gobj(), "activate",
-                           G_CALLBACK(+[](OpenAISettingsSection* self) { self->save(); }), this);
+  // Enter saves what was typed; on an empty field it does nothing, so that a stray Enter
+  // never removes the saved key (the Save button still does, on purpose).
+  g_signal_connect_swapped(key_.gobj(), "activate", G_CALLBACK(+[](OpenAISettingsSection* self) {
+                             if (!self->key_.get_text().empty()) self->save();
+                           }),
+                           this);
   append(labelledRow("API key", key_));
 
   auto* buttons = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 8);

@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <gtkmm/button.h>
+#include <gtkmm/label.h>
+#include <gtkmm/passwordentry.h>
+
+#include "ApplicationTest.h"
+#include "core/util/Uuid.h"
+
+using namespace ondi;
+
+namespace {
+
+using OpenAISettingsSectionTest = ApplicationTest;
+
+TEST_F(OpenAISettingsSectionTest, SavesWithEnterKeepsTheKeyOnAStrayEnterAndRemovesOnRequest) {
+  if (!std::getenv("ONDI_TEST_KEYRING_PASSWORD")) GTEST_SKIP() << "needs the test keyring";
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    Gtk::Window& settings = application.settingsWindow();
+    settings.present();
+    Gtk::Widget* section = findNamed(settings, "openai-settings-section");
+    ASSERT_NE(section, nullptr);
+    auto* status = findNamed<Gtk::Label>(*section, "openai-settings.status");
+    auto* key = findNamed<Gtk::PasswordEntry>(*section, "openai-settings.api-key");
+    auto* remove = findNamed<Gtk::Button>(*section, "openai-settings.remove");
+    ASSERT_TRUE(status && key && remove);
+    EXPECT_EQ(status->get_text(), "Sign in before saving a local API key.");
+
+    // A fresh user id per run, so that runs never share a keyring item.
+    const std::string user = newUUID();
+    model.account.workspaceSessionState.set(WorkspaceSessionState::authenticated(
+        {.id = user, .name = "Ada", .email = "ada@example.com", .authProvider = "email"}));
+    EXPECT_EQ(status->get_text(), "No API key saved for this account.");
+
+    key->set_text("  sk-ui-test  ");
+    pressEnter(*key);
+    EXPECT_EQ(status->get_text(), "API key saved in Keychain for this account.");
+    EXPECT_EQ(key->get_text(), "");
+    EXPECT_EQ(model.openAIKeychain().readAPIKey(user, false), "sk-ui-test");
+
+    pressEnter(*key);
+    EXPECT_EQ(model.openAIKeychain().readAPIKey(user, false), "sk-ui-test");
+    EXPECT_EQ(status->get_text(), "API key saved in Keychain for this account.");
+
+    click(*remove);
+    EXPECT_EQ(status->get_text(), "API key removed.");
+    EXPECT_EQ(model.openAIKeychain().readAPIKey(user, false), std::nullopt);
+    EXPECT_FALSE(model.openAIKeychain().hasSavedAPIKeyHint(user));
+  });
+}
+
+}  // namespace
