@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/theme/VelmoraTheme.h"
+
 namespace ondi {
 
 class VelmoraRoute;
@@ -13,6 +15,8 @@ class AccountHost {
   virtual void load(const VelmoraRoute& route) = 0;
   // Runs a script in the surface, ignoring its result.
   virtual void runSurfaceScript(const std::string& script) = 0;
+  // Shows `theme` in the surface at once: its background and the page's colours.
+  virtual void applyDesktopThemeToWebView(VelmoraTheme theme) = 0;
 };
 
 }  // namespace ondi

@@ -17,11 +17,6 @@ DesktopPreferencesController::DesktopPreferencesController(AccountState& state,
                                                            AccountHost& host)
     : state_(state), settings_(settings), api_(api), host_(host) {}
 
-std::string DesktopPreferencesController::themeScript(const std::string& themeID) {
-  return "window.velmoraApplyDesktopTheme && window.velmoraApplyDesktopTheme('" +
-         normalizedThemeID(themeID) + "')";
-}
-
 void DesktopPreferencesController::update(
     const std::function<void(DesktopAccountPreferences&)>& edit) {
   const DesktopAccountPreferences current = state_.desktopPreferences.get();
@@ -43,7 +38,7 @@ void DesktopPreferencesController::update(
 void DesktopPreferencesController::apply(const DesktopAccountPreferences& preferences) {
   state_.desktopPreferences.set(preferences);
   preferences.write(settings_);
-  host_.runSurfaceScript(themeScript(preferences.interfaceStyle));
+  host_.applyDesktopThemeToWebView(currentTheme(settings_));
   if (const auto provider = modelProviderFromRawValue(preferences.modelProvider)) {
     state_.selectedModelProvider.set(*provider);
   }

@@ -29,9 +29,6 @@ class DesktopPreferencesController {
                         const std::string& previousUserID, const std::string& userID);
   void applyLocalDefaults();
 
-  // The page call that applies a theme, for an already known-safe theme id.
-  static std::string themeScript(const std::string& themeID);
-
  private:
   void persist(DesktopAccountPreferences preferences);
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <gtkmm/box.h>
+#include <gtkmm/checkbutton.h>
+#include <gtkmm/label.h>
+
+#include <sigc++/connection.h>
+
+#include <array>
+#include <utility>
+
+#include "core/theme/VelmoraTheme.h"
+
+namespace ondi {
+class DesktopBrowserModel;
+}
+
+namespace ondi::ui {
+
+// The settings section that chooses among the six themes: one row per theme with its title
+// and description. A choice goes through the model's preference update, so it is stored,
+// synchronised with the account and shown at once in native screens and the page.
+class ThemePicker : public Gtk::Box {
+ public:
+  explicit ThemePicker(DesktopBrowserModel& model);
+  ~ThemePicker() override;
+
+ private:
+  Gtk::Widget& row(VelmoraTheme theme, Gtk::CheckButton& choice);
+  void showCurrent();
+
+  DesktopBrowserModel& model_;
+  Gtk::Label heading_;
+  Gtk::Box rows_{Gtk::Orientation::VERTICAL, 10};
+  std::array<std::pair<VelmoraTheme, Gtk::CheckButton>, kAllThemes.size()> choices_;
+  sigc::connection preferences_;
+  // Set while the rows show the model's choice, which is not a choice of the user's.
+  bool showing_ = false;
+};
+
+}  // namespace ondi::ui
