@@ -1,4 +1,5 @@
 #include "core/browser/BrowserTabSession.h"
+#include "core/browser/BrowserTabSymbol.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,23 @@ TEST(BrowserTabSession, DisplayTitleNamesWellKnownHostsAndDropsWWW) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.url);
     EXPECT_EQ(displayTitle(c.url), c.title);
+  }
+}
+
+TEST(BrowserTabSession, PillSymbolFollowsTheKindOfSite) {
+  const struct {
+    std::string url;
+    BrowserTabSymbol symbol;
+  } cases[] = {
+      {"https://MAIL.GOOGLE.COM/mail/u/0/#inbox", BrowserTabSymbol::envelope},
+      {"https://www.linkedin.com/jobs/", BrowserTabSymbol::person},
+      {"https://drive.google.com/drive/my-drive", BrowserTabSymbol::folder},
+      {"https://www.google.com/search?q=mail", BrowserTabSymbol::globe},
+      {"", BrowserTabSymbol::globe},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.url);
+    EXPECT_EQ(browserTabSymbol(c.url), c.symbol);
   }
 }
 

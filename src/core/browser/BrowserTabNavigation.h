@@ -31,6 +31,7 @@ class BrowserTabNavigation : public WebViewDelegate {
     client_.updateState(&view);
   }
   void navigationCancelled(WebView& view) override { client_.updateState(&view); }
+  void titleChanged(WebView& view) override { client_.updateState(&view); }
   void mediaCaptureRequested(WebView& view, const std::string& origin, MediaCaptureKind kind,
                              std::function<void(bool)> decide) override;
 

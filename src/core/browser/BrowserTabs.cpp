@@ -18,12 +18,36 @@ bool BrowserTabs::select(const std::string& id) {
   return known;
 }
 
+bool BrowserTabs::remove(const std::string& id) {
+  const auto found = std::ranges::find_if(sessions_, [&](const auto& s) { return s.id == id; });
+  if (found == sessions_.end() || sessions_.size() < 2) return false;
+  const bool wasSelected = selectedBrowserTabID.get() == id;
+  const auto index = static_cast<std::size_t>(found - sessions_.begin());
+  sessions_.erase(found);
+  if (!wasSelected) return false;
+  selectedBrowserTabID.set(sessions_[std::min(index, sessions_.size() - 1)].id);
+  return true;
+}
+
 BrowserTabSession& BrowserTabs::selectedSession() {
+  return sessions_[selectedIndex()];
+}
+
+const BrowserTabSession& BrowserTabs::selectedSession() const {
+  return sessions_[selectedIndex()];
+}
+
+std::size_t BrowserTabs::selectedIndex() const {
   assert(!sessions_.empty());
   const auto& selected = selectedBrowserTabID.get();
   const auto found =
       std::ranges::find_if(sessions_, [&](const auto& s) { return selected && s.id == *selected; });
-  return found != sessions_.end() ? *found : sessions_.front();
+  return found != sessions_.end() ? static_cast<std::size_t>(found - sessions_.begin()) : 0;
+}
+
+BrowserTabSession* BrowserTabs::session(const std::string& id) {
+  const auto found = std::ranges::find_if(sessions_, [&](const auto& s) { return s.id == id; });
+  return found != sessions_.end() ? &*found : nullptr;
 }
 
 BrowserTabSession* BrowserTabs::sessionFor(const WebView& view) {

@@ -20,8 +20,16 @@ class BrowserTabs {
   // Appends a session and selects it.
   BrowserTabSession& append(BrowserTabSession session);
   bool select(const std::string& id);
+  // Removes the session with `id` unless it is the only one. When the removed session was
+  // the selected one, the session that takes its place (or the new last one) is selected.
+  // Returns whether the selection moved.
+  bool remove(const std::string& id);
 
   BrowserTabSession& selectedSession();
+  const BrowserTabSession& selectedSession() const;
+  // The selected session's place in the list.
+  std::size_t selectedIndex() const;
+  BrowserTabSession* session(const std::string& id);
   BrowserTabSession* sessionFor(const WebView& view);
   const std::vector<BrowserTabSession>& sessions() const { return sessions_; }
 

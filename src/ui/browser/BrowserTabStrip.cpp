@@ -1,0 +1,68 @@
+#include "ui/browser/BrowserTabStrip.h"
+
+#include <gtkmm/image.h>
+#include <gtkmm/label.h>
+
+#include "core/app/DesktopBrowserModel.h"
+#include "core/browser/WebDestinations.h"
+#include "ui/browser/BrowserTabPill.h"
+
+namespace ondi::ui {
+
+BrowserTabStrip::BrowserTabStrip(DesktopBrowserModel& model)
+    : Gtk::Box(Gtk::Orientation::HORIZONTAL, 8), model_(model) {
+  set_name("browserTabStrip");
+  add_css_class("browser-tab-strip");
+
+  pills_.set_name("browserTabPills");
+  scroller_.set_policy(Gtk::PolicyType::AUTOMATIC, Gtk::PolicyType::NEVER);
+  scroller_.set_hexpand(true);
+  scroller_.set_child(pills_);
+
+  newTab_.set_name("browserNewTabButton");
+  auto* content = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 6);
+  auto* icon = Gtk::make_managed<Gtk::Image>();
+  icon->set_from_icon_name("tab-new-symbolic");
+  content->append(*icon);
+  content->append(*Gtk::make_managed<Gtk::Label>("New tab"));
+  newTab_.set_child(*content);
+  newTab_.add_css_class("flat");
+  newTab_.set_valign(Gtk::Align::CENTER);
+  newTab_.signal_clicked().connect(
+      [this] { model_.openInAppBrowserTab(WebDestinations::googleSearchHome, std::nullopt); });
+
+  append(scroller_);
+  append(newTab_);
+
+  connections_.push_back(
+      model_.tabs.browserTabs.changed().connect([this](const auto&) { showTabs(); }));
+  connections_.push_back(
+      model_.tabs.selectedBrowserTabID.changed().connect([this](const auto&) { showTabs(); }));
+  showTabs();
+}
+
+BrowserTabStrip::~BrowserTabStrip() {
+  for (auto& connection : connections_) connection.disconnect();
+}
+
+void BrowserTabStrip::showTabs() {
+  const auto& snapshots = model_.tabs.browserTabs.get();
+  const std::string& selectedID = model_.tabs.selectedSession().id;
+  // Pills are hidden rather than removed: a pill's own close button may be what asked.
+  while (pillWidgets_.size() < snapshots.size()) {
+    auto* pill = Gtk::make_managed<BrowserTabPill>(
+        [this](const std::string& id) { model_.selectBrowserTab(id); },
+        [this](const std::string& id) { model_.closeBrowserTab(id); });
+    pills_.append(*pill);
+    pillWidgets_.push_back(pill);
+  }
+  for (std::size_t index = 0; index < pillWidgets_.size(); ++index) {
+    BrowserTabPill& pill = *pillWidgets_[index];
+    pill.set_visible(index < snapshots.size());
+    if (index < snapshots.size()) {
+      pill.showTab(snapshots[index], snapshots[index].id == selectedID);
+    }
+  }
+}
+
+}  // namespace ondi::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <gtkmm/box.h>
+#include <gtkmm/button.h>
+#include <gtkmm/scrolledwindow.h>
+
+#include <sigc++/connection.h>
+
+#include <vector>
+
+namespace ondi {
+class DesktopBrowserModel;
+}
+
+namespace ondi::ui {
+
+class BrowserTabPill;
+
+// One pill per tab, in tab order with the selected one highlighted, and a "New tab" button.
+class BrowserTabStrip : public Gtk::Box {
+ public:
+  explicit BrowserTabStrip(DesktopBrowserModel& model);
+  ~BrowserTabStrip() override;
+
+ private:
+  void showTabs();
+
+  DesktopBrowserModel& model_;
+  Gtk::ScrolledWindow scroller_;
+  Gtk::Box pills_{Gtk::Orientation::HORIZONTAL, 6};
+  // Every pill made so far; those past the number of tabs are hidden.
+  std::vector<BrowserTabPill*> pillWidgets_;
+  Gtk::Button newTab_;
+  std::vector<sigc::connection> connections_;
+};
+
+}  // namespace ondi::ui

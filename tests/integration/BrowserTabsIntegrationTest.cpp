@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "MainLoop.h"
+#include "PageServer.h"
+#include "WebKitFixture.h"
+#include "core/app/DesktopBrowserModel.h"
+#include "core/browser/BrowserUserAgentPolicy.h"
+#include "fakes/FakeEnvironment.h"
+#include "fakes/FakeExternalApplications.h"
+#include "fakes/FakeHttpTransport.h"
+#include "fakes/FakeMicrophoneAccess.h"
+#include "fakes/FakeSecretStore.h"
+#include "fakes/FakeWebAuthenticator.h"
+#include "fakes/InMemorySettingsStore.h"
+#include "fakes/RecordingLogger.h"
+#include "fakes/RecordingSystemServices.h"
+#include "platform/linux/GlibScheduler.h"
+#include "platform/linux/LinuxSecureRandom.h"
+#include "platform/linux/OperatingSystemVersion.h"
+#include "platform/linux/SystemClock.h"
+
+using namespace ondi;
+
+namespace {
+
+// The model's in-app tabs on real WebKit views, with pages from two loopback sites.
+class BrowserTabs : public ::testing::Test {
+ protected:
+  // Opens `html` from the first site in a new tab and waits until it has loaded.
+  WebView& openTab(const std::string& path, const std::string& html) {
+    site.addPage(path, html);
+    model.openInAppBrowserTab(site.url(path), std::nullopt);
+    WebView& view = *model.tabs.selectedSession().webView;
+    EXPECT_TRUE(
+        runMainLoopUntil([&] { return view.url() == site.url(path) && !view.isLoading(); }));
+    return view;
+  }
+
+  ScriptResult runScript(WebView& view, const std::string& script) {
+    std::optional<ScriptResult> result;
+    view.evaluateJavaScript(script, [&](ScriptResult r) { result = r; });
+    EXPECT_TRUE(runMainLoopUntil([&] { return result.has_value(); }));
+    return result.value_or(std::unexpected(std::string("no result")));
+  }
+
+  PageServer site{"127.0.0.1"};
+  PageServer other{"127.0.0.2"};
+  WebKitFixture webkit;
+  platform::GlibScheduler scheduler;
+  platform::SystemClock clock;
+  fakes::FakeHttpTransport transport;
+  fakes::FakeEnvironment environment;
+  fakes::InMemorySettingsStore settings;
+  fakes::RecordingLogger logger;
+  fakes::RecordingSystemServices system;
+  fakes::FakeMicrophoneAccess microphone;
+  platform::LinuxSecureRandom random;
+  fakes::FakeWebAuthenticator webAuthenticator;
+  fakes::FakeSecretStore secrets;
+  fakes::FakeExternalApplications applications;
+  DesktopBrowserModel model{
+      ServiceOrigin{"https://ondi.example", "ondi.example"},
+      PlatformServices{scheduler, clock, environment, settings, logger, transport, webkit.cookies(),
+                       webkit.webViews(), system, microphone, random, webAuthenticator, secrets,
+                       applications},
+      "<title>Operator</title>"};
+};
+
+TEST_F(BrowserTabs, NewWindowRequestsOpenFurtherTabsTitledAfterTheirHost) {
+  other.addPage("/linked", "<p>linked</p>");
+  other.addPage("/scripted", "<p>scripted</p>");
+  WebView& first = openTab(
+      "/links", R"(<a id="new" target="_blank" href=")" + other.url("/linked") + R"(">new</a>)");
+  runScript(first, "document.getElementById('new').click()");
+  ASSERT_TRUE(runMainLoopUntil([&] { return model.tabs.sessions().size() == 3; }));
+  EXPECT_EQ(model.tabs.selectedSession().requestedURL, other.url("/linked"));
+  ASSERT_TRUE(runMainLoopUntil([&] { return other.hits("/linked") == 1; }));
+  ASSERT_TRUE(runMainLoopUntil([&] { return model.tabs.browserTabs.get().size() == 3; }));
+  EXPECT_EQ(model.tabs.browserTabs.get()[2].title, "127.0.0.2");
+
+  // A script may open windows without a click; that too becomes a tab, not a window.
+  runScript(first, "window.open('" + other.url("/scripted") + "'); 0");
+  ASSERT_TRUE(runMainLoopUntil([&] { return model.tabs.sessions().size() == 4; }));
+  EXPECT_EQ(model.tabs.selectedSession().requestedURL, other.url("/scripted"));
+  EXPECT_EQ(first.url(), site.url("/links"));
+  EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::browserWorkspace());
+}
+
+TEST_F(BrowserTabs, MailLinksGoToTheSystemAndTheTabStays) {
+  WebView& tab = openTab(
+      "/contact", R"(<title>Contact</title><a id="mail" href="mailto:jobs@example.com">m</a>)");
+  runScript(tab, "document.getElementById('mail').click()");
+  ASSERT_TRUE(runMainLoopUntil([&] { return !system.openedURLs.empty(); }));
+  EXPECT_EQ(system.openedURLs, std::vector<std::string>{"mailto:jobs@example.com"});
+  runMainLoopFor(std::chrono::milliseconds(300));
+  EXPECT_EQ(tab.url(), site.url("/contact"));
+  EXPECT_EQ(model.tabs.sessions().size(), 2u);
+  // The title may arrive after the load has finished; the toolbar and the pill follow it.
+  EXPECT_TRUE(runMainLoopUntil([&] { return model.navigation.title.get() == "Contact"; }));
+  EXPECT_EQ(model.tabs.browserTabs.get().at(1).title, "Contact");
+}
+
+TEST_F(BrowserTabs, PagesSeeTheEngineUserAgentWithTheBrowserIdentity) {
+  WebView& tab = openTab("/agent", "<p>agent</p>");
+  const std::string identity = BrowserUserAgentPolicy::safariCompatibleApplicationName(
+      std::nullopt, std::nullopt, platform::operatingSystemVersion());
+  const auto userAgent = runScript(tab, "navigator.userAgent");
+  ASSERT_TRUE(userAgent.has_value());
+  EXPECT_TRUE(userAgent->starts_with("\"Mozilla/5.0 (")) << *userAgent;
+  EXPECT_TRUE(userAgent->ends_with(" " + identity + "\"")) << *userAgent;
+  EXPECT_EQ(runScript(model.surfaceWebView(), "navigator.userAgent"), userAgent);
+}
+
+TEST(OperatingSystemVersion, DistributionVersionFirstThenTheKernel) {
+  const struct {
+    const char* osRelease;
+    const char* kernel;
+    const char* version;
+  } cases[] = {
+      {"NAME=\"Debian GNU/Linux\"\nVERSION_ID=\"12\"\nVERSION=\"12 (bookworm)\"\n",
+       "6.1.0-28-amd64", "12.0"},
+      {"VERSION_ID=24.04\n", "6.8.0", "24.4"},
+      {"VERSION_ID='41.1.5'\nNAME=Fedora\n", "6.11.4", "41.1"},
+      {"NAME=Arch\nBUILD_ID=rolling\n", "6.12.1-arch1-1", "6.12"},
+      {"VERSION_ID=\"rolling\"\n", "6.12.1-arch1-1", "6.12"},
+      {"PRETTY_VERSION_ID=3\n", "5.15", "5.15"},
+      {"", "6", "6.0"},
+      {"", "", "0.0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.osRelease);
+    EXPECT_EQ(platform::operatingSystemVersion(c.osRelease, c.kernel), c.version);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <giomm/menumodel.h>
+#include <gtkmm/button.h>
+#include <gtkmm/entry.h>
+#include <gtkmm/image.h>
+#include <gtkmm/menubutton.h>
+
+#include <vector>
+
+#include "ApplicationTest.h"
+#include "ui/app/MainWindow.h"
+
+using namespace ondi;
+
+namespace {
+
+using BrowserWorkspaceTest = ApplicationTest;
+
+// Pages that need no network: a data address, and a loopback port nobody listens on.
+const std::string kFirstPage = "data:text/html,%3Ctitle%3EFirst%20page%3C/title%3Efirst";
+const std::string kSecondPage = "data:text/html,%3Ctitle%3ESecond%20page%3C/title%3Esecond";
+const std::string kUnreachable = "http://127.0.0.1:9/nothing";
+
+// The tab pills the strip shows, in order.
+std::vector<Gtk::Widget*> shownPills(Gtk::Widget& window) {
+  std::vector<Gtk::Widget*> pills;
+  Gtk::Widget* strip = findNamed(window, "browserTabPills");
+  if (!strip) return pills;
+  for (Gtk::Widget* pill = strip->get_first_child(); pill; pill = pill->get_next_sibling()) {
+    if (pill->get_visible()) pills.push_back(pill);
+  }
+  return pills;
+}
+
+std::vector<std::string> pillTitles(Gtk::Widget& window) {
+  std::vector<std::string> titles;
+  for (Gtk::Widget* pill : shownPills(window)) {
+    titles.push_back(findNamed<Gtk::Label>(*pill, "browserTabTitle")->get_text().raw());
+  }
+  return titles;
+}
+
+int selectedPillIndex(Gtk::Widget& window) {
+  const auto pills = shownPills(window);
+  int selected = -1;
+  for (std::size_t index = 0; index < pills.size(); ++index) {
+    if (pills[index]->has_css_class("selected")) {
+      if (selected >= 0) return -2;
+      selected = static_cast<int>(index);
+    }
+  }
+  return selected;
+}
+
+std::string iconOf(Gtk::Widget& pill) {
+  return findNamed<Gtk::Image>(pill, "browserTabSymbol")->get_icon_name();
+}
+
+TEST_F(BrowserWorkspaceTest, ToolbarControlsCarryTheirTextsAndOpenPages) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    ui::MainWindow& window = *application.mainWindow();
+    model.account.workspaceSessionState.set(
+        WorkspaceSessionState::authenticated({"u1", "Ada", "ada@example.com", "email"}));
+    model.openInAppBrowserTab(kFirstPage, std::nullopt);
+    auto* workspace = findNamed(window, "browserWorkspace");
+    ASSERT_NE(workspace, nullptr);
+    EXPECT_TRUE(isShown(*workspace));
+
+    auto* address = findNamed<Gtk::Entry>(window, "browserAddressField");
+    ASSERT_NE(address, nullptr);
+    EXPECT_EQ(address->get_placeholder_text(), "Search or enter website");
+    EXPECT_EQ(address->get_icon_name(Gtk::Entry::IconPosition::PRIMARY), "system-search-symbolic");
+    EXPECT_EQ(findNamed(window, "browserGoButton")->get_tooltip_text(), "Open address");
+    ASSERT_NE(findNamed(window, "browserNewTabButton"), nullptr);
+    EXPECT_NE(findLabel(*findNamed(window, "browserNewTabButton"), "New tab"), nullptr);
+    EXPECT_EQ(firstLabelText(*findNamed(window, "browserGmailButton")), "Gmail");
+
+    auto* menu = findNamed<Gtk::MenuButton>(window, "browserOpenElsewhereMenu");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->get_tooltip_text(), "Open in another browser");
+    const auto items = menu->get_menu_model();
+    ASSERT_EQ(items->get_n_items(), 2);
+    std::vector<std::string> labels;
+    for (int index = 0; index < 2; ++index) {
+      const auto label = items->get_item_attribute(index, Gio::MenuModel::Attribute::LABEL,
+                                                   Glib::VARIANT_TYPE_STRING);
+      labels.push_back(Glib::VariantBase::cast_dynamic<Glib::Variant<Glib::ustring>>(label).get());
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"Safari", "Google Chrome"}));
+
+    model.navigation.canGoBack.set(true);
+    model.navigation.canGoForward.set(false);
+    EXPECT_TRUE(findNamed(window, "browserBackButton")->get_sensitive());
+    EXPECT_FALSE(findNamed(window, "browserForwardButton")->get_sensitive());
+
+    address->set_text("  " + kUnreachable + " ");
+    pressEnter(*address);
+    EXPECT_EQ(model.tabs.sessions().size(), 2u);
+    EXPECT_EQ(model.tabs.selectedSession().requestedURL, kUnreachable);
+    EXPECT_EQ(address->get_text().raw(), kUnreachable);
+    // Text that opens nothing leaves the tab where it is.
+    address->set_text("   ");
+    click(*findNamed(window, "browserGoButton"));
+    EXPECT_EQ(model.tabs.selectedSession().requestedURL, kUnreachable);
+
+    click(*findNamed(window, "browserNewTabButton"));
+    EXPECT_EQ(model.tabs.sessions().size(), 3u);
+    EXPECT_EQ(model.tabs.selectedSession().requestedURL, "https://www.google.com/");
+    model.closeBrowserTab(model.tabs.selectedSession().id);
+    settle(300);
+  });
+}
+
+TEST_F(BrowserWorkspaceTest, PillsSelectCloseAndFollowTheTabs) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    ui::MainWindow& window = *application.mainWindow();
+    model.account.workspaceSessionState.set(
+        WorkspaceSessionState::authenticated({"u1", "Ada", "ada@example.com", "email"}));
+    model.openInAppBrowserTab(kFirstPage, std::nullopt);
+    model.openInAppBrowserTab(kSecondPage, std::nullopt);
+    ASSERT_TRUE(waitUntil([&] {
+      return pillTitles(window) == std::vector<std::string>{"Gmail", "First page", "Second page"};
+    })) << testing::PrintToString(pillTitles(window));
+    EXPECT_EQ(selectedPillIndex(window), 2);
+    auto pills = shownPills(window);
+    EXPECT_EQ(iconOf(*pills[0]), "mail-unread-symbolic");
+    EXPECT_EQ(iconOf(*pills[1]), "web-browser-symbolic");
+    EXPECT_EQ(findNamed(*pills[1], "browserTabCloseButton")->get_tooltip_text(), "Close tab");
+    auto* page = findNamed(window, "browserPage");
+    ASSERT_NE(page, nullptr);
+    Gtk::Widget* secondView = page->get_first_child();
+    settle(500);
+    screenshot("browser-workspace-three-tabs");
+
+    click(*findNamed(*pills[1], "browserTabSelectButton"));
+    EXPECT_EQ(selectedPillIndex(window), 1);
+    EXPECT_NE(page->get_first_child(), secondView) << "the page shows the selected tab";
+    settle(300);
+    EXPECT_EQ(findNamed<Gtk::Entry>(window, "browserAddressField")->get_text().raw(), kFirstPage);
+
+    // Closing the selected tab selects the one that slides into its place.
+    click(*findNamed(*pills[1], "browserTabCloseButton"));
+    EXPECT_EQ(pillTitles(window), (std::vector<std::string>{"Gmail", "Second page"}));
+    EXPECT_EQ(selectedPillIndex(window), 1);
+    EXPECT_EQ(page->get_first_child(), secondView);
+
+    pills = shownPills(window);
+    click(*findNamed(*pills[0], "browserTabCloseButton"));
+    EXPECT_EQ(pillTitles(window), (std::vector<std::string>{"Second page"}));
+    click(*findNamed(*shownPills(window)[0], "browserTabCloseButton"));
+    EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::agent());
+    EXPECT_EQ(model.tabs.sessions().size(), 1u);
+    settle(300);
+  });
+}
+
+}  // namespace
