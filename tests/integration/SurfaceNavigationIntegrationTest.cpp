@@ -9,6 +9,7 @@
 #include "WebKitFixture.h"
 #include "core/app/DesktopBrowserModel.h"
 #include "fakes/FakeEnvironment.h"
+#include "fakes/FakeExternalApplications.h"
 #include "fakes/FakeMicrophoneAccess.h"
 #include "fakes/FakeSecretStore.h"
 #include "fakes/FakeWebAuthenticator.h"
@@ -85,10 +86,12 @@ class SurfaceNavigation : public ::testing::Test {
   platform::LinuxSecureRandom random;
   fakes::FakeWebAuthenticator webAuthenticator;
   fakes::FakeSecretStore secrets;
+  fakes::FakeExternalApplications applications;
   DesktopBrowserModel model{
       ServiceOrigin{"https://ondi.example", "ondi.example"},
       PlatformServices{scheduler, clock, environment, settings, logger, transport, webkit.cookies(),
-                       webkit.webViews(), system, microphone, random, webAuthenticator, secrets},
+                       webkit.webViews(), system, microphone, random, webAuthenticator, secrets,
+                       applications},
       "<title>Operator</title>"};
 };
 

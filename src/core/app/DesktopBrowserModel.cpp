@@ -1,10 +1,18 @@
 #include "core/app/DesktopBrowserModel.h"
 
+#include <glib.h>
+
+#include <algorithm>
+
+#include "core/browser/BrowserAddress.h"
 #include "core/browser/WebDestinations.h"
+#include "core/monitor/ManagedBrowserWorkflowReference.h"
 #include "core/ports/Logger.h"
 #include "core/ports/Scheduler.h"
 #include "core/ports/SystemServices.h"
 #include "core/surface/PageScripts.h"
+#include "core/theme/DesktopThemeScripts.h"
+#include "core/theme/VelmoraThemePalette.h"
 #include "core/util/Text.h"
 #include "core/util/Url.h"
 #include "core/util/Uuid.h"
@@ -14,6 +22,14 @@ namespace {
 
 constexpr std::string_view kCategory = "browser";
 constexpr std::chrono::seconds kBrowserTabLoadTimeout{30};
+
+// The start of a value's SHA-256: lets a log tell values apart without showing them.
+std::string logDigest(const std::string& value) {
+  char* digest = g_compute_checksum_for_string(G_CHECKSUM_SHA256, value.c_str(), -1);
+  std::string text(digest, 12);
+  g_free(digest);
+  return text;
+}
 
 }  // namespace
 
@@ -40,7 +56,9 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
       openAI_({account, settingsRequestID, services_.settings, services_.environment,
                services_.transport, services_.scheduler, openAIKeychain_,
                [this](const std::string& script) { runSurfaceScript(script); }}),
-      bridge_(hosts_, services_.logger, *this) {
+      bridge_(hosts_, services_.logger, *this),
+      externalBrowsers_(services_.applications),
+      dispatcher_(*this, externalBrowsers_) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   tabs.append(makeBrowserSession(WebDestinations::gmailInbox, "Gmail", std::nullopt));
@@ -59,6 +77,12 @@ WebViewConfiguration DesktopBrowserModel::surfaceConfiguration() const {
   configuration.scriptsCanOpenWindowsAutomatically = true;
   configuration.mediaPlaybackRequiresUserAction = false;
   configuration.showsErrorPages = false;
+  const VelmoraTheme theme = currentTheme(services_.settings);
+  configuration.backgroundColor = cssColor(palette(theme).workspace);
+  configuration.userScripts = {
+      {desktopThemeApplicationScript(theme), UserScript::InjectionTime::documentStart},
+      {minimalDesktopThemeScript(), UserScript::InjectionTime::documentEnd},
+  };
   configuration.scriptMessageHandlers.assign(PageBridge::kHandlerNames.begin(),
                                              PageBridge::kHandlerNames.end());
   configuration.childFrameFilter = [hosts = hosts_](const std::string& url) {
@@ -173,6 +197,18 @@ void DesktopBrowserModel::openExternal() {
   services_.system.openWithDefaultHandler(url);
 }
 
+void DesktopBrowserModel::handOffCurrentPage(const ExternalBrowser& browser) {
+  const auto url = currentPageURL();
+  if (!url) return;
+  std::string label = trimmedWhitespace(navigation.title.get());
+  if (label.empty()) label = displayTitle(*url);
+  services_.logger.info(kCategory,
+                        std::string(browser.shortName) + " handoff host=" + hostForLog(*url));
+  externalBrowsers_.openURL(*url, std::string(browser.bundleIdentifier),
+                            std::string(browser.applicationName), label,
+                            [](const DesktopActionResult&) {});
+}
+
 WebView& DesktopBrowserModel::activeWebView() {
   if (navigation.activeRoute.get().kind() == VelmoraRoute::Kind::browserWorkspace) {
     return *tabs.selectedSession().webView;
@@ -209,6 +245,74 @@ void DesktopBrowserModel::selectBrowserTab(const std::string& id) {
   updateState(tabs.selectedSession().webView.get());
 }
 
+void DesktopBrowserModel::loadBrowserAddress(const std::string& text) {
+  if (const auto url = browserURL(text)) loadCurrentBrowserTab(*url, std::nullopt);
+}
+
+void DesktopBrowserModel::closeBrowserTab(const std::string& id) {
+  BrowserTabSession* session = tabs.session(id);
+  if (!session) return;
+  session->webView->stopLoading();
+  if (tabs.sessions().size() == 1) {
+    load(VelmoraRoute::agent());
+    return;
+  }
+  if (tabs.remove(id)) {
+    navigation.activeRoute.set(VelmoraRoute::browserWorkspace());
+    updateState(tabs.selectedSession().webView.get());
+  }
+  tabs.refreshSnapshots();
+}
+
+DesktopActionResult DesktopBrowserModel::closeSelectedInAppBrowserTab() {
+  const auto& selected = tabs.selectedBrowserTabID.get();
+  if (selected && tabs.session(*selected) && tabs.sessions().size() >= 2) {
+    closeBrowserTab(*selected);
+    return DesktopActionResult::success("Closed the active Ondi browser tab.");
+  }
+  load(VelmoraRoute::agent());
+  return DesktopActionResult::success("Closed Ondi's in-app browser workspace.");
+}
+
+DesktopActionResult DesktopBrowserModel::switchInAppBrowserTab(const std::string& direction) {
+  const std::size_t count = tabs.sessions().size();
+  if (count < 2) {
+    return DesktopActionResult::failure(
+        "Ondi has one browser tab open. Open another page first, then I can switch tabs.");
+  }
+  const bool previous = direction == "previous";
+  const std::size_t index = (tabs.selectedIndex() + (previous ? count - 1 : 1)) % count;
+  selectBrowserTab(tabs.sessions()[index].id);
+  return DesktopActionResult::success(std::string("Switched to the ") +
+                                      (previous ? "previous" : "next") + " Ondi browser tab.");
+}
+
+void DesktopBrowserModel::openCurrentInVelmoraBrowser() {
+  const auto url = currentPageURL();
+  if (!url) return;
+  const std::string title = navigation.title.get();
+  if (navigation.activeRoute.get().kind() == VelmoraRoute::Kind::browserWorkspace) {
+    loadCurrentBrowserTab(*url, title);
+  } else {
+    openInAppBrowserTab(*url, title);
+  }
+}
+
+std::optional<std::string> DesktopBrowserModel::currentPageURL() const {
+  const VelmoraRoute& route = navigation.activeRoute.get();
+  std::string url;
+  if (route.kind() == VelmoraRoute::Kind::browserWorkspace) {
+    url = tabs.selectedSession().shownURL();
+  } else if (surface_.isShowingDesktopChat()) {
+    url = origin_.agentPageURL();
+  } else {
+    url = surface_.webView().url();
+    if (url.empty()) url = route.url(origin_);
+  }
+  if (url.empty()) return std::nullopt;
+  return url;
+}
+
 void DesktopBrowserModel::updateState(const WebView* view) {
   services_.scheduler.post(whileAlive(lifetime_, [this, view] { refreshNavigationState(view); }));
 }
@@ -243,10 +347,12 @@ void DesktopBrowserModel::webViewDidFinishLoading(const WebView& view) {
   if (const auto url = Url::parse(view.url()); url && hosts_.isWorkspaceHost(url->host())) {
     session_.refresh();
   }
-  if (&view == &surface_.webView()) {
-    runSurfaceScript(
-        DesktopPreferencesController::themeScript(account.desktopPreferences.get().interfaceStyle));
-  }
+  if (&view == &surface_.webView()) applyDesktopThemeToWebView(currentTheme(services_.settings));
+}
+
+void DesktopBrowserModel::applyDesktopThemeToWebView(VelmoraTheme theme) {
+  surface_.webView().setBackgroundColor(cssColor(palette(theme).workspace));
+  runSurfaceScript(desktopThemeCallScript(theme));
 }
 
 void DesktopBrowserModel::runSurfaceScript(const std::string& script) {
@@ -261,20 +367,37 @@ void DesktopBrowserModel::handleSpeechRequest(const std::string&, const std::str
   }
 }
 
-void DesktopBrowserModel::handleDesktopActionRequest(const nlohmann::json& body) {
-  const auto id = body.find("id");
-  const std::string requestID =
-      id != body.end() && id->is_string() ? id->get<std::string>() : newUUID();
-  const auto action = body.find("action");
-  if (action != body.end() && action->is_string() &&
-      trimmedWhitespace(action->get<std::string>()) == "syncConversationThreads") {
-    threads_.applyConversationThreadSnapshot(body);
-    return;
-  }
-  if (auto script = PageScripts::desktopActionUpdate(
-          requestID, false, std::nullopt, "Ondi does not know that desktop action yet.")) {
+void DesktopBrowserModel::publishDesktopActionUpdate(const std::string& id, bool ok,
+                                                     const std::optional<std::string>& text,
+                                                     const std::optional<std::string>& error) {
+  if (auto script = PageScripts::desktopActionUpdate(id, ok, text, error)) {
     runSurfaceScript(*script);
   }
+}
+
+bool DesktopBrowserModel::openManagedBrowserWorkflow(const std::string& workflowID,
+                                                     const std::string& title) {
+  const auto workflow = ManagedBrowserWorkflowReference::make(workflowID);
+  const auto base = Url::parse(managedBrowserBaseURL());
+  const auto controlURL = workflow && base ? workflow->controlURL(*base) : std::nullopt;
+  if (!controlURL) return false;
+  requestedMonitoredWorkflowID.set(workflow->id());
+  const auto bound =
+      std::ranges::find(tabs.sessions(), workflow->id(), &BrowserTabSession::managedWorkflowID);
+  if (bound != tabs.sessions().end()) {
+    tabs.select(bound->id);
+    tabs.selectedSession().requestedURL = *controlURL;
+  } else {
+    tabs.append(makeBrowserSession(*controlURL, title, workflow->id()));
+    services_.logger.info(kCategory,
+                          "Opened managed browser workflow=" + logDigest(workflow->id()));
+  }
+  tabs.refreshSnapshots();
+  navigation.activeRoute.set(VelmoraRoute::browserWorkspace());
+  BrowserTabSession& session = tabs.selectedSession();
+  session.webView->loadURL(*controlURL, kBrowserTabLoadTimeout);
+  updateState(session.webView.get());
+  return true;
 }
 
 }  // namespace ondi

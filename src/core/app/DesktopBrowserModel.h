@@ -24,6 +24,10 @@
 #include "core/assist/OpenAIKeychain.h"
 #include "core/browser/BrowserTabNavigation.h"
 #include "core/browser/BrowserTabs.h"
+#include "core/desktop/DesktopActionDispatcher.h"
+#include "core/desktop/DesktopActionHost.h"
+#include "core/desktop/DesktopActionResult.h"
+#include "core/desktop/ExternalBrowsers.h"
 #include "core/surface/MicrophonePolicy.h"
 #include "core/surface/PageBridge.h"
 #include "core/surface/SurfaceHost.h"
@@ -36,7 +40,8 @@ namespace ondi {
 // native-to-page call. Screens observe its published fields and call its operations.
 class DesktopBrowserModel : private SurfaceHost::Client,
                             private AccountHost,
-                            private PageBridge::Features {
+                            private PageBridge::Features,
+                            private DesktopActionHost {
  public:
   DesktopBrowserModel(ServiceOrigin origin, PlatformServices services, std::string desktopChatHTML);
   ~DesktopBrowserModel() override;
@@ -47,6 +52,8 @@ class DesktopBrowserModel : private SurfaceHost::Client,
   BrowserTabs tabs;
   AccountState account;
   Published<std::string> settingsRequestID;
+  // The cloud-browser workflow the run monitor is asked to follow.
+  Published<std::optional<std::string>> requestedMonitoredWorkflowID;
   // The application-wide request to run the live browser demo.
   sigc::signal<void()> runLiveBrowserDemoRequested;
 
@@ -61,10 +68,33 @@ class DesktopBrowserModel : private SurfaceHost::Client,
 
   // Hands the current page to the system's default browser.
   void openExternal();
+  // Shows a managed cloud-browser workflow's control page in the tab bound to it and asks the
+  // run monitor to follow it; false when the id or the control page is not valid.
+  bool openManagedBrowserWorkflow(const std::string& workflowID, const std::string& title) override;
+  // Answers the page's desktop action request `id`.
+  void publishDesktopActionUpdate(const std::string& id, bool ok,
+                                  const std::optional<std::string>& text,
+                                  const std::optional<std::string>& error) override;
+  // Hands the current page to Google Chrome or Safari; the outcome is not reported.
+  void openCurrentInChrome() { handOffCurrentPage(ExternalBrowser::chrome); }
+  void openCurrentInSafari() { handOffCurrentPage(ExternalBrowser::safari); }
 
-  void openInAppBrowserTab(const std::string& url, std::optional<std::string> title);
+  void openInAppBrowserTab(const std::string& url, std::optional<std::string> title) override;
   void loadCurrentBrowserTab(const std::string& url, std::optional<std::string> title);
   void selectBrowserTab(const std::string& id);
+  // Opens what the address bar holds in the selected tab; text that gives no address does
+  // nothing.
+  void loadBrowserAddress(const std::string& text);
+  // Closes a tab; the only tab is kept and the workspace gives way to the agent.
+  void closeBrowserTab(const std::string& id);
+  DesktopActionResult closeSelectedInAppBrowserTab() override;
+  // "previous" goes one tab back, anything else one forward, wrapping around at both ends.
+  DesktopActionResult switchInAppBrowserTab(const std::string& direction) override;
+  // Shows the current page in the in-app browser: a new tab, or the selected one while the
+  // browser is up.
+  void openCurrentInVelmoraBrowser();
+  // The address of what is on screen; none when nothing has one.
+  std::optional<std::string> currentPageURL() const;
 
   // Refreshes the published navigation state from `view` on a later turn of the main loop.
   void updateState(const WebView* view) override;
@@ -113,6 +143,9 @@ class DesktopBrowserModel : private SurfaceHost::Client,
   void publishOpenAIStatus(const std::string& id) { openAI_.publishOpenAIStatus(id); }
   OpenAIKeychain& openAIKeychain() { return openAIKeychain_; }
 
+  // Shows `theme` in the surface at once: its background and the page's colours.
+  void applyDesktopThemeToWebView(VelmoraTheme theme) override;
+
   WebView& surfaceWebView() { return surface_.webView(); }
   bool isShowingDesktopChat() const override { return surface_.isShowingDesktopChat(); }
   const ServiceOrigin& serviceOrigin() const { return origin_; }
@@ -127,9 +160,12 @@ class DesktopBrowserModel : private SurfaceHost::Client,
   }
   std::string currentSurfaceURL() const override { return surface_.webView().url(); }
   void handleSpeechRequest(const std::string& action, const std::string& draft) override;
-  void handleDesktopActionRequest(const nlohmann::json& body) override;
+  void handleDesktopActionRequest(const nlohmann::json& body) override {
+    dispatcher_.handleDesktopActionRequest(body);
+  }
 
   WebView& activeWebView();
+  void handOffCurrentPage(const ExternalBrowser& browser);
   void refreshNavigationState(const WebView* view);
   BrowserTabSession makeBrowserSession(const std::string& url, std::optional<std::string> title,
                                        std::optional<std::string> managedWorkflowID);
@@ -151,6 +187,8 @@ class DesktopBrowserModel : private SurfaceHost::Client,
   OpenAIKeychain openAIKeychain_;
   LocalOpenAIClient openAI_;
   PageBridge bridge_;
+  ExternalBrowsers externalBrowsers_;
+  DesktopActionDispatcher dispatcher_;
   Lifetime lifetime_;
 };
 

@@ -5,6 +5,7 @@ namespace ondi {
 class Clock;
 class CookieStore;
 class Environment;
+class ExternalApplications;
 class HttpTransport;
 class Logger;
 class MicrophoneAccess;
@@ -32,6 +33,7 @@ struct PlatformServices {
   SecureRandom& random;
   WebAuthenticator& webAuthenticator;
   SecretStore& secrets;
+  ExternalApplications& applications;
 };
 
 }  // namespace ondi

@@ -50,6 +50,8 @@ class WebViewDelegate {
                                 const std::string& errorDescription) = 0;
   // A navigation stopped without an error of its own: cancelled by policy or by the user.
   virtual void navigationCancelled(WebView& view) = 0;
+  // The page's title changed; engines may report it after the navigation has finished.
+  virtual void titleChanged(WebView&) {}
   // A page posted to a handler named in the view's configuration.
   virtual void scriptMessageReceived(WebView&, const ScriptMessage&) {}
   // `origin` is the requesting page's main-frame address. `decide` must be called once.
@@ -100,6 +102,8 @@ class WebView {
   // The current address, empty before anything was loaded.
   virtual std::string url() const = 0;
   virtual std::string title() const = 0;
+  // The colour shown where the page draws nothing, and before it draws, as CSS colour text.
+  virtual void setBackgroundColor(const std::string& cssColor) = 0;
   // Runs a script in the page's main world. The result is the value as JSON text, or the
   // error's description. A missing completion drops the result.
   virtual void evaluateJavaScript(const std::string& script,

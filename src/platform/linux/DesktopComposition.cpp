@@ -2,6 +2,7 @@
 
 #include <gtk/gtk.h>
 
+#include "core/theme/DesktopThemeScripts.h"
 #include "platform/linux/BuildConfiguration.h"
 #include "platform/linux/Resources.h"
 
@@ -27,7 +28,9 @@ DesktopComposition::DesktopComposition(const DesktopFolders& folders)
                        }),
       model(ServiceOrigin{kServiceOrigin, kRegistrableDomain},
             PlatformServices{scheduler, clock, environment, settings, logger, transport, cookies,
-                             webViews, system, microphone, random, webAuthenticator, secrets},
-            resourceText("/com/velmora/desktop/operator.html")) {}
+                             webViews, system, microphone, random, webAuthenticator, secrets,
+                             applications},
+            desktopChatHTMLWithThemeScript(resourceText("/com/velmora/desktop/operator.html"),
+                                           currentTheme(settings))) {}
 
 }  // namespace ondi::platform

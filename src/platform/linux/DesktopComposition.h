@@ -4,6 +4,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "platform/linux/DesktopMicrophoneAccess.h"
+#include "platform/linux/GioExternalApplications.h"
 #include "platform/linux/GioSystemServices.h"
 #include "platform/linux/GlibLogger.h"
 #include "platform/linux/GlibScheduler.h"
@@ -48,6 +49,7 @@ struct DesktopComposition {
   LinuxSecureRandom random;
   WebKitWebAuthenticator webAuthenticator;
   LibsecretSecretStore secrets;
+  GioExternalApplications applications;
   DesktopBrowserModel model;
 };
 

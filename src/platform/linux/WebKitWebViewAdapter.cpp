@@ -35,6 +35,7 @@ WebKitWebViewAdapter::WebKitWebViewAdapter(WebKitWebView* view, WebViewConfigura
   g_signal_connect(view_, "decide-policy", G_CALLBACK(onDecidePolicy), this);
   g_signal_connect(view_, "create", G_CALLBACK(onCreate), this);
   g_signal_connect(view_, "load-changed", G_CALLBACK(onLoadChanged), this);
+  g_signal_connect(view_, "notify::title", G_CALLBACK(onTitleChanged), this);
   g_signal_connect(view_, "load-failed", G_CALLBACK(onLoadFailed), this);
   g_signal_connect(view_, "permission-request", G_CALLBACK(onPermissionRequest), this);
   WebKitUserContentManager* manager = webkit_web_view_get_user_content_manager(view_);
@@ -130,6 +131,13 @@ std::string WebKitWebViewAdapter::title() const {
   return title ? title : "";
 }
 
+void WebKitWebViewAdapter::setBackgroundColor(const std::string& cssColor) {
+  GdkRGBA background;
+  if (gdk_rgba_parse(&background, cssColor.c_str())) {
+    webkit_web_view_set_background_color(view_, &background);
+  }
+}
+
 void WebKitWebViewAdapter::evaluateJavaScript(const std::string& script,
                                               std::function<void(ScriptResult)> completion) {
   using Completion = std::function<void(ScriptResult)>;
@@ -211,6 +219,11 @@ GtkWidget* WebKitWebViewAdapter::onCreate(WebKitWebView*, WebKitNavigationAction
   const std::string url = uriOf(webkit_navigation_action_get_request(action));
   if (self->delegate_) self->delegate_->newWindowRequested(*self, NavigationAction{url, {}});
   return nullptr;
+}
+
+void WebKitWebViewAdapter::onTitleChanged(WebKitWebView*, GParamSpec*, gpointer data) {
+  auto* self = static_cast<WebKitWebViewAdapter*>(data);
+  if (self->delegate_) self->delegate_->titleChanged(*self);
 }
 
 void WebKitWebViewAdapter::onLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer data) {

@@ -35,6 +35,7 @@ class WebKitWebViewAdapter final : public WebView {
   bool isLoading() const override { return webkit_web_view_is_loading(view_); }
   std::string url() const override;
   std::string title() const override;
+  void setBackgroundColor(const std::string& cssColor) override;
   void evaluateJavaScript(const std::string& script,
                           std::function<void(ScriptResult)> completion) override;
 
@@ -43,6 +44,7 @@ class WebKitWebViewAdapter final : public WebView {
                                  gpointer self);
   static GtkWidget* onCreate(WebKitWebView*, WebKitNavigationAction*, gpointer self);
   static void onLoadChanged(WebKitWebView*, WebKitLoadEvent, gpointer self);
+  static void onTitleChanged(WebKitWebView*, GParamSpec*, gpointer self);
   static gboolean onLoadFailed(WebKitWebView*, WebKitLoadEvent, char* uri, GError*, gpointer self);
   static gboolean onPermissionRequest(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
   // One script-message handler's name, as the user data of its signal connection.

@@ -21,6 +21,7 @@ std::string screenTitle(const VelmoraRoute& route) {
 MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuModel>& menu)
     : model_(model),
       accountActionBanner_(model),
+      browser_(model),
       gate_(model),
       authenticationWindow_(model, *this) {
   set_name("mainWindow");
@@ -37,7 +38,7 @@ MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuM
   screenTitle_.set_name("routeScreenTitle");
   screenTitle_.add_css_class("title-1");
   stack_.add(widgetOf(model_.surfaceWebView()), "surface");
-  stack_.add(browserPane_, "browser");
+  stack_.add(browser_, "browser");
   stack_.add(screenTitle_, "screen");
   stack_.add(gate_, "gate");
   stack_.set_vexpand(true);
@@ -48,8 +49,6 @@ MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuM
 
   connections_.push_back(
       model_.navigation.activeRoute.changed().connect([this](const auto&) { showRoute(); }));
-  connections_.push_back(
-      model_.tabs.selectedBrowserTabID.changed().connect([this](const auto&) { showRoute(); }));
   connections_.push_back(
       model_.account.workspaceSessionState.changed().connect([this](const auto&) { showRoute(); }));
   showRoute();
@@ -73,7 +72,6 @@ void MainWindow::showRoute() {
       stack_.set_visible_child("surface");
       return;
     case Kind::browserWorkspace:
-      showSelectedTab();
       stack_.set_visible_child("browser");
       return;
     case Kind::home:
@@ -87,14 +85,6 @@ void MainWindow::showRoute() {
       stack_.set_visible_child("screen");
       return;
   }
-}
-
-void MainWindow::showSelectedTab() {
-  Gtk::Widget& selected = widgetOf(*model_.tabs.selectedSession().webView);
-  if (selected.get_parent() == &browserPane_) return;
-  while (Gtk::Widget* child = browserPane_.get_first_child()) browserPane_.remove(*child);
-  selected.set_vexpand(true);
-  browserPane_.append(selected);
 }
 
 }  // namespace ondi::ui

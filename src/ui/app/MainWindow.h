@@ -15,6 +15,7 @@
 #include "ui/account/AccountActionBanner.h"
 #include "ui/account/AccountGate.h"
 #include "ui/account/AuthenticationWindow.h"
+#include "ui/browser/BrowserWorkspace.h"
 
 namespace ondi {
 class DesktopBrowserModel;
@@ -23,7 +24,7 @@ class DesktopBrowserModel;
 namespace ondi::ui {
 
 // The one main window: the header bar with the command menu, and the current route's
-// screen — the agent surface, the selected in-app tab, or a native screen — or, until the
+// screen — the agent surface, the in-app browser, or a native screen — or, until the
 // account is confirmed, the account gate in its place. It also presents the account sheet.
 class MainWindow : public Gtk::ApplicationWindow {
  public:
@@ -32,7 +33,6 @@ class MainWindow : public Gtk::ApplicationWindow {
 
  private:
   void showRoute();
-  void showSelectedTab();
 
   DesktopBrowserModel& model_;
   Gtk::HeaderBar header_;
@@ -40,7 +40,7 @@ class MainWindow : public Gtk::ApplicationWindow {
   Gtk::Box content_{Gtk::Orientation::VERTICAL};
   AccountActionBanner accountActionBanner_;
   Gtk::Stack stack_;
-  Gtk::Box browserPane_{Gtk::Orientation::VERTICAL};
+  BrowserWorkspace browser_;
   Gtk::Label screenTitle_;
   AccountGate gate_;
   AuthenticationWindow authenticationWindow_;

@@ -14,6 +14,8 @@
 #include "ui/app/MainWindow.h"
 #include "ui/app/WindowRecovery.h"
 #include "ui/assist/OpenAISettingsSection.h"
+#include "ui/theme/ThemePicker.h"
+#include "ui/theme/ThemeStyleProvider.h"
 
 namespace ondi::ui {
 namespace {
@@ -56,6 +58,7 @@ void OndiApplication::attach(DesktopBrowserModel& model, Logger& logger, Schedul
   logger_ = &logger;
   scheduler_ = &scheduler;
   commandMenu_ = std::make_unique<CommandMenu>(*this, model);
+  themeStyle_ = std::make_unique<ThemeStyleProvider>(model.account);
   add_action("settings", [this] { settingsWindow().present(); });
   add_action("quit", [this] { quit(); });
   set_accels_for_action("app.settings", {"<Control>comma"});
@@ -75,6 +78,7 @@ Gtk::Window& OndiApplication::settingsWindow() {
     title->set_xalign(0);
     title->add_css_class("title-1");
     sections->append(*title);
+    sections->append(*Gtk::make_managed<ThemePicker>(*model_));
     sections->append(*Gtk::make_managed<AgentInstructionsSection>(*model_));
     sections->append(*Gtk::make_managed<OpenAISettingsSection>(*model_));
     auto* scroller = Gtk::make_managed<Gtk::ScrolledWindow>();
@@ -110,6 +114,7 @@ void OndiApplication::on_shutdown() {
   mainWindow_.reset();
   settingsWindow_.reset();
   commandMenu_.reset();
+  themeStyle_.reset();
   model_ = nullptr;
   Gtk::Application::on_shutdown();
 }

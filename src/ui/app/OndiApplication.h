@@ -19,6 +19,7 @@ namespace ondi::ui {
 
 class CommandMenu;
 class MainWindow;
+class ThemeStyleProvider;
 
 // The application object: its one main window, the settings window and the command menu.
 // The model is built by the composition root once GTK has started, and attached here.
@@ -49,6 +50,7 @@ class OndiApplication : public Gtk::Application {
   Logger* logger_ = nullptr;
   Scheduler* scheduler_ = nullptr;
   std::unique_ptr<CommandMenu> commandMenu_;
+  std::unique_ptr<ThemeStyleProvider> themeStyle_;
   std::unique_ptr<MainWindow> mainWindow_;
   std::unique_ptr<Gtk::Window> settingsWindow_;
   bool launched_ = false;

@@ -3,6 +3,7 @@
 #include "core/app/PlatformServices.h"
 #include "fakes/FakeCookieStore.h"
 #include "fakes/FakeEnvironment.h"
+#include "fakes/FakeExternalApplications.h"
 #include "fakes/FakeHttpTransport.h"
 #include "fakes/FakeMicrophoneAccess.h"
 #include "fakes/FakeSecretStore.h"
@@ -30,10 +31,11 @@ struct FakePlatform {
   FakeSecureRandom random;
   FakeWebAuthenticator webAuthenticator;
   FakeSecretStore secrets;
+  FakeExternalApplications applications;
 
   PlatformServices services() {
     return {scheduler, scheduler, environment, settings, logger,           transport, cookies,
-            webViews,  system,    microphone,  random,   webAuthenticator, secrets};
+            webViews,  system,    microphone,  random,   webAuthenticator, secrets,   applications};
   }
 };
 

@@ -26,7 +26,8 @@ class FakeWebView final : public WebView {
   };
 
   explicit FakeWebView(WebViewConfiguration configuration)
-      : configuration(std::move(configuration)) {}
+      : configuration(std::move(configuration)),
+        backgroundColor(this->configuration.backgroundColor) {}
 
   const WebViewConfiguration configuration;
   State state;
@@ -34,6 +35,7 @@ class FakeWebView final : public WebView {
   std::vector<std::string> scripts;
   bool handlersRemoved = false;
   std::vector<Load> urlLoads;
+  std::string backgroundColor;
 
   void setDelegate(WebViewDelegate* delegate) override { delegate_ = delegate; }
   // Both loads take the new address at once, as the engine reports it from the start.
@@ -55,6 +57,7 @@ class FakeWebView final : public WebView {
   bool isLoading() const override { return state.isLoading; }
   std::string url() const override { return state.url; }
   std::string title() const override { return state.title; }
+  void setBackgroundColor(const std::string& cssColor) override { backgroundColor = cssColor; }
   // Scripts are not run; the completion is dropped.
   void removeScriptMessageHandlers() override { handlersRemoved = true; }
   void evaluateJavaScript(const std::string& script, std::function<void(ScriptResult)>) override {
