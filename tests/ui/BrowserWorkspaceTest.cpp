@@ -5,6 +5,7 @@
 #include <gtkmm/entry.h>
 #include <gtkmm/image.h>
 #include <gtkmm/menubutton.h>
+#include <gtkmm/stack.h>
 
 #include <vector>
 
@@ -127,15 +128,15 @@ TEST_F(BrowserWorkspaceTest, PillsSelectCloseAndFollowTheTabs) {
     EXPECT_EQ(iconOf(*pills[0]), "mail-unread-symbolic");
     EXPECT_EQ(iconOf(*pills[1]), "web-browser-symbolic");
     EXPECT_EQ(findNamed(*pills[1], "browserTabCloseButton")->get_tooltip_text(), "Close tab");
-    auto* page = findNamed(window, "browserPage");
+    auto* page = findNamed<Gtk::Stack>(window, "browserPage");
     ASSERT_NE(page, nullptr);
-    Gtk::Widget* secondView = page->get_first_child();
+    Gtk::Widget* secondView = page->get_visible_child();
     settle(500);
     screenshot("browser-workspace-three-tabs");
 
     click(*findNamed(*pills[1], "browserTabSelectButton"));
     EXPECT_EQ(selectedPillIndex(window), 1);
-    EXPECT_NE(page->get_first_child(), secondView) << "the page shows the selected tab";
+    EXPECT_NE(page->get_visible_child(), secondView) << "the page shows the selected tab";
     settle(300);
     EXPECT_EQ(findNamed<Gtk::Entry>(window, "browserAddressField")->get_text().raw(), kFirstPage);
 
@@ -143,7 +144,7 @@ TEST_F(BrowserWorkspaceTest, PillsSelectCloseAndFollowTheTabs) {
     click(*findNamed(*pills[1], "browserTabCloseButton"));
     EXPECT_EQ(pillTitles(window), (std::vector<std::string>{"Gmail", "Second page"}));
     EXPECT_EQ(selectedPillIndex(window), 1);
-    EXPECT_EQ(page->get_first_child(), secondView);
+    EXPECT_EQ(page->get_visible_child(), secondView);
 
     pills = shownPills(window);
     click(*findNamed(*pills[0], "browserTabCloseButton"));
@@ -152,6 +153,33 @@ TEST_F(BrowserWorkspaceTest, PillsSelectCloseAndFollowTheTabs) {
     EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::agent());
     EXPECT_EQ(model.tabs.sessions().size(), 1u);
     settle(300);
+  });
+}
+
+TEST_F(BrowserWorkspaceTest, BackgroundTabsStayInTheWindowAndKeepNavigating) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    ui::MainWindow& window = *application.mainWindow();
+    model.account.workspaceSessionState.set(
+        WorkspaceSessionState::authenticated({"u1", "Ada", "ada@example.com", "email"}));
+    model.openInAppBrowserTab(kFirstPage, std::nullopt);
+    model.openInAppBrowserTab(kSecondPage, std::nullopt);
+    const std::string firstID = model.tabs.sessions()[1].id;
+    WebView& background = *model.tabs.sessions()[2].webView;
+    model.selectBrowserTab(firstID);
+    auto* page = findNamed<Gtk::Stack>(window, "browserPage");
+    ASSERT_NE(page, nullptr);
+    int pages = 0;
+    for (Gtk::Widget* child = page->get_first_child(); child; child = child->get_next_sibling()) {
+      ++pages;
+    }
+    EXPECT_EQ(pages, 3) << "every tab's page stays in the window";
+
+    // A page that navigates on its own while its tab is in the background.
+    for (const std::string& url : {kFirstPage, kSecondPage, kFirstPage}) {
+      background.loadURL(url);
+      ASSERT_TRUE(waitUntil([&] { return background.url() == url && !background.isLoading(); }));
+    }
+    EXPECT_EQ(model.tabs.selectedSession().id, firstID);
   });
 }
 

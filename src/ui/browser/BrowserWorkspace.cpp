@@ -1,5 +1,7 @@
 #include "ui/browser/BrowserWorkspace.h"
 
+#include <algorithm>
+
 #include "core/app/DesktopBrowserModel.h"
 #include "platform/linux/WebKitWebViewAdapter.h"
 #include "ui/browser/BrowserStyle.h"
@@ -17,6 +19,8 @@ BrowserWorkspace::BrowserWorkspace(DesktopBrowserModel& model)
   append(page_);
   connections_.push_back(model_.tabs.selectedBrowserTabID.changed().connect(
       [this](const auto&) { showSelectedTab(); }));
+  connections_.push_back(
+      model_.tabs.browserTabs.changed().connect([this](const auto&) { showSelectedTab(); }));
   showSelectedTab();
 }
 
@@ -25,13 +29,22 @@ BrowserWorkspace::~BrowserWorkspace() {
 }
 
 void BrowserWorkspace::showSelectedTab() {
-  auto& view =
-      dynamic_cast<platform::WebKitWebViewAdapter&>(*model_.tabs.selectedSession().webView);
-  Gtk::Widget& selected = *Glib::wrap(view.widget());
-  if (selected.get_parent() == &page_) return;
-  while (Gtk::Widget* child = page_.get_first_child()) page_.remove(*child);
-  selected.set_vexpand(true);
-  page_.append(selected);
+  const auto widgetOf = [](WebView& view) {
+    return Glib::wrap(dynamic_cast<platform::WebKitWebViewAdapter&>(view).widget());
+  };
+  std::vector<Gtk::Widget*> pages;
+  for (const auto& session : model_.tabs.sessions()) pages.push_back(widgetOf(*session.webView));
+  for (Gtk::Widget* child = page_.get_first_child(); child;) {
+    Gtk::Widget* next = child->get_next_sibling();
+    if (std::ranges::find(pages, child) == pages.end()) page_.remove(*child);
+    child = next;
+  }
+  for (Gtk::Widget* page : pages) {
+    if (page->get_parent() == &page_) continue;
+    page->set_vexpand(true);
+    page_.add(*page);
+  }
+  page_.set_visible_child(*widgetOf(*model_.tabs.selectedSession().webView));
 }
 
 }  // namespace ondi::ui

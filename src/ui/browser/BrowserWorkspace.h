@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtkmm/box.h>
+#include <gtkmm/stack.h>
 
 #include <sigc++/connection.h>
 
@@ -22,12 +23,14 @@ class BrowserWorkspace : public Gtk::Box {
   ~BrowserWorkspace() override;
 
  private:
+  // Keeps one page per tab in the stack and shows the selected one. Background tabs stay
+  // in the window: WebKit's navigation gestures expect every view to have one.
   void showSelectedTab();
 
   DesktopBrowserModel& model_;
   BrowserToolbar toolbar_;
   BrowserTabStrip tabStrip_;
-  Gtk::Box page_{Gtk::Orientation::VERTICAL};
+  Gtk::Stack page_;
   std::vector<sigc::connection> connections_;
 };
 
