@@ -135,13 +135,21 @@ std::shared_ptr<WebView> WebKitWebViewFactory::makeWebView(
       settings, configuration.scriptsCanOpenWindowsAutomatically);
   webkit_settings_set_media_playback_requires_user_gesture(
       settings, configuration.mediaPlaybackRequiresUserAction);
-  webkit_settings_set_enable_back_forward_navigation_gestures(settings, TRUE);
 
   auto* view =
       WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", network_.session(),
                                    "user-content-manager", manager, "settings", settings, nullptr));
   g_object_unref(settings);
   g_object_unref(manager);
+  // Swipe navigation works only on a view that is on screen: WebKit's gesture controller
+  // crashes when a view outside any window navigates. The gestures follow the view's
+  // realization, so background tabs and views not yet placed are safe.
+  const auto setGestures = +[](GtkWidget* widget, gpointer enabled) {
+    webkit_settings_set_enable_back_forward_navigation_gestures(
+        webkit_web_view_get_settings(WEBKIT_WEB_VIEW(widget)), GPOINTER_TO_INT(enabled));
+  };
+  g_signal_connect(view, "realize", G_CALLBACK(setGestures), GINT_TO_POINTER(TRUE));
+  g_signal_connect(view, "unrealize", G_CALLBACK(setGestures), GINT_TO_POINTER(FALSE));
   GdkRGBA background;
   if (gdk_rgba_parse(&background, configuration.backgroundColor.c_str())) {
     webkit_web_view_set_background_color(view, &background);
