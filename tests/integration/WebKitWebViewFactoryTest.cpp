@@ -5,6 +5,7 @@
 #include <string>
 
 #include "MainLoop.h"
+#include "PageServer.h"
 #include "WebKitFixture.h"
 #include "platform/linux/WebKitWebViewAdapter.h"
 
@@ -43,6 +44,29 @@ TEST(WebKitWebViewFactory, ViewsOutsideAWindowNavigateSafelyAndSwipeOnlyOnScreen
   loadAndWait(*view, "data:text/html,after");
   loadAndWait(*view, "data:text/html,again");
   gtk_window_destroy(GTK_WINDOW(window));
+}
+
+// A load's time-out covers the wait for the server's answer, not the page's whole transfer.
+TEST(WebKitWebViewFactory, ALoadTimesOutOnlyWhileWaitingForTheServer) {
+  using std::chrono::milliseconds;
+  WebKitFixture webkit;
+  PageServer server("127.0.0.1");
+  server.addStreamingPage("/silent", "<p>late", "</p>", milliseconds(6000), milliseconds(0));
+  // The head is long enough for the engine to start rendering before the rest arrives.
+  server.addStreamingPage("/streaming", "<title>Start</title>" + std::string(4096, ' '),
+                          "<script>document.title = 'Done'</script>", milliseconds(0),
+                          milliseconds(3000));
+  auto view = webkit.webViews().makeWebView({});
+  loadAndWait(*view, "data:text/html,warm");  // starts the web process
+
+  view->loadURL(server.url("/streaming"), milliseconds(1500));
+  EXPECT_TRUE(runMainLoopUntil([&] { return view->title() == "Done"; }))
+      << "the whole page arrived";
+
+  view->loadURL(server.url("/silent"), milliseconds(1000));
+  ASSERT_TRUE(runMainLoopUntil([&] { return view->isLoading(); }));
+  EXPECT_TRUE(runMainLoopUntil([&] { return !view->isLoading(); }, milliseconds(4000)))
+      << "the load stops once the time-out passes without an answer";
 }
 
 }  // namespace

@@ -228,7 +228,9 @@ void WebKitWebViewAdapter::onTitleChanged(WebKitWebView*, GParamSpec*, gpointer 
 
 void WebKitWebViewAdapter::onLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer data) {
   auto* self = static_cast<WebKitWebViewAdapter*>(data);
-  if (event == WEBKIT_LOAD_FINISHED) self->cancelLoadTimeout();
+  // The time-out covers waiting for the server: once the page's response has arrived it may
+  // take as long as it needs to finish.
+  if (event == WEBKIT_LOAD_COMMITTED || event == WEBKIT_LOAD_FINISHED) self->cancelLoadTimeout();
   if (!self->delegate_) return;
   switch (event) {
     case WEBKIT_LOAD_STARTED:

@@ -33,6 +33,48 @@ void PageServer::addPage(const std::string& path, const std::string& html) {
   pages_[path] = html;
 }
 
+void PageServer::addStreamingPage(const std::string& path, const std::string& head,
+                                  const std::string& tail, std::chrono::milliseconds firstDelay,
+                                  std::chrono::milliseconds tailDelay) {
+  streamingPages_[path] = {head, tail, firstDelay, tailDelay};
+}
+
+// Answers in two timed steps with a chunked body; the message stays paused in between.
+void PageServer::stream(SoupServerMessage* message, const StreamingPage& page) {
+  struct Step {
+    SoupServerMessage* message;
+    std::string text;
+    bool last;
+  };
+  const auto after = [](std::chrono::milliseconds delay, Step* step) {
+    g_timeout_add_full(
+        G_PRIORITY_DEFAULT, static_cast<unsigned>(delay.count()),
+        [](gpointer data) -> gboolean {
+          auto* step = static_cast<Step*>(data);
+          SoupMessageBody* body = soup_server_message_get_response_body(step->message);
+          soup_message_body_append(body, SOUP_MEMORY_COPY, step->text.data(), step->text.size());
+          if (step->last) soup_message_body_complete(body);
+          soup_server_message_unpause(step->message);
+          return G_SOURCE_REMOVE;
+        },
+        step,
+        +[](gpointer data) {
+          auto* step = static_cast<Step*>(data);
+          g_object_unref(step->message);
+          delete step;
+        });
+  };
+  soup_server_message_set_status(message, 200, nullptr);
+  SoupMessageHeaders* headers = soup_server_message_get_response_headers(message);
+  soup_message_headers_set_encoding(headers, SOUP_ENCODING_CHUNKED);
+  soup_message_headers_set_content_type(headers, "text/html", nullptr);
+  soup_message_headers_replace(headers, "X-Content-Type-Options", "nosniff");
+  soup_server_message_pause(message);
+  after(page.firstDelay, new Step{SOUP_SERVER_MESSAGE(g_object_ref(message)), page.head, false});
+  after(page.firstDelay + page.tailDelay,
+        new Step{SOUP_SERVER_MESSAGE(g_object_ref(message)), page.tail, true});
+}
+
 std::string PageServer::url(const std::string& path) const {
   return origin_ + path;
 }
@@ -54,6 +96,11 @@ void PageServer::handle(SoupServer*, SoupServerMessage* message, const char* pat
   const char* cookie =
       soup_message_headers_get_one(soup_server_message_get_request_headers(message), "Cookie");
   self->cookies_[path] = cookie ? cookie : "";
+  if (const auto streaming = self->streamingPages_.find(path);
+      streaming != self->streamingPages_.end()) {
+    stream(message, streaming->second);
+    return;
+  }
   const auto page = self->pages_.find(path);
   if (page == self->pages_.end()) {
     soup_server_message_set_status(message, 404, nullptr);

@@ -2,6 +2,7 @@
 
 #include <libsoup/soup.h>
 
+#include <chrono>
 #include <map>
 #include <string>
 
@@ -16,6 +17,10 @@ class PageServer {
   PageServer& operator=(const PageServer&) = delete;
 
   void addPage(const std::string& path, const std::string& html);
+  // A page whose response starts after `firstDelay` with `head`, and whose body ends with
+  // `tail` after a further `tailDelay`.
+  void addStreamingPage(const std::string& path, const std::string& head, const std::string& tail,
+                        std::chrono::milliseconds firstDelay, std::chrono::milliseconds tailDelay);
   // "http://ADDRESS:PORT" followed by `path`.
   std::string url(const std::string& path) const;
   int hits(const std::string& path) const;
@@ -26,9 +31,18 @@ class PageServer {
   static void handle(SoupServer*, SoupServerMessage* message, const char* path, GHashTable*,
                      gpointer self);
 
+  struct StreamingPage {
+    std::string head;
+    std::string tail;
+    std::chrono::milliseconds firstDelay;
+    std::chrono::milliseconds tailDelay;
+  };
+  static void stream(SoupServerMessage* message, const StreamingPage& page);
+
   SoupServer* server_;
   std::string origin_;
   std::map<std::string, std::string> pages_;
+  std::map<std::string, StreamingPage> streamingPages_;
   std::map<std::string, int> hits_;
   std::map<std::string, std::string> cookies_;
 };
