@@ -71,6 +71,19 @@ TEST_F(BrowserTabOperations, ClosingTheSelectedTabSelectsTheTabThatTakesItsPlace
   EXPECT_EQ(model.navigation.currentURLString.get(), "https://c.test/");
 }
 
+TEST_F(BrowserTabOperations, ATabOpenedInTheBackgroundLoadsWhenFirstShown) {
+  openTabs({"a.test", "b.test"});
+  EXPECT_TRUE(viewAt(0).urlLoads.empty()) << "the start-up Gmail tab waits to be shown";
+
+  model.selectBrowserTab(idAt(0));
+  ASSERT_EQ(viewAt(0).urlLoads.size(), 1u);
+  EXPECT_EQ(viewAt(0).urlLoads[0].address, "https://mail.google.com/mail/u/0/#inbox");
+  model.selectBrowserTab(idAt(1));
+  model.selectBrowserTab(idAt(0));
+  EXPECT_EQ(viewAt(0).urlLoads.size(), 1u) << "a shown tab is not loaded again";
+  EXPECT_EQ(viewAt(1).urlLoads.size(), 1u);
+}
+
 TEST_F(BrowserTabOperations, ClosingTheOnlyTabKeepsItsPageForTheNextVisit) {
   model.load(VelmoraRoute::browserWorkspace());
   platform.scheduler.runUntilIdle();

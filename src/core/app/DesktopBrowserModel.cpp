@@ -242,7 +242,16 @@ void DesktopBrowserModel::loadCurrentBrowserTab(const std::string& url,
 void DesktopBrowserModel::selectBrowserTab(const std::string& id) {
   if (!tabs.select(id)) return;
   navigation.activeRoute.set(VelmoraRoute::browserWorkspace());
-  updateState(tabs.selectedSession().webView.get());
+  showSelectedBrowserTab();
+}
+
+void DesktopBrowserModel::showSelectedBrowserTab() {
+  // A tab opened in the background (the start-up Gmail tab) loads when it is first shown.
+  BrowserTabSession& session = tabs.selectedSession();
+  if (session.webView->url().empty() && !session.webView->isLoading()) {
+    session.webView->loadURL(session.requestedURL, kBrowserTabLoadTimeout);
+  }
+  updateState(session.webView.get());
 }
 
 void DesktopBrowserModel::loadBrowserAddress(const std::string& text) {
@@ -259,7 +268,7 @@ void DesktopBrowserModel::closeBrowserTab(const std::string& id) {
   }
   if (tabs.remove(id)) {
     navigation.activeRoute.set(VelmoraRoute::browserWorkspace());
-    updateState(tabs.selectedSession().webView.get());
+    showSelectedBrowserTab();
   }
   tabs.refreshSnapshots();
 }

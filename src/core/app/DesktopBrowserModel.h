@@ -165,6 +165,7 @@ class DesktopBrowserModel : private SurfaceHost::Client,
   }
 
   WebView& activeWebView();
+  void showSelectedBrowserTab();
   void handOffCurrentPage(const ExternalBrowser& browser);
   void refreshNavigationState(const WebView* view);
   BrowserTabSession makeBrowserSession(const std::string& url, std::optional<std::string> title,
