@@ -2,22 +2,11 @@
 
 #include "MainLoop.h"
 #include "PageServer.h"
-#include "WebKitFixture.h"
+#include "WebKitPlatform.h"
 #include "core/app/DesktopBrowserModel.h"
 #include "core/browser/BrowserUserAgentPolicy.h"
-#include "fakes/FakeEnvironment.h"
-#include "fakes/FakeExternalApplications.h"
 #include "fakes/FakeHttpTransport.h"
-#include "fakes/FakeMicrophoneAccess.h"
-#include "fakes/FakeSecretStore.h"
-#include "fakes/FakeWebAuthenticator.h"
-#include "fakes/InMemorySettingsStore.h"
-#include "fakes/RecordingLogger.h"
-#include "fakes/RecordingSystemServices.h"
-#include "platform/linux/GlibScheduler.h"
-#include "platform/linux/LinuxSecureRandom.h"
 #include "platform/linux/OperatingSystemVersion.h"
-#include "platform/linux/SystemClock.h"
 
 using namespace ondi;
 
@@ -45,25 +34,10 @@ class BrowserTabs : public ::testing::Test {
 
   PageServer site{"127.0.0.1"};
   PageServer other{"127.0.0.2"};
-  WebKitFixture webkit;
-  platform::GlibScheduler scheduler;
-  platform::SystemClock clock;
+  WebKitPlatform platform;
   fakes::FakeHttpTransport transport;
-  fakes::FakeEnvironment environment;
-  fakes::InMemorySettingsStore settings;
-  fakes::RecordingLogger logger;
-  fakes::RecordingSystemServices system;
-  fakes::FakeMicrophoneAccess microphone;
-  platform::LinuxSecureRandom random;
-  fakes::FakeWebAuthenticator webAuthenticator;
-  fakes::FakeSecretStore secrets;
-  fakes::FakeExternalApplications applications;
-  DesktopBrowserModel model{
-      ServiceOrigin{"https://ondi.example", "ondi.example"},
-      PlatformServices{scheduler, clock, environment, settings, logger, transport, webkit.cookies(),
-                       webkit.webViews(), system, microphone, random, webAuthenticator, secrets,
-                       applications},
-      "<title>Operator</title>"};
+  DesktopBrowserModel model{ServiceOrigin{"https://ondi.example", "ondi.example"},
+                            platform.services(transport), "<title>Operator</title>"};
 };
 
 TEST_F(BrowserTabs, NewWindowRequestsOpenFurtherTabsTitledAfterTheirHost) {
@@ -90,8 +64,8 @@ TEST_F(BrowserTabs, MailLinksGoToTheSystemAndTheTabStays) {
   WebView& tab = openTab(
       "/contact", R"(<title>Contact</title><a id="mail" href="mailto:jobs@example.com">m</a>)");
   runScript(tab, "document.getElementById('mail').click()");
-  ASSERT_TRUE(runMainLoopUntil([&] { return !system.openedURLs.empty(); }));
-  EXPECT_EQ(system.openedURLs, std::vector<std::string>{"mailto:jobs@example.com"});
+  ASSERT_TRUE(runMainLoopUntil([&] { return !platform.system.openedURLs.empty(); }));
+  EXPECT_EQ(platform.system.openedURLs, std::vector<std::string>{"mailto:jobs@example.com"});
   runMainLoopFor(std::chrono::milliseconds(300));
   EXPECT_EQ(tab.url(), site.url("/contact"));
   EXPECT_EQ(model.tabs.sessions().size(), 2u);

@@ -5,21 +5,10 @@
 #include "MainLoop.h"
 #include "OndiServerProcess.h"
 #include "PageServer.h"
-#include "WebKitFixture.h"
+#include "WebKitPlatform.h"
 #include "core/app/DesktopBrowserModel.h"
-#include "fakes/FakeEnvironment.h"
-#include "fakes/FakeExternalApplications.h"
-#include "fakes/FakeMicrophoneAccess.h"
-#include "fakes/FakeSecretStore.h"
-#include "fakes/FakeWebAuthenticator.h"
-#include "fakes/InMemorySettingsStore.h"
-#include "fakes/RecordingLogger.h"
-#include "fakes/RecordingSystemServices.h"
-#include "platform/linux/GlibScheduler.h"
-#include "platform/linux/LinuxSecureRandom.h"
 #include "platform/linux/Resources.h"
 #include "platform/linux/SoupHttpTransport.h"
-#include "platform/linux/SystemClock.h"
 
 using namespace ondi;
 
@@ -41,7 +30,7 @@ class DesktopActionEndToEnd : public ::testing::Test {
   DesktopActionEndToEnd() {
     destinations.addPage("/jobs/", "<title>Jobs stand-in</title>");
     destinations.addPage("/mail/", "<title>Mail stand-in</title>");
-    environment.values["VELMORA_API_BASE_URL"] = server.baseURL();
+    platform.environment.values["VELMORA_API_BASE_URL"] = server.baseURL();
   }
 
   void signUp() {
@@ -73,25 +62,10 @@ class DesktopActionEndToEnd : public ::testing::Test {
 
   OndiServerProcess server;
   PageServer destinations{"127.0.0.2"};
-  WebKitFixture webkit;
-  platform::GlibScheduler scheduler;
-  platform::SystemClock clock;
+  WebKitPlatform platform;
   platform::SoupHttpTransport transport;
-  fakes::FakeEnvironment environment;
-  fakes::InMemorySettingsStore settings;
-  fakes::RecordingLogger logger;
-  fakes::RecordingSystemServices system;
-  fakes::FakeMicrophoneAccess microphone;
-  platform::LinuxSecureRandom random;
-  fakes::FakeWebAuthenticator webAuthenticator;
-  fakes::FakeSecretStore secrets;
-  fakes::FakeExternalApplications applications;
-  DesktopBrowserModel model{
-      ServiceOrigin{"https://ondi.example", "ondi.example"},
-      PlatformServices{scheduler, clock, environment, settings, logger, transport, webkit.cookies(),
-                       webkit.webViews(), system, microphone, random, webAuthenticator, secrets,
-                       applications},
-      operatorPage()};
+  DesktopBrowserModel model{ServiceOrigin{"https://ondi.example", "ondi.example"},
+                            platform.services(transport), operatorPage()};
 };
 
 TEST_F(DesktopActionEndToEnd, APromptOpensTwoInAppTabsAndThePageShowsTheReply) {

@@ -6,20 +6,9 @@
 
 #include "MainLoop.h"
 #include "PageServer.h"
-#include "WebKitFixture.h"
+#include "WebKitPlatform.h"
 #include "core/app/DesktopBrowserModel.h"
-#include "fakes/FakeEnvironment.h"
-#include "fakes/FakeExternalApplications.h"
-#include "fakes/FakeMicrophoneAccess.h"
-#include "fakes/FakeSecretStore.h"
-#include "fakes/FakeWebAuthenticator.h"
-#include "fakes/InMemorySettingsStore.h"
-#include "fakes/RecordingLogger.h"
-#include "fakes/RecordingSystemServices.h"
-#include "platform/linux/GlibScheduler.h"
-#include "platform/linux/LinuxSecureRandom.h"
 #include "platform/linux/SoupHttpTransport.h"
-#include "platform/linux/SystemClock.h"
 
 using namespace ondi;
 
@@ -67,32 +56,17 @@ class SurfaceNavigation : public ::testing::Test {
   }
 
   std::size_t blockedMessages() const {
-    return std::ranges::count_if(logger.entries, [](const auto& entry) {
+    return std::ranges::count_if(platform.logger.entries, [](const auto& entry) {
       return entry.message.starts_with("Blocked privileged bridge message");
     });
   }
 
   PageServer workspace{"127.0.0.1"};
   PageServer foreign{"127.0.0.2"};
-  WebKitFixture webkit;
-  platform::GlibScheduler scheduler;
-  platform::SystemClock clock;
+  WebKitPlatform platform;
   platform::SoupHttpTransport transport;
-  fakes::FakeEnvironment environment;
-  fakes::InMemorySettingsStore settings;
-  fakes::RecordingLogger logger;
-  fakes::RecordingSystemServices system;
-  fakes::FakeMicrophoneAccess microphone;
-  platform::LinuxSecureRandom random;
-  fakes::FakeWebAuthenticator webAuthenticator;
-  fakes::FakeSecretStore secrets;
-  fakes::FakeExternalApplications applications;
-  DesktopBrowserModel model{
-      ServiceOrigin{"https://ondi.example", "ondi.example"},
-      PlatformServices{scheduler, clock, environment, settings, logger, transport, webkit.cookies(),
-                       webkit.webViews(), system, microphone, random, webAuthenticator, secrets,
-                       applications},
-      "<title>Operator</title>"};
+  DesktopBrowserModel model{ServiceOrigin{"https://ondi.example", "ondi.example"},
+                            platform.services(transport), "<title>Operator</title>"};
 };
 
 TEST_F(SurfaceNavigation, AForeignLinkOpensAnInAppTabAndTheSurfaceStays) {
@@ -124,8 +98,8 @@ TEST_F(SurfaceNavigation, ForeignChildFramesNeverLoadNorOpenTabs) {
 TEST_F(SurfaceNavigation, MailLinksGoToTheSystem) {
   showInSurface("/mail", R"(<a id="mail" href="mailto:team@example.com">mail</a>)");
   runScript("document.getElementById('mail').click()");
-  ASSERT_TRUE(runMainLoopUntil([&] { return !system.openedURLs.empty(); }));
-  EXPECT_EQ(system.openedURLs, std::vector<std::string>{"mailto:team@example.com"});
+  ASSERT_TRUE(runMainLoopUntil([&] { return !platform.system.openedURLs.empty(); }));
+  EXPECT_EQ(platform.system.openedURLs, std::vector<std::string>{"mailto:team@example.com"});
   EXPECT_EQ(model.surfaceWebView().url(), workspace.url("/mail"));
 }
 
@@ -145,10 +119,10 @@ TEST_F(SurfaceNavigation, AFailedLoadLogsOneLineAndStopsLoading) {
   }();
   model.loadURL(unreachable);
   ASSERT_TRUE(runMainLoopUntil([&] {
-    return std::ranges::count_if(logger.entries, [](const auto& entry) {
+    return std::ranges::count_if(platform.logger.entries, [](const auto& entry) {
              return entry.message.starts_with("Navigation failed host=127.0.0.1 error=");
            }) == 1;
-  })) << testing::PrintToString(logger.messages());
+  })) << testing::PrintToString(platform.logger.messages());
   ASSERT_TRUE(runMainLoopUntil([&] { return !model.navigation.isLoading.get(); }));
 }
 
@@ -194,7 +168,7 @@ TEST_F(SurfaceNavigation, TheBridgeRefusesFramesSyntheticEventsAndPlainHttpServi
   ASSERT_TRUE(runMainLoopUntil([&] { return blockedMessages() == 4; }));
 
   std::vector<std::string> blocked;
-  for (const auto& message : logger.messages()) {
+  for (const auto& message : platform.logger.messages()) {
     if (message.starts_with("Blocked")) blocked.push_back(message);
   }
   const std::vector<std::string> expected = {

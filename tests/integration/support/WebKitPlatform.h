@@ -1,0 +1,39 @@
+#pragma once
+
+#include "WebKitFixture.h"
+#include "core/app/PlatformServices.h"
+#include "fakes/FakeEnvironment.h"
+#include "fakes/FakeExternalApplications.h"
+#include "fakes/FakeMicrophoneAccess.h"
+#include "fakes/FakeSecretStore.h"
+#include "fakes/FakeWebAuthenticator.h"
+#include "fakes/InMemorySettingsStore.h"
+#include "fakes/RecordingLogger.h"
+#include "fakes/RecordingSystemServices.h"
+#include "platform/linux/GlibScheduler.h"
+#include "platform/linux/LinuxSecureRandom.h"
+#include "platform/linux/SystemClock.h"
+
+// The services a model needs for tests on a real WebKit: the engine, the main loop and the
+// system clock, with recording fakes for what would leave the machine or touch the desktop.
+struct WebKitPlatform {
+  ondi::PlatformServices services(ondi::HttpTransport& transport) {
+    return {scheduler, clock,       environment,      settings,
+            logger,    transport,   webkit.cookies(), webkit.webViews(),
+            system,    microphone,  random,           webAuthenticator,
+            secrets,   applications};
+  }
+
+  WebKitFixture webkit;
+  ondi::platform::GlibScheduler scheduler;
+  ondi::platform::SystemClock clock;
+  ondi::fakes::FakeEnvironment environment;
+  ondi::fakes::InMemorySettingsStore settings;
+  ondi::fakes::RecordingLogger logger;
+  ondi::fakes::RecordingSystemServices system;
+  ondi::fakes::FakeMicrophoneAccess microphone;
+  ondi::platform::LinuxSecureRandom random;
+  ondi::fakes::FakeWebAuthenticator webAuthenticator;
+  ondi::fakes::FakeSecretStore secrets;
+  ondi::fakes::FakeExternalApplications applications;
+};
