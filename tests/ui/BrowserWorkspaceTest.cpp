@@ -58,6 +58,14 @@ std::string iconOf(Gtk::Widget& pill) {
   return findNamed<Gtk::Image>(pill, "browserTabSymbol")->get_icon_name();
 }
 
+// Signs in and opens the two test pages after the start-up Gmail tab; the second is selected.
+void signInAndOpenTwoPages(DesktopBrowserModel& model) {
+  model.account.workspaceSessionState.set(
+      WorkspaceSessionState::authenticated({"u1", "Ada", "ada@example.com", "email"}));
+  model.openInAppBrowserTab(kFirstPage, std::nullopt);
+  model.openInAppBrowserTab(kSecondPage, std::nullopt);
+}
+
 TEST_F(BrowserWorkspaceTest, ToolbarControlsCarryTheirTextsAndOpenPages) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
     ui::MainWindow& window = *application.mainWindow();
@@ -116,10 +124,7 @@ TEST_F(BrowserWorkspaceTest, ToolbarControlsCarryTheirTextsAndOpenPages) {
 TEST_F(BrowserWorkspaceTest, PillsSelectCloseAndFollowTheTabs) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
     ui::MainWindow& window = *application.mainWindow();
-    model.account.workspaceSessionState.set(
-        WorkspaceSessionState::authenticated({"u1", "Ada", "ada@example.com", "email"}));
-    model.openInAppBrowserTab(kFirstPage, std::nullopt);
-    model.openInAppBrowserTab(kSecondPage, std::nullopt);
+    signInAndOpenTwoPages(model);
     ASSERT_TRUE(waitUntil([&] {
       return pillTitles(window) == std::vector<std::string>{"Gmail", "First page", "Second page"};
     })) << testing::PrintToString(pillTitles(window));
@@ -159,10 +164,7 @@ TEST_F(BrowserWorkspaceTest, PillsSelectCloseAndFollowTheTabs) {
 TEST_F(BrowserWorkspaceTest, BackgroundTabsStayInTheWindowAndKeepNavigating) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
     ui::MainWindow& window = *application.mainWindow();
-    model.account.workspaceSessionState.set(
-        WorkspaceSessionState::authenticated({"u1", "Ada", "ada@example.com", "email"}));
-    model.openInAppBrowserTab(kFirstPage, std::nullopt);
-    model.openInAppBrowserTab(kSecondPage, std::nullopt);
+    signInAndOpenTwoPages(model);
     const std::string firstID = model.tabs.sessions()[1].id;
     WebView& background = *model.tabs.sessions()[2].webView;
     model.selectBrowserTab(firstID);
