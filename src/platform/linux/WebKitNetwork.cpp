@@ -11,7 +11,17 @@ WebKitNetwork::WebKitNetwork(const std::filesystem::path& dataDirectory,
 }
 
 WebKitNetwork::~WebKitNetwork() {
-  g_object_unref(session_);
+  // Work still in flight when the owners go away (a cancelled cookie operation, a script
+  // evaluation) finishes on a later turn of the main loop and releases the web views and
+  // managers it holds then. WebKit crashes when such an object outlives its session, so the
+  // session is released only after that work has been dispatched.
+  g_idle_add_full(
+      G_PRIORITY_LOW,
+      [](gpointer session) {
+        g_object_unref(session);
+        return G_SOURCE_REMOVE;
+      },
+      session_, nullptr);
 }
 
 }  // namespace ondi::platform
