@@ -146,6 +146,23 @@ TEST_F(AccountEndToEnd, GoogleSignUpThroughTheConsentPage) {
   EXPECT_TRUE(hasSessionCookie());
 }
 
+// Any page can name the callback scheme; only the sign-in window's own page ends the sign-in.
+TEST_F(AccountEndToEnd, AnotherPageCannotEndAGoogleSignIn) {
+  launch();
+  client->model.continueWithGoogle(DesktopAuthIntent::signIn);
+  ASSERT_TRUE(client->webAuthenticator.isActive());
+  WebView& surface = client->model.surfaceWebView();
+  surface.loadHTML(
+      "<img src='com.velmora.desktop.auth://callback?code=forged&state=forged' "
+      "onerror='document.title = \"tried\"'>",
+      server.baseURL() + "/");
+  ASSERT_TRUE(runMainLoopUntil([&] { return surface.title() == "tried"; }));
+  runMainLoopFor(std::chrono::milliseconds(200));
+  EXPECT_TRUE(client->webAuthenticator.isActive());
+  EXPECT_TRUE(account().isAuthenticationActionInFlight.get());
+  EXPECT_EQ(account().authenticationError.get(), "");
+}
+
 TEST_F(AccountEndToEnd, ClosingTheGoogleWindowCancels) {
   launch();
   client->model.continueWithGoogle(DesktopAuthIntent::signIn);

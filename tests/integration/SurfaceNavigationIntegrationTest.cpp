@@ -69,34 +69,73 @@ class SurfaceNavigation : public ::testing::Test {
                             platform.services(transport), "<title>Operator</title>"};
 };
 
+// The click is decided before the surface sends anything: the site sees one request, the
+// tab's, and a site that never answers still gets its tab.
 TEST_F(SurfaceNavigation, AForeignLinkOpensAnInAppTabAndTheSurfaceStays) {
-  showInSurface("/start", R"(<a id="out" href=")" + foreign.url("/landing") + R"(">out</a>)");
+  const std::string unreachable = [] {
+    PageServer closed("127.0.0.2");
+    return closed.url("/gone");
+  }();
+  showInSurface("/start", R"(<a id="out" href=")" + foreign.url("/landing") +
+                              R"(">out</a><a id="gone" href=")" + unreachable + R"(">gone</a>)");
   runScript("document.getElementById('out').click()");
 
   ASSERT_TRUE(runMainLoopUntil([&] { return model.tabs.sessions().size() == 2; }));
   EXPECT_EQ(model.tabs.selectedSession().requestedURL, foreign.url("/landing"));
   EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::browserWorkspace());
+  ASSERT_TRUE(
+      runMainLoopUntil([&] { return model.tabs.selectedSession().webView->title() == "Landing"; }));
   runMainLoopFor(std::chrono::milliseconds(300));
+  EXPECT_EQ(foreign.hits("/landing"), 1);
   EXPECT_EQ(model.surfaceWebView().url(), workspace.url("/start"));
+
+  runScript("document.getElementById('gone').click()");
+  ASSERT_TRUE(runMainLoopUntil([&] { return model.tabs.sessions().size() == 3; }));
+  EXPECT_EQ(model.tabs.selectedSession().requestedURL, unreachable);
 }
 
+// A service frame may show images from anywhere; a foreign frame never loads, and a frame
+// that sends itself to a foreign site stays where it is. A click inside a service frame cannot
+// be told from one in the main frame, so it opens a tab.
 TEST_F(SurfaceNavigation, ForeignChildFramesNeverLoadNorOpenTabs) {
+  const std::string pixel = "<svg xmlns='http://www.w3.org/2000/svg' width='3' height='2'></svg>";
+  foreign.addPage("/pixel.svg", pixel, "image/svg+xml");
+  workspace.addPage("/pictured", "<img id='pixel' src='" + foreign.url("/pixel.svg") + "'>");
+  workspace.addPage("/leaving", "<script>location.href = '" + foreign.url("/away") + "'</script>");
   showInSurface("/framed", R"(<iframe id="inner" src=")" + workspace.url("/inner") +
                                R"("></iframe><iframe src=")" + foreign.url("/frame") +
-                               R"("></iframe>)");
-  ASSERT_TRUE(runMainLoopUntil([&] { return workspace.hits("/inner") == 1; }));
-  // A workspace frame that tries to navigate itself to a foreign site stays where it is.
-  runScript("document.getElementById('inner').contentDocument.getElementById('away').click()");
+                               R"("></iframe><iframe id="pictured" src=")" +
+                               workspace.url("/pictured") + R"("></iframe><iframe src=")" +
+                               workspace.url("/leaving") + R"("></iframe>)");
+  ASSERT_TRUE(runMainLoopUntil([&] {
+    return runScript(
+               "document.getElementById('pictured').contentDocument"
+               ".getElementById('pixel').naturalWidth") == ScriptResult("3");
+  }));
+  ASSERT_TRUE(runMainLoopUntil([&] { return workspace.hits("/leaving") == 1; }));
   runMainLoopFor(std::chrono::milliseconds(800));
 
+  EXPECT_EQ(foreign.hits("/pixel.svg"), 1);
   EXPECT_EQ(foreign.hits("/frame"), 0);
   EXPECT_EQ(foreign.hits("/away"), 0);
   EXPECT_EQ(model.tabs.sessions().size(), 1u);
   EXPECT_EQ(model.surfaceWebView().url(), workspace.url("/framed"));
+
+  runScript("document.getElementById('inner').contentDocument.getElementById('away').click()");
+  ASSERT_TRUE(runMainLoopUntil([&] { return model.tabs.sessions().size() == 2; }));
+  EXPECT_EQ(model.tabs.selectedSession().requestedURL, foreign.url("/away"));
+  EXPECT_EQ(model.surfaceWebView().url(), workspace.url("/framed"));
 }
 
+// Only a mail link the user follows reaches the system: not a frame's address, nor the
+// page's own script.
 TEST_F(SurfaceNavigation, MailLinksGoToTheSystem) {
-  showInSurface("/mail", R"(<a id="mail" href="mailto:team@example.com">mail</a>)");
+  showInSurface("/mail", R"(<a id="mail" href="mailto:team@example.com">mail</a>)"
+                         R"(<iframe src="mailto:frame@example.com"></iframe>)"
+                         R"(<script>location = "mailto:script@example.com"</script>)");
+  runMainLoopFor(std::chrono::milliseconds(500));
+  EXPECT_TRUE(platform.system.openedURLs.empty()) << platform.system.openedURLs.front();
+
   runScript("document.getElementById('mail').click()");
   ASSERT_TRUE(runMainLoopUntil([&] { return !platform.system.openedURLs.empty(); }));
   EXPECT_EQ(platform.system.openedURLs, std::vector<std::string>{"mailto:team@example.com"});

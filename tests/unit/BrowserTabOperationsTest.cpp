@@ -188,5 +188,38 @@ TEST_F(BrowserTabOperations, CurrentPageOpensInTheInAppBrowser) {
             "https://ondi.example/agent.html?source=mac_app#thread");
 }
 
+TEST_F(BrowserTabOperations, APageCannotFloodTheBrowserWithWindows) {
+  const std::string tooMany =
+      "This page tried to open too many windows at once. Ondi blocked the rest.";
+  openTabs({"flood.test"});
+  for (int i = 0; i < 8; ++i) viewAt(1).requestNewWindow("https://popup.test/" + std::to_string(i));
+  EXPECT_EQ(model.tabs.sessions().size(), 7u) << "five windows within ten seconds";
+  EXPECT_EQ(model.tabs.notice.get(), tooMany);
+
+  // Another tab has its own allowance, and the flooding one gets more as time passes.
+  viewAt(0).requestNewWindow("https://checkout.test/");
+  EXPECT_EQ(model.tabs.sessions().size(), 8u);
+  platform.scheduler.advance(std::chrono::seconds(10));
+  viewAt(1).requestNewWindow("https://popup.test/later");
+  EXPECT_EQ(model.tabs.sessions().size(), 9u);
+
+  // Closing a tab clears the notice.
+  model.closeBrowserTab(idAt(8));
+  EXPECT_EQ(model.tabs.notice.get(), std::nullopt);
+}
+
+TEST_F(BrowserTabOperations, TheBrowserKeepsAtMostFiftyTabs) {
+  for (int i = 1; i < 50; ++i) {
+    ASSERT_TRUE(model.openInAppBrowserTab("https://t" + std::to_string(i) + ".test/", {}));
+  }
+  EXPECT_FALSE(model.openInAppBrowserTab("https://one-too-many.test/", {}));
+  static_cast<FakeWebView&>(model.surfaceWebView()).requestNewWindow("https://other.test/");
+  EXPECT_EQ(model.tabs.sessions().size(), 50u);
+  EXPECT_EQ(model.tabs.notice.get(),
+            "Ondi keeps at most 50 browser tabs open. Close a tab, then try again.");
+  model.closeBrowserTab(idAt(1));
+  EXPECT_TRUE(model.openInAppBrowserTab("https://room-again.test/", {}));
+}
+
 }  // namespace
 }  // namespace ondi

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <regex>
 
@@ -37,8 +38,10 @@ struct OpenedTab {
 // The application as the dispatcher sees it, recording what it is asked to do.
 class RecordingHost final : public DesktopActionHost {
  public:
-  void openInAppBrowserTab(const std::string& url, std::optional<std::string> title) override {
+  bool openInAppBrowserTab(const std::string& url, std::optional<std::string> title) override {
+    if (tabs.size() >= tabRoom) return false;
     tabs.push_back({url, std::move(title)});
+    return true;
   }
   DesktopActionResult closeSelectedInAppBrowserTab() override {
     ++closes;
@@ -61,6 +64,8 @@ class RecordingHost final : public DesktopActionHost {
   }
 
   std::vector<OpenedTab> tabs;
+  // How many tabs the browser takes before it is full.
+  std::size_t tabRoom = std::numeric_limits<std::size_t>::max();
   int closes = 0;
   std::vector<std::string> switches;
   std::vector<std::pair<std::string, std::string>> workflows;
@@ -227,6 +232,16 @@ TEST_F(DesktopActionDispatcherTest, TabListsOpenAtMostTwelveInOrder) {
   send({{"action", "openInAppBrowserTabs"}, {"tabs", thirteen}});
   EXPECT_EQ(host.tabs.size(), 11u);
   EXPECT_EQ(host.tabs.back().url, "https://site12.example/");
+}
+
+TEST_F(DesktopActionDispatcherTest, AFullBrowserRefusesTheTabsItHasNoRoomFor) {
+  const std::string limit = "Ondi keeps at most 50 browser tabs open. Close a tab, then try again.";
+  host.tabRoom = 2;
+  EXPECT_EQ(send({{"action", "openInAppBrowserTabs"}, {"tabs", tabsOf(3)}}).text,
+            "Opened Site 1, Site 2 in Ondi browser tabs. " + limit);
+  EXPECT_EQ(host.tabs.size(), 2u);
+  EXPECT_EQ(errorOf({{"action", "openInAppBrowserTabs"}, {"tabs", tabsOf(1)}}), limit);
+  EXPECT_EQ(errorOf({{"action", "openInAppBrowser"}, {"url", "https://a.example/"}}), limit);
 }
 
 TEST_F(DesktopActionDispatcherTest, TabEntriesAreTitledByLabelOrHost) {

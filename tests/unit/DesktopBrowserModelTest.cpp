@@ -172,10 +172,14 @@ TEST_F(DesktopBrowserModelTest, ForeignLinkOpensAnInAppTabAndTheSurfaceKeepsItsP
   EXPECT_THAT(surface().urlLoads, IsEmpty());
 }
 
-TEST_F(DesktopBrowserModelTest, MailAndPhoneLinksGoToTheSystemFromTheMainFrameOnly) {
+TEST_F(DesktopBrowserModelTest, MailAndPhoneLinksGoToTheSystemOnlyWhenTheUserFollowedThem) {
   EXPECT_EQ(surface().navigate("mailto:help@ondi.example"), NavigationDecision::cancel);
   EXPECT_EQ(surface().navigate("mailto:ads@example.org", false), NavigationDecision::cancel);
+  EXPECT_EQ(surface().navigate("mailto:script@example.org", true, false),
+            NavigationDecision::cancel);
   EXPECT_EQ(tab(0).navigate("tel:+15550100", false), NavigationDecision::cancel);
+  EXPECT_EQ(tab(0).navigate("tel:+15550199", std::nullopt, false), NavigationDecision::cancel);
+  tab(0).requestNewWindow("mailto:popup@example.org", false);
   EXPECT_EQ(tab(0).navigate("https://example.org/", false), NavigationDecision::allow);
   EXPECT_THAT(platform.system.openedURLs, ElementsAre("mailto:help@ondi.example", "tel:+15550100"));
   EXPECT_EQ(model.tabs.sessions().size(), 1u);

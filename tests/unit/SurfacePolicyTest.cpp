@@ -16,29 +16,34 @@ TEST(NavigationDisposition, KeepsWorkspacePagesAndHandsTheRestOnFromTheMainFrame
   const struct {
     std::string url;
     std::optional<bool> mainFrame;
+    bool gesture;
     D expected;
   } cases[] = {
-      {"mailto:help@ondi.example", true, D::openWithSystem},
-      {"MAILTO:help@ondi.example", std::nullopt, D::openWithSystem},
-      {"mailto:help@ondi.example", false, D::block},
-      {"tel:+15550100", true, D::openWithSystem},
-      {"tel:+15550100", false, D::block},
-      {"http://localhost:3000/agent.html", true, D::allowInSurface},
-      {"http://127.0.0.1:8787/frame", false, D::allowInSurface},
-      {"http://ondi.example/agent.html", true, D::openInAppBrowser},
-      {"http://app.ondi.example/frame", false, D::block},
-      {"https://app.ondi.example/agent.html", true, D::allowInSurface},
-      {"https://ondi.example/frame", false, D::allowInSurface},
-      {"https://notondi.example/", true, D::openInAppBrowser},
-      {"https://example.org/", std::nullopt, D::openInAppBrowser},
-      {"https://example.org/ad", false, D::block},
-      {"file:///etc/passwd", true, D::block},
-      {"javascript:alert(1)", true, D::block},
-      {"not an address", true, D::block},
+      {"mailto:help@ondi.example", true, true, D::openWithSystem},
+      {"MAILTO:help@ondi.example", std::nullopt, true, D::openWithSystem},
+      {"mailto:help@ondi.example", false, true, D::block},
+      {"mailto:help@ondi.example", std::nullopt, false, D::block},
+      {"tel:+15550100", true, true, D::openWithSystem},
+      {"tel:+15550100", false, true, D::block},
+      {"tel:+15550100", true, false, D::block},
+      {"sms:+15550100", true, true, D::block},
+      {"http://localhost:3000/agent.html", true, false, D::allowInSurface},
+      {"http://127.0.0.1:8787/frame", false, false, D::allowInSurface},
+      {"http://ondi.example/agent.html", true, false, D::openInAppBrowser},
+      {"http://app.ondi.example/frame", false, true, D::block},
+      {"https://app.ondi.example/agent.html", true, false, D::allowInSurface},
+      {"https://ondi.example/frame", false, false, D::allowInSurface},
+      {"https://notondi.example/", true, true, D::openInAppBrowser},
+      {"https://example.org/", std::nullopt, false, D::openInAppBrowser},
+      {"https://example.org/ad", false, true, D::block},
+      {"file:///etc/passwd", true, true, D::block},
+      {"javascript:alert(1)", true, true, D::block},
+      {"not an address", true, true, D::block},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.url + " main=" + (c.mainFrame ? std::to_string(*c.mainFrame) : "unknown"));
-    EXPECT_EQ(privilegedNavigationDisposition(c.url, c.mainFrame, kHosts), c.expected);
+    SCOPED_TRACE(c.url + " main=" + (c.mainFrame ? std::to_string(*c.mainFrame) : "unknown") +
+                 " gesture=" + std::to_string(c.gesture));
+    EXPECT_EQ(privilegedNavigationDisposition(c.url, c.mainFrame, c.gesture, kHosts), c.expected);
   }
 }
 

@@ -42,7 +42,7 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
       microphone_(hosts_, services_.microphone),
       surface_(services_.webViews.makeWebView(surfaceConfiguration()), navigation, origin_, hosts_,
                services_.logger, services_.system, microphone_, *this, std::move(desktopChatHTML)),
-      tabNavigation_(services_.system, microphone_, *this),
+      tabNavigation_(services_.system, microphone_, services_.clock, *this),
       api_(origin_, services_.environment, services_.transport, services_.cookies,
            services_.scheduler, [this] { return surface_.webView().url(); }),
       preferences_(account, services_.settings, api_, *this),
@@ -216,14 +216,21 @@ WebView& DesktopBrowserModel::activeWebView() {
   return surface_.webView();
 }
 
-void DesktopBrowserModel::openInAppBrowserTab(const std::string& url,
+bool DesktopBrowserModel::openInAppBrowserTab(const std::string& url,
                                               std::optional<std::string> title) {
+  if (tabs.isFull()) {
+    services_.logger.info(kCategory, "Refused in-app tab host=" + hostForLog(url) +
+                                         " tabs=" + std::to_string(tabs.sessions().size()));
+    showBrowserNotice(std::string(kBrowserTabLimitNotice));
+    return false;
+  }
   BrowserTabSession& session = tabs.append(makeBrowserSession(url, std::move(title), std::nullopt));
   navigation.activeRoute.set(VelmoraRoute::browserWorkspace());
   session.webView->loadURL(url, kBrowserTabLoadTimeout);
   updateState(session.webView.get());
   services_.logger.info(kCategory, "Opened in-app tab host=" + hostForLog(url) +
                                        " tabs=" + std::to_string(tabs.sessions().size()));
+  return true;
 }
 
 void DesktopBrowserModel::loadCurrentBrowserTab(const std::string& url,
@@ -266,6 +273,8 @@ void DesktopBrowserModel::closeBrowserTab(const std::string& id) {
     load(VelmoraRoute::agent());
     return;
   }
+  tabs.notice.set(std::nullopt);
+  tabNavigation_.forget(*session->webView);
   if (tabs.remove(id)) {
     navigation.activeRoute.set(VelmoraRoute::browserWorkspace());
     showSelectedBrowserTab();

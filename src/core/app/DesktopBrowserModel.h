@@ -79,7 +79,9 @@ class DesktopBrowserModel : private SurfaceHost::Client,
   void openCurrentInChrome() { handOffCurrentPage(ExternalBrowser::chrome); }
   void openCurrentInSafari() { handOffCurrentPage(ExternalBrowser::safari); }
 
-  void openInAppBrowserTab(const std::string& url, std::optional<std::string> title) override;
+  // Opens `url` in a new tab and shows it; false, with the reason in `tabs.notice`, when the
+  // browser has as many tabs as it keeps.
+  bool openInAppBrowserTab(const std::string& url, std::optional<std::string> title) override;
   void loadCurrentBrowserTab(const std::string& url, std::optional<std::string> title);
   void selectBrowserTab(const std::string& id);
   // Opens what the address bar holds in the selected tab; text that gives no address does
@@ -152,6 +154,7 @@ class DesktopBrowserModel : private SurfaceHost::Client,
 
  private:
   void openInAppBrowserTab(const std::string& url) override { openInAppBrowserTab(url, {}); }
+  void showBrowserNotice(const std::string& text) override { tabs.notice.set(text); }
   std::string operatorPageBaseURL() const override { return managedBrowserBaseURL(); }
   void webViewDidFinishLoading(const WebView& view) override;
   void runSurfaceScript(const std::string& script) override;

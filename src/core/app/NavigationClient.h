@@ -15,6 +15,8 @@ class NavigationClient {
   virtual void updateState(const WebView* view) = 0;
   // A page finished loading in `view`.
   virtual void webViewDidFinishLoading(const WebView& view) = 0;
+  // Tells the user why the in-app browser did not do what a page asked.
+  virtual void showBrowserNotice(const std::string& text) = 0;
 };
 
 }  // namespace ondi

@@ -7,18 +7,33 @@
 
 namespace ondi {
 
-NavigationDecision BrowserTabNavigation::decideNavigationPolicy(WebView&,
-                                                                const NavigationAction& action) {
-  const auto url = Url::parse(action.url);
-  if (url && isSystemHandledScheme(url->lowercasedScheme())) {
-    system_.openWithDefaultHandler(action.url);
-    return NavigationDecision::cancel;
-  }
-  return NavigationDecision::allow;
+namespace {
+
+bool isSystemHandledAddress(const std::string& address) {
+  const auto url = Url::parse(address);
+  return url && isSystemHandledScheme(url->lowercasedScheme());
 }
 
-void BrowserTabNavigation::newWindowRequested(WebView&, const NavigationAction& action) {
+}  // namespace
+
+NavigationDecision BrowserTabNavigation::decideNavigationPolicy(WebView&,
+                                                                const NavigationAction& action) {
+  if (!isSystemHandledAddress(action.url)) return NavigationDecision::allow;
+  // A page's own script cannot make the system open a mail or telephone address.
+  if (action.isUserGesture) system_.openWithDefaultHandler(action.url);
+  return NavigationDecision::cancel;
+}
+
+void BrowserTabNavigation::newWindowRequested(WebView& view, const NavigationAction& action) {
   if (action.targetFrameIsMain || action.url.empty()) return;
+  if (isSystemHandledAddress(action.url)) {
+    if (action.isUserGesture) system_.openWithDefaultHandler(action.url);
+    return;
+  }
+  if (!newWindows_.admit(view)) {
+    client_.showBrowserNotice(std::string(kTooManyWindowsNotice));
+    return;
+  }
   client_.openInAppBrowserTab(action.url);
 }
 

@@ -2,8 +2,10 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/app/NavigationClient.h"
+#include "core/browser/NewWindowRateLimit.h"
 #include "core/ports/WebView.h"
 
 namespace ondi {
@@ -11,13 +13,20 @@ namespace ondi {
 class MicrophonePolicy;
 class SystemServices;
 
-// The navigation policy of in-app tabs: mail and telephone links go to the system, a new
-// window becomes a further tab, everything else loads in the tab.
+inline constexpr std::string_view kTooManyWindowsNotice =
+    "This page tried to open too many windows at once. Ondi blocked the rest.";
+
+// The navigation policy of in-app tabs: mail and telephone links the user follows go to the
+// system, a new window becomes a further tab (at a rate a person could ask for), everything
+// else loads in the tab.
 class BrowserTabNavigation : public WebViewDelegate {
  public:
-  BrowserTabNavigation(SystemServices& system, MicrophonePolicy& microphone,
+  BrowserTabNavigation(SystemServices& system, MicrophonePolicy& microphone, const Clock& clock,
                        NavigationClient& client)
-      : system_(system), microphone_(microphone), client_(client) {}
+      : system_(system), microphone_(microphone), client_(client), newWindows_(clock) {}
+
+  // Forgets a tab's view that is being closed.
+  void forget(const WebView& view) { newWindows_.forget(view); }
 
   NavigationDecision decideNavigationPolicy(WebView& view, const NavigationAction& action) override;
   void newWindowRequested(WebView& view, const NavigationAction& action) override;
@@ -39,6 +48,7 @@ class BrowserTabNavigation : public WebViewDelegate {
   SystemServices& system_;
   MicrophonePolicy& microphone_;
   NavigationClient& client_;
+  NewWindowRateLimit newWindows_;
 };
 
 }  // namespace ondi

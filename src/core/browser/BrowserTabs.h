@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/app/Published.h"
@@ -10,12 +11,21 @@
 
 namespace ondi {
 
+inline constexpr std::string_view kBrowserTabLimitNotice =
+    "Ondi keeps at most 50 browser tabs open. Close a tab, then try again.";
+
 // The in-app browser's tab list. The list is never empty; the selected session is the one
 // whose id is selected, or the first when none matches.
 class BrowserTabs {
  public:
   Published<std::vector<BrowserTabSnapshot>> browserTabs;
   Published<std::optional<std::string>> selectedBrowserTabID;
+  // Why the browser last refused what a page asked of it; cleared when a tab closes.
+  Published<std::optional<std::string>> notice;
+
+  // No more tabs open beyond this many, so a page cannot exhaust the desktop's memory.
+  static constexpr std::size_t kMaximumTabs = 50;
+  bool isFull() const { return sessions_.size() >= kMaximumTabs; }
 
   // Appends a session and selects it.
   BrowserTabSession& append(BrowserTabSession session);

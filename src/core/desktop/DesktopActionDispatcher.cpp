@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/browser/BrowserTabSession.h"
+#include "core/browser/BrowserTabs.h"
 #include "core/desktop/BrowserAutomationScripts.h"
 #include "core/desktop/DesktopActionHost.h"
 #include "core/desktop/DesktopActionRequest.h"
@@ -84,7 +85,10 @@ void DesktopActionDispatcher::openInAppBrowser(const DesktopActionRequest& reque
 
 void DesktopActionDispatcher::openInNewTab(const std::string& id, const std::string& url,
                                            const std::string& label) {
-  host_.openInAppBrowserTab(url, label);
+  if (!host_.openInAppBrowserTab(url, label)) {
+    reply(id, DesktopActionResult::failure(std::string(kBrowserTabLimitNotice)));
+    return;
+  }
   reply(id, DesktopActionResult::success("Opened " + label + " in a new Ondi browser tab."));
 }
 
@@ -95,18 +99,25 @@ void DesktopActionDispatcher::openInAppBrowserTabs(const DesktopActionRequest& r
       tabs != request.body().end() ? desktopActionTabs(*tabs) : std::vector<DesktopActionTab>{};
   if (entries.size() > kMaximumTabs) entries.resize(kMaximumTabs);
   std::string titles;
+  bool full = false;
   for (const DesktopActionTab& entry : entries) {
     const auto url = webDestination(trimmedWhitespace(entry.url));
     if (!url) continue;
     std::string title = trimmedWhitespace(entry.label);
     if (title.empty()) title = displayTitle(*url);
-    host_.openInAppBrowserTab(*url, title);
+    if (!host_.openInAppBrowserTab(*url, title)) {
+      full = true;
+      break;
+    }
     titles += (titles.empty() ? "" : ", ") + title;
   }
+  const std::string limit(kBrowserTabLimitNotice);
   if (titles.empty()) {
-    reply(id, DesktopActionResult::failure("Those browser destinations were not valid web URLs."));
+    reply(id, DesktopActionResult::failure(
+                  full ? limit : "Those browser destinations were not valid web URLs."));
   } else {
-    reply(id, DesktopActionResult::success("Opened " + titles + " in Ondi browser tabs."));
+    reply(id, DesktopActionResult::success("Opened " + titles + " in Ondi browser tabs." +
+                                           (full ? " " + limit : "")));
   }
 }
 

@@ -15,7 +15,8 @@ class DesktopActionHost {
  public:
   virtual ~DesktopActionHost() = default;
 
-  virtual void openInAppBrowserTab(const std::string& url, std::optional<std::string> title) = 0;
+  // False when the browser has as many tabs as it keeps.
+  virtual bool openInAppBrowserTab(const std::string& url, std::optional<std::string> title) = 0;
   virtual DesktopActionResult closeSelectedInAppBrowserTab() = 0;
   virtual DesktopActionResult switchInAppBrowserTab(const std::string& direction) = 0;
   // Shows a managed cloud-browser workflow; false when its id or control page is not valid.

@@ -18,6 +18,9 @@ struct NavigationAction {
   // Whether the navigation targets the main frame; absent when there is no target frame
   // (a request for a new window).
   std::optional<bool> targetFrameIsMain;
+  // Whether the user started it: a click, a key press, a form the user submitted. Scripts a
+  // page runs by itself (on load, from a timer) carry no gesture.
+  bool isUserGesture = false;
 };
 
 enum class NavigationDecision { allow, cancel };
@@ -54,7 +57,8 @@ class WebViewDelegate {
   virtual void titleChanged(WebView&) {}
   // A page posted to a handler named in the view's configuration.
   virtual void scriptMessageReceived(WebView&, const ScriptMessage&) {}
-  // `origin` is the requesting page's main-frame address. `decide` must be called once.
+  // `origin` is the address of the page the main frame has committed to, or empty while a
+  // navigation of the main frame is started but not committed. `decide` must be called once.
   virtual void mediaCaptureRequested(WebView& view, const std::string& origin,
                                      MediaCaptureKind kind, std::function<void(bool)> decide) = 0;
 };

@@ -9,13 +9,16 @@ bool isSystemHandledScheme(const std::string& lowercasedScheme) {
 }
 
 PrivilegedWorkspaceNavigationDisposition privilegedNavigationDisposition(
-    const std::string& url, std::optional<bool> targetFrameIsMain, const WorkspaceHosts& hosts) {
+    const std::string& url, std::optional<bool> targetFrameIsMain, bool isUserGesture,
+    const WorkspaceHosts& hosts) {
   using D = PrivilegedWorkspaceNavigationDisposition;
   const auto parsed = Url::parse(url);
   if (!parsed) return D::block;
   const bool mainOrUnknown = targetFrameIsMain.value_or(true);
   const std::string scheme = parsed->lowercasedScheme();
-  if (isSystemHandledScheme(scheme)) return mainOrUnknown ? D::openWithSystem : D::block;
+  if (isSystemHandledScheme(scheme)) {
+    return mainOrUnknown && isUserGesture ? D::openWithSystem : D::block;
+  }
   if (scheme == "http" || scheme == "https") {
     if (hosts.isSecureWorkspaceOrigin(scheme, parsed->host())) return D::allowInSurface;
     return mainOrUnknown ? D::openInAppBrowser : D::block;

@@ -53,7 +53,8 @@ void SurfaceHost::load(const std::string& url) {
 NavigationDecision SurfaceHost::decideNavigationPolicy(WebView&, const NavigationAction& action) {
   using D = PrivilegedWorkspaceNavigationDisposition;
   if (action.url.empty()) return NavigationDecision::cancel;
-  switch (privilegedNavigationDisposition(action.url, action.targetFrameIsMain, hosts_)) {
+  switch (privilegedNavigationDisposition(action.url, action.targetFrameIsMain,
+                                          action.isUserGesture, hosts_)) {
     case D::allowInSurface:
       return NavigationDecision::allow;
     case D::openWithSystem:
@@ -71,7 +72,7 @@ NavigationDecision SurfaceHost::decideNavigationPolicy(WebView&, const Navigatio
 void SurfaceHost::newWindowRequested(WebView&, const NavigationAction& action) {
   using D = PrivilegedWorkspaceNavigationDisposition;
   if (action.targetFrameIsMain || action.url.empty()) return;
-  switch (privilegedNavigationDisposition(action.url, std::nullopt, hosts_)) {
+  switch (privilegedNavigationDisposition(action.url, std::nullopt, action.isUserGesture, hosts_)) {
     case D::allowInSurface:
       load(action.url);
       return;

@@ -17,8 +17,13 @@ std::string escapedPattern(const std::string& text) {
   return escaped;
 }
 
+// Rules apply to the documents of child frames only: images, scripts and fonts that an
+// allowed frame loads from elsewhere are its own business.
 nlohmann::json rule(const std::string& pattern, const char* action) {
-  return {{"trigger", {{"url-filter", pattern}, {"load-context", {"child-frame"}}}},
+  return {{"trigger",
+           {{"url-filter", pattern},
+            {"resource-type", {"document"}},
+            {"load-context", {"child-frame"}}}},
           {"action", {{"type", action}}}};
 }
 

@@ -122,7 +122,12 @@ void WebKitWebAuthenticator::onSchemeRequest(WebKitURISchemeRequest* request, gp
   GError* error = g_error_new_literal(G_IO_ERROR, G_IO_ERROR_CANCELLED, "Handled natively.");
   webkit_uri_scheme_request_finish_error(request, error);
   g_error_free(error);
-  if (self && self->isCallback(url)) self->finish(url);
+  // Only the sign-in window's own page may end the sign-in: any other page could name the
+  // scheme in an image or a frame.
+  if (self && self->view_ && webkit_uri_scheme_request_get_web_view(request) == self->view_ &&
+      self->isCallback(url)) {
+    self->finish(url);
+  }
 }
 
 }  // namespace ondi::platform

@@ -1,6 +1,7 @@
 #include "platform/linux/WebKitWebViewAdapter.h"
 
 #include <memory>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -95,13 +96,26 @@ WebKitWebViewAdapter::~WebKitWebViewAdapter() {
   g_object_unref(view_);
 }
 
+void WebKitWebViewAdapter::releaseLoads() {
+  holdingLoads_ = false;
+  if (auto load = std::exchange(heldLoad_, nullptr)) load();
+}
+
 void WebKitWebViewAdapter::loadHTML(const std::string& html, const std::string& baseURL) {
+  if (holdingLoads_) {
+    heldLoad_ = [this, html, baseURL] { loadHTML(html, baseURL); };
+    return;
+  }
   cancelLoadTimeout();
   webkit_web_view_load_html(view_, html.c_str(), baseURL.c_str());
 }
 
 void WebKitWebViewAdapter::loadURL(const std::string& url,
                                    std::optional<std::chrono::milliseconds> timeout) {
+  if (holdingLoads_) {
+    heldLoad_ = [this, url, timeout] { loadURL(url, timeout); };
+    return;
+  }
   cancelLoadTimeout();
   webkit_web_view_load_uri(view_, url.c_str());
   if (!timeout) return;
@@ -185,19 +199,23 @@ gboolean WebKitWebViewAdapter::onDecidePolicy(WebKitWebView*, WebKitPolicyDecisi
   return FALSE;
 }
 
-// Navigation actions carry no frame. An address a child frame may not load is therefore
-// decided at the response, where the main frame is known; the content filter has already
-// stopped such child frames before any request, so only the main frame gets there.
+// Navigation actions carry no frame. The content filter stops foreign child frames before
+// any request, so a user gesture can only come from the main frame or a service frame: such a
+// navigation is decided here, before its request leaves the view. A foreign address reached
+// without a gesture may still be a child frame's and is decided at the response, where the
+// main frame is known.
 gboolean WebKitWebViewAdapter::decideNavigation(WebKitPolicyDecision* decision) {
   WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
       WEBKIT_NAVIGATION_POLICY_DECISION(decision));
   const std::string url = uriOf(webkit_navigation_action_get_request(action));
-  if (isConfinedFrameAddress(url)) {
+  const bool gesture = webkit_navigation_action_is_user_gesture(action);
+  if (!gesture && isConfinedFrameAddress(url)) {
     webkit_policy_decision_use(decision);
     return TRUE;
   }
   if (!delegate_) return FALSE;
-  decide(decision, delegate_->decideNavigationPolicy(*this, NavigationAction{url, std::nullopt}));
+  decide(decision,
+         delegate_->decideNavigationPolicy(*this, NavigationAction{url, std::nullopt, gesture}));
   return TRUE;
 }
 
@@ -209,7 +227,7 @@ gboolean WebKitWebViewAdapter::decideResponse(WebKitPolicyDecision* decision) {
     webkit_policy_decision_ignore(decision);
     return TRUE;
   }
-  decide(decision, delegate_->decideNavigationPolicy(*this, NavigationAction{url, true}));
+  decide(decision, delegate_->decideNavigationPolicy(*this, NavigationAction{url, true, false}));
   return TRUE;
 }
 
@@ -217,7 +235,11 @@ GtkWidget* WebKitWebViewAdapter::onCreate(WebKitWebView*, WebKitNavigationAction
                                           gpointer data) {
   auto* self = static_cast<WebKitWebViewAdapter*>(data);
   const std::string url = uriOf(webkit_navigation_action_get_request(action));
-  if (self->delegate_) self->delegate_->newWindowRequested(*self, NavigationAction{url, {}});
+  if (self->delegate_) {
+    self->delegate_->newWindowRequested(
+        *self, NavigationAction{
+                   url, {}, static_cast<bool>(webkit_navigation_action_is_user_gesture(action))});
+  }
   return nullptr;
 }
 
@@ -231,6 +253,12 @@ void WebKitWebViewAdapter::onLoadChanged(WebKitWebView*, WebKitLoadEvent event, 
   // The time-out covers waiting for the server: once the page's response has arrived it may
   // take as long as it needs to finish.
   if (event == WEBKIT_LOAD_COMMITTED || event == WEBKIT_LOAD_FINISHED) self->cancelLoadTimeout();
+  // Which page asks for a device is known only once its navigation has committed.
+  if (event == WEBKIT_LOAD_STARTED) self->navigationPending_ = true;
+  if (event == WEBKIT_LOAD_COMMITTED) self->committedURL_ = self->url();
+  if (event == WEBKIT_LOAD_COMMITTED || event == WEBKIT_LOAD_FINISHED) {
+    self->navigationPending_ = false;
+  }
   if (!self->delegate_) return;
   switch (event) {
     case WEBKIT_LOAD_STARTED:
@@ -281,7 +309,8 @@ gboolean WebKitWebViewAdapter::onPermissionRequest(WebKitWebView*, WebKitPermiss
                                 : video        ? MediaCaptureKind::camera
                                                : MediaCaptureKind::other;
   g_object_ref(request);
-  self->delegate_->mediaCaptureRequested(*self, self->url(), kind, [request](bool granted) {
+  const std::string origin = self->navigationPending_ ? "" : self->committedURL_;
+  self->delegate_->mediaCaptureRequested(*self, origin, kind, [request](bool granted) {
     if (granted) {
       webkit_permission_request_allow(request);
     } else {

@@ -2,6 +2,7 @@
 
 #include <webkit/webkit.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,9 @@ class WebKitWebViewAdapter final : public WebView {
 
   GtkWidget* widget() const { return GTK_WIDGET(view_); }
   WebKitWebView* webKitView() const { return view_; }
+  // Keeps loads from starting until `releaseLoads`, which starts the last one asked for.
+  void holdLoads() { holdingLoads_ = true; }
+  void releaseLoads();
 
   void setDelegate(WebViewDelegate* delegate) override { delegate_ = delegate; }
   void removeScriptMessageHandlers() override;
@@ -29,10 +33,15 @@ class WebKitWebViewAdapter final : public WebView {
   void reload() override { webkit_web_view_reload(view_); }
   void goBack() override { webkit_web_view_go_back(view_); }
   void goForward() override { webkit_web_view_go_forward(view_); }
-  void stopLoading() override { webkit_web_view_stop_loading(view_); }
+  void stopLoading() override {
+    heldLoad_ = nullptr;
+    webkit_web_view_stop_loading(view_);
+  }
   bool canGoBack() const override { return webkit_web_view_can_go_back(view_); }
   bool canGoForward() const override { return webkit_web_view_can_go_forward(view_); }
-  bool isLoading() const override { return webkit_web_view_is_loading(view_); }
+  bool isLoading() const override {
+    return heldLoad_ != nullptr || webkit_web_view_is_loading(view_);
+  }
   std::string url() const override;
   std::string title() const override;
   void setBackgroundColor(const std::string& cssColor) override;
@@ -63,6 +72,11 @@ class WebKitWebViewAdapter final : public WebView {
   WebViewConfiguration configuration_;
   WebViewDelegate* delegate_ = nullptr;
   unsigned loadTimeoutSource_ = 0;
+  // The main frame's committed page, and whether a navigation has started past it.
+  std::string committedURL_;
+  bool navigationPending_ = false;
+  bool holdingLoads_ = false;
+  std::function<void()> heldLoad_;
   std::vector<std::unique_ptr<HandlerBinding>> handlerBindings_;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/linux/WebKitWebViewFactory.h"
 
+#include <utility>
+
 #include "core/browser/BrowserUserAgentPolicy.h"
 #include "platform/linux/BridgeScripts.h"
 #include "platform/linux/ChildFrameRules.h"
@@ -38,7 +40,6 @@ WebKitWebViewFactory::WebKitWebViewFactory(WebKitNetwork& network, std::string r
 WebKitWebViewFactory::~WebKitWebViewFactory() {
   g_cancellable_cancel(cancellable_);
   g_object_unref(cancellable_);
-  for (auto* manager : waitingForFilter_) g_object_unref(manager);
   if (childFrameFilter_) webkit_user_content_filter_unref(childFrameFilter_);
   g_object_unref(filterStore_);
 }
@@ -67,25 +68,31 @@ void WebKitWebViewFactory::filterCompiled(GObject* store, GAsyncResult* result, 
   GError* error = nullptr;
   WebKitUserContentFilter* filter = webkit_user_content_filter_store_save_finish(
       WEBKIT_USER_CONTENT_FILTER_STORE(store), result, &error);
-  if (!filter) {
-    // Cancelled with the factory, or the rules failed to compile: the response-stage check
-    // of each view still refuses foreign child frames.
-    if (!g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED)) {
-      g_warning("Child-frame content filter unavailable: %s", error->message);
-    }
+  if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED)) {
     g_error_free(error);
     return;
+  }
+  if (!filter) {
+    // The views load all the same: the response-stage check of each view still refuses
+    // foreign child frames, only after their request.
+    g_warning("Child-frame content filter unavailable: %s", error->message);
+    g_error_free(error);
   }
   static_cast<WebKitWebViewFactory*>(data)->install(filter);
 }
 
 void WebKitWebViewFactory::install(WebKitUserContentFilter* filter) {
   childFrameFilter_ = filter;
-  for (auto* manager : waitingForFilter_) {
-    webkit_user_content_manager_add_filter(manager, filter);
-    g_object_unref(manager);
+  filterSettled_ = true;
+  for (const auto& waiting : std::exchange(waitingForFilter_, {})) {
+    const auto view = waiting.lock();
+    if (!view) continue;
+    if (filter) {
+      webkit_user_content_manager_add_filter(
+          webkit_web_view_get_user_content_manager(view->webKitView()), filter);
+    }
+    view->releaseLoads();
   }
-  waitingForFilter_.clear();
 }
 
 std::shared_ptr<WebView> WebKitWebViewFactory::makeWebView(
@@ -120,12 +127,8 @@ std::shared_ptr<WebView> WebKitWebViewFactory::makeWebView(
     webkit_user_content_manager_add_script(manager, relayScript);
     webkit_user_script_unref(relayScript);
   }
-  if (configuration.childFrameFilter) {
-    if (childFrameFilter_) {
-      webkit_user_content_manager_add_filter(manager, childFrameFilter_);
-    } else {
-      waitingForFilter_.push_back(WEBKIT_USER_CONTENT_MANAGER(g_object_ref(manager)));
-    }
+  if (configuration.childFrameFilter && childFrameFilter_) {
+    webkit_user_content_manager_add_filter(manager, childFrameFilter_);
   }
 
   WebKitSettings* settings = webkit_settings_new();
@@ -154,7 +157,12 @@ std::shared_ptr<WebView> WebKitWebViewFactory::makeWebView(
   if (gdk_rgba_parse(&background, configuration.backgroundColor.c_str())) {
     webkit_web_view_set_background_color(view, &background);
   }
-  return std::make_shared<WebKitWebViewAdapter>(view, configuration);
+  auto adapter = std::make_shared<WebKitWebViewAdapter>(view, configuration);
+  if (configuration.childFrameFilter && !filterSettled_) {
+    adapter->holdLoads();
+    waitingForFilter_.push_back(adapter);
+  }
+  return adapter;
 }
 
 }  // namespace ondi::platform

@@ -3,6 +3,7 @@
 #include <webkit/webkit.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,11 @@ namespace ondi::platform {
 
 class WebKitNetwork;
 
+class WebKitWebViewAdapter;
+
 // Builds web views on the shared persistent network session. Views that confine their child
-// frames get the compiled child-frame content filter as soon as it is ready.
+// frames load nothing until the compiled child-frame content filter is in place; the filter
+// is loaded (or compiled, on a profile's first start) while the rest of start-up goes on.
 class WebKitWebViewFactory final : public WebViewFactory {
  public:
   WebKitWebViewFactory(WebKitNetwork& network, std::string registrableDomain,
@@ -23,13 +27,14 @@ class WebKitWebViewFactory final : public WebViewFactory {
   WebKitWebViewFactory& operator=(const WebKitWebViewFactory&) = delete;
 
   std::shared_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) override;
-  // Whether the child-frame rules have compiled; until then only the response-stage check
-  // keeps foreign child frames out.
+  // Whether the child-frame rules are compiled and installed in every view that confines
+  // its child frames.
   bool isChildFrameFilterReady() const { return childFrameFilter_ != nullptr; }
 
  private:
   static void filterLoaded(GObject* store, GAsyncResult* result, gpointer self);
   static void filterCompiled(GObject* store, GAsyncResult* result, gpointer self);
+  // Installs `filter` (none when it could not be compiled) and lets the waiting views load.
   void install(WebKitUserContentFilter* filter);
 
   WebKitNetwork& network_;
@@ -37,8 +42,9 @@ class WebKitWebViewFactory final : public WebViewFactory {
   std::string filterRules_;
   std::string filterIdentifier_;
   WebKitUserContentFilter* childFrameFilter_ = nullptr;
-  // Content managers still waiting for the filter; each holds a reference.
-  std::vector<WebKitUserContentManager*> waitingForFilter_;
+  bool filterSettled_ = false;
+  // Views that hold their loads until the filter is settled.
+  std::vector<std::weak_ptr<WebKitWebViewAdapter>> waitingForFilter_;
   GCancellable* cancellable_;
 };
 

@@ -17,6 +17,11 @@ constexpr const char* kBrowserCss = R"css(
   min-width: 320px;
   border-radius: 8px;
 }
+.browser-notice {
+  padding: 6px 12px;
+  background-color: alpha(@theme_selected_bg_color, 0.12);
+  border-bottom: 1px solid alpha(@borders, 0.6);
+}
 .browser-tab-strip {
   padding: 6px 12px;
   border-bottom: 1px solid alpha(@borders, 0.6);

@@ -9,13 +9,18 @@
 namespace ondi::ui {
 
 BrowserWorkspace::BrowserWorkspace(DesktopBrowserModel& model)
-    : Gtk::Box(Gtk::Orientation::VERTICAL), model_(model), toolbar_(model), tabStrip_(model) {
+    : Gtk::Box(Gtk::Orientation::VERTICAL),
+      model_(model),
+      toolbar_(model),
+      tabStrip_(model),
+      notice_(model.tabs) {
   installBrowserStyle();
   set_name("browserWorkspace");
   page_.set_name("browserPage");
   page_.set_vexpand(true);
   append(toolbar_);
   append(tabStrip_);
+  append(notice_);
   append(page_);
   connections_.push_back(model_.tabs.selectedBrowserTabID.changed().connect(
       [this](const auto&) { showSelectedTab(); }));

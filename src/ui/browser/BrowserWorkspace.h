@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "ui/browser/BrowserNoticeBar.h"
 #include "ui/browser/BrowserTabStrip.h"
 #include "ui/browser/BrowserToolbar.h"
 
@@ -16,7 +17,8 @@ class DesktopBrowserModel;
 
 namespace ondi::ui {
 
-// The in-app browser: the toolbar, the tab strip and the selected tab's page.
+// The in-app browser: the toolbar, the tab strip, a notice line when the browser refused a
+// page's request, and the selected tab's page.
 class BrowserWorkspace : public Gtk::Box {
  public:
   explicit BrowserWorkspace(DesktopBrowserModel& model);
@@ -30,6 +32,7 @@ class BrowserWorkspace : public Gtk::Box {
   DesktopBrowserModel& model_;
   BrowserToolbar toolbar_;
   BrowserTabStrip tabStrip_;
+  BrowserNoticeBar notice_;
   Gtk::Stack page_;
   std::vector<sigc::connection> connections_;
 };

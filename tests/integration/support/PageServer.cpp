@@ -29,8 +29,9 @@ PageServer::~PageServer() {
   g_object_unref(server_);
 }
 
-void PageServer::addPage(const std::string& path, const std::string& html) {
-  pages_[path] = html;
+void PageServer::addPage(const std::string& path, const std::string& body,
+                         const std::string& contentType) {
+  pages_[path] = {body, contentType};
 }
 
 void PageServer::addStreamingPage(const std::string& path, const std::string& head,
@@ -107,6 +108,6 @@ void PageServer::handle(SoupServer*, SoupServerMessage* message, const char* pat
     return;
   }
   soup_server_message_set_status(message, 200, nullptr);
-  soup_server_message_set_response(message, "text/html; charset=utf-8", SOUP_MEMORY_COPY,
-                                   page->second.data(), page->second.size());
+  soup_server_message_set_response(message, page->second.contentType.c_str(), SOUP_MEMORY_COPY,
+                                   page->second.body.data(), page->second.body.size());
 }

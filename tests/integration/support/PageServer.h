@@ -16,7 +16,8 @@ class PageServer {
   PageServer(const PageServer&) = delete;
   PageServer& operator=(const PageServer&) = delete;
 
-  void addPage(const std::string& path, const std::string& html);
+  void addPage(const std::string& path, const std::string& body,
+               const std::string& contentType = "text/html; charset=utf-8");
   // A page whose response starts after `firstDelay` with `head`, and whose body ends with
   // `tail` after a further `tailDelay`.
   void addStreamingPage(const std::string& path, const std::string& head, const std::string& tail,
@@ -41,7 +42,11 @@ class PageServer {
 
   SoupServer* server_;
   std::string origin_;
-  std::map<std::string, std::string> pages_;
+  struct Page {
+    std::string body;
+    std::string contentType;
+  };
+  std::map<std::string, Page> pages_;
   std::map<std::string, StreamingPage> streamingPages_;
   std::map<std::string, int> hits_;
   std::map<std::string, std::string> cookies_;

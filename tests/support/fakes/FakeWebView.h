@@ -65,12 +65,12 @@ class FakeWebView final : public WebView {
   }
 
   // Events of the page, delivered to the delegate.
-  NavigationDecision navigate(const std::string& url,
-                              std::optional<bool> targetFrameIsMain = true) {
-    return delegate().decideNavigationPolicy(*this, {url, targetFrameIsMain});
+  NavigationDecision navigate(const std::string& url, std::optional<bool> targetFrameIsMain = true,
+                              bool isUserGesture = true) {
+    return delegate().decideNavigationPolicy(*this, {url, targetFrameIsMain, isUserGesture});
   }
-  void requestNewWindow(const std::string& url) {
-    delegate().newWindowRequested(*this, {url, std::nullopt});
+  void requestNewWindow(const std::string& url, bool isUserGesture = true) {
+    delegate().newWindowRequested(*this, {url, std::nullopt, isUserGesture});
   }
   void finishNavigation() { delegate().navigationFinished(*this); }
 
