@@ -190,5 +190,18 @@ TEST_F(OpenAIKeySettingsTest, RemovingSaysWhatHappened) {
   EXPECT_EQ(failed.status, "Could not remove API key: No keychain is available.");
 }
 
+TEST_F(OpenAIKeySettingsTest, AnOutcomeAfterTheSectionIsGoneIsDroppedButTheKeyIsSaved) {
+  signIn("user-1");
+  bool told = false;
+  {
+    OpenAIKeySettings closing{account, keychain};
+    closing.save("sk-key", [&](auto) { told = true; });
+  }
+  scheduler.runUntilIdle();
+  EXPECT_FALSE(told);
+  EXPECT_EQ(stored("user-1"), "sk-key");
+  EXPECT_EQ(hint("user-1"), true);
+}
+
 }  // namespace
 }  // namespace ondi
