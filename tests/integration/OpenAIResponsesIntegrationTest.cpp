@@ -58,13 +58,13 @@ class OpenAIResponsesIntegration : public ::testing::Test {
   platform::SoupHttpTransport transport;
   fakes::FakeEnvironment environment;
   fakes::InMemorySettingsStore settings;
-  fakes::FakeSecretStore secrets;
+  fakes::FakeSecretStore secrets{scheduler};
   AccountState account;
   Published<std::string> settingsRequestID;
-  OpenAIKeychain keychain{secrets, settings};
+  OpenAIKeychain keychain{secrets, settings, scheduler};
   std::vector<json> replies;
-  LocalOpenAIClient client{{account, settingsRequestID, settings, environment, transport, scheduler,
-                            keychain, [this](const std::string& script) {
+  LocalOpenAIClient client{{account, settingsRequestID, settings, environment, transport, keychain,
+                            [this](const std::string& script) {
                               const auto start = script.find('(', script.find("Update(")) + 1;
                               replies.push_back(
                                   json::parse(script.substr(start, script.rfind(");") - start)));

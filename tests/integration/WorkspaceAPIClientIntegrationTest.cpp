@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <glib.h>
+
 #include <nlohmann/json.hpp>
 
 #include "LoadRecorder.h"
@@ -105,6 +107,27 @@ TEST_F(WorkspaceAPIIntegration, APageCookieIsSentByTheNextNativeRequest) {
   loadInPage(server.baseURL() + "/api/test/set-cookie?name=page_cookie&value=xyz");
   const auto body = echo();
   EXPECT_NE(body["headers"].value("cookie", "").find("page_cookie=xyz"), std::string::npos);
+}
+
+TEST_F(WorkspaceAPIIntegration, SendsOnlyTheCookiesABrowserWouldSendToTheAddress) {
+  const auto store = [&](const std::string& name, const std::string& path, bool secure = false,
+                         std::optional<long long> expires = std::nullopt) {
+    Cookie cookie{name, "1", "127.0.0.1", path, secure, false, expires, ""};
+    bool stored = false;
+    webkit.cookies().setCookie(cookie, [&] { stored = true; });
+    ASSERT_TRUE(runMainLoopUntil([&] { return stored; }));
+  };
+  const long long expires = g_get_real_time() / G_USEC_PER_SEC + 1;
+  store("whole_site", "/");
+  store("api_segment", "/api");
+  store("partial_segment", "/api/te");
+  store("https_only", "/", true);
+  store("short_lived", "/", false, expires);
+  // A second's grace: the engine rounds the expiry to whole seconds when it stores it.
+  ASSERT_TRUE(runMainLoopUntil([&] { return g_get_real_time() / G_USEC_PER_SEC > expires + 1; }));
+
+  // Longer paths first, as browsers order them.
+  EXPECT_EQ(echo()["headers"].value("cookie", ""), "api_segment=1; whole_site=1");
 }
 
 TEST_F(WorkspaceAPIIntegration, SignOutClearsOnlyTheSessionCookie) {

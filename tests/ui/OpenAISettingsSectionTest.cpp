@@ -32,19 +32,31 @@ TEST_F(OpenAISettingsSectionTest, SavesWithEnterKeepsTheKeyOnAStrayEnterAndRemov
         {.id = user, .name = "Ada", .email = "ada@example.com", .authProvider = "email"}));
     EXPECT_EQ(status->get_text(), "No API key saved for this account.");
 
+    const auto savedKey = [&] {
+      std::optional<std::optional<std::string>> key;
+      model.openAIKeychain().readAPIKey(user, false, [&](auto read) { key = read; });
+      EXPECT_TRUE(waitUntil([&] { return key.has_value(); }));
+      return key.value_or(std::nullopt);
+    };
+
+    // The keyring answers later: the buttons wait for it.
     key->set_text("  sk-ui-test  ");
     pressEnter(*key);
+    EXPECT_FALSE(remove->get_sensitive());
+    ASSERT_TRUE(waitUntil([&] { return remove->get_sensitive(); }));
     EXPECT_EQ(status->get_text(), "API key saved in Keychain for this account.");
     EXPECT_EQ(key->get_text(), "");
-    EXPECT_EQ(model.openAIKeychain().readAPIKey(user, false), "sk-ui-test");
+    EXPECT_EQ(savedKey(), "sk-ui-test");
 
     pressEnter(*key);
-    EXPECT_EQ(model.openAIKeychain().readAPIKey(user, false), "sk-ui-test");
+    EXPECT_TRUE(remove->get_sensitive());
+    EXPECT_EQ(savedKey(), "sk-ui-test");
     EXPECT_EQ(status->get_text(), "API key saved in Keychain for this account.");
 
     click(*remove);
+    ASSERT_TRUE(waitUntil([&] { return remove->get_sensitive(); }));
     EXPECT_EQ(status->get_text(), "API key removed.");
-    EXPECT_EQ(model.openAIKeychain().readAPIKey(user, false), std::nullopt);
+    EXPECT_EQ(savedKey(), std::nullopt);
     EXPECT_FALSE(model.openAIKeychain().hasSavedAPIKeyHint(user));
   });
 }

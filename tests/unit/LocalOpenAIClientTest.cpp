@@ -33,7 +33,10 @@ class LocalOpenAIClientTest : public AccountFixture {
   }
 
   void saveKey(const std::string& userID, const std::string& key) {
-    ASSERT_TRUE(model.openAIKeychain().saveAPIKey(key, userID));
+    std::optional<std::expected<void, SecretStatus>> saved;
+    model.openAIKeychain().saveAPIKey(key, userID, [&](auto result) { saved = result; });
+    platform.scheduler.runUntilIdle();
+    ASSERT_TRUE(saved && *saved);
   }
 
   const HttpRequest* openAIRequest() {

@@ -6,6 +6,7 @@
 #include "core/assist/OpenAIKeySettings.h"
 #include "fakes/FakeSecretStore.h"
 #include "fakes/InMemorySettingsStore.h"
+#include "fakes/ManualScheduler.h"
 
 namespace ondi {
 namespace {
@@ -23,9 +24,33 @@ class OpenAIKeychainTest : public ::testing::Test {
     return found == secrets.items.end() ? std::nullopt : std::optional(found->second);
   }
 
-  fakes::FakeSecretStore secrets;
+  // Each call runs the main loop until it completes; none completes inside the call.
+  template <typename Result, typename Call>
+  Result completed(Call call) {
+    std::optional<Result> result;
+    call([&](Result r) { result = std::move(r); });
+    EXPECT_FALSE(result.has_value()) << "completed inside the call";
+    scheduler.runUntilIdle();
+    EXPECT_TRUE(result.has_value()) << "never completed";
+    return result.value_or(Result{});
+  }
+  std::expected<void, SecretStatus> save(const std::string& key, const std::string& userID) {
+    return completed<std::expected<void, SecretStatus>>(
+        [&](auto done) { keychain.saveAPIKey(key, userID, done); });
+  }
+  std::expected<void, SecretStatus> remove(const std::string& userID) {
+    return completed<std::expected<void, SecretStatus>>(
+        [&](auto done) { keychain.deleteAPIKey(userID, done); });
+  }
+  std::optional<std::string> read(const std::string& userID, bool allowUserInteraction) {
+    return completed<std::optional<std::string>>(
+        [&](auto done) { keychain.readAPIKey(userID, allowUserInteraction, done); });
+  }
+
+  fakes::ManualScheduler scheduler;
+  fakes::FakeSecretStore secrets{scheduler};
   fakes::InMemorySettingsStore settings;
-  OpenAIKeychain keychain{secrets, settings};
+  OpenAIKeychain keychain{secrets, settings, scheduler};
 };
 
 TEST_F(OpenAIKeychainTest, AccountIsTheDigestOfTheTrimmedUserID) {
@@ -38,82 +63,81 @@ TEST_F(OpenAIKeychainTest, AccountIsTheDigestOfTheTrimmedUserID) {
 }
 
 TEST_F(OpenAIKeychainTest, TwoAccountsNeverSeeEachOthersKey) {
-  ASSERT_TRUE(keychain.saveAPIKey("  sk-first \n", "user-1"));
-  ASSERT_TRUE(keychain.saveAPIKey("sk-second", "user-2"));
+  ASSERT_TRUE(save("  sk-first \n", "user-1"));
+  ASSERT_TRUE(save("sk-second", "user-2"));
   EXPECT_EQ(stored("user-1"), "sk-first");
-  EXPECT_EQ(keychain.readAPIKey(" user-1 ", false), "sk-first");
-  EXPECT_EQ(keychain.readAPIKey("user-2", false), "sk-second");
+  EXPECT_EQ(read(" user-1 ", false), "sk-first");
+  EXPECT_EQ(read("user-2", false), "sk-second");
 
-  ASSERT_TRUE(keychain.deleteAPIKey("user-1"));
-  EXPECT_EQ(keychain.readAPIKey("user-1", true), std::nullopt);
+  ASSERT_TRUE(remove("user-1"));
+  EXPECT_EQ(read("user-1", true), std::nullopt);
   EXPECT_FALSE(keychain.hasSavedAPIKeyHint("user-1"));
   EXPECT_TRUE(keychain.hasSavedAPIKeyHint("user-2"));
-  EXPECT_EQ(keychain.readAPIKey("user-2", true), "sk-second");
+  EXPECT_EQ(read("user-2", true), "sk-second");
 }
 
 TEST_F(OpenAIKeychainTest, SavingAgainReplacesTheKey) {
-  ASSERT_TRUE(keychain.saveAPIKey("sk-old", "user-1"));
-  ASSERT_TRUE(keychain.saveAPIKey("sk-new", "user-1"));
+  ASSERT_TRUE(save("sk-old", "user-1"));
+  ASSERT_TRUE(save("sk-new", "user-1"));
   EXPECT_EQ(secrets.items.size(), 1u);
-  EXPECT_EQ(keychain.readAPIKey("user-1", true), "sk-new");
+  EXPECT_EQ(read("user-1", true), "sk-new");
 }
 
 TEST_F(OpenAIKeychainTest, WithoutAUserNothingIsStoredOrRead) {
-  const auto saved = keychain.saveAPIKey("sk-key", "  ");
+  const auto saved = save("sk-key", "  ");
   ASSERT_FALSE(saved);
   EXPECT_EQ(saved.error().code, -50);
-  EXPECT_EQ(keychain.deleteAPIKey("").error().code, -50);
-  EXPECT_EQ(keychain.readAPIKey("", true), std::nullopt);
+  EXPECT_EQ(remove("").error().code, -50);
+  EXPECT_EQ(read("", true), std::nullopt);
   EXPECT_FALSE(keychain.hasSavedAPIKeyHint(""));
   EXPECT_TRUE(secrets.items.empty());
   EXPECT_TRUE(secrets.reads.empty());
 }
 
 TEST_F(OpenAIKeychainTest, ABlankKeyRemovesTheSavedOne) {
-  ASSERT_TRUE(keychain.saveAPIKey("sk-key", "user-1"));
-  ASSERT_TRUE(keychain.saveAPIKey(" \n", "user-1"));
+  ASSERT_TRUE(save("sk-key", "user-1"));
+  ASSERT_TRUE(save(" \n", "user-1"));
   EXPECT_EQ(stored("user-1"), std::nullopt);
   EXPECT_EQ(hint("user-1"), false);
 }
 
 TEST_F(OpenAIKeychainTest, RemovingNothingSucceedsAndClearsAStaleHint) {
   settings.setBool("Velmora.openAIKeyAvailable." + accountOf("user-1"), true);
-  EXPECT_TRUE(keychain.deleteAPIKey("user-1"));
+  EXPECT_TRUE(remove("user-1"));
   EXPECT_EQ(hint("user-1"), false);
 }
 
 TEST_F(OpenAIKeychainTest, ALockedNonInteractiveReadLeavesTheHintAlone) {
-  ASSERT_TRUE(keychain.saveAPIKey("sk-key", "user-1"));
+  ASSERT_TRUE(save("sk-key", "user-1"));
   secrets.locked = true;
-  EXPECT_EQ(keychain.readAPIKey("user-1", false), std::nullopt);
+  EXPECT_EQ(read("user-1", false), std::nullopt);
   EXPECT_EQ(hint("user-1"), true);
 
   // Asking the user and still failing says the key cannot be had.
   secrets.failure = SecretStatus{SecretStatus::userCanceled, std::nullopt};
-  EXPECT_EQ(keychain.readAPIKey("user-1", true), std::nullopt);
+  EXPECT_EQ(read("user-1", true), std::nullopt);
   EXPECT_EQ(hint("user-1"), false);
 }
 
 TEST_F(OpenAIKeychainTest, ReadsCorrectAStaleHint) {
   secrets.items[{kService, accountOf("user-1")}] = "sk-elsewhere";
-  EXPECT_EQ(keychain.readAPIKey("user-1", false), "sk-elsewhere");
+  EXPECT_EQ(read("user-1", false), "sk-elsewhere");
   EXPECT_EQ(hint("user-1"), true);
 
   secrets.items.clear();
-  EXPECT_EQ(keychain.readAPIKey("user-1", false), std::nullopt);
+  EXPECT_EQ(read("user-1", false), std::nullopt);
   EXPECT_EQ(hint("user-1"), false);
 
   secrets.items[{kService, accountOf("user-1")}] = "sk-\xff";
-  EXPECT_EQ(keychain.readAPIKey("user-1", false), std::nullopt);
+  EXPECT_EQ(read("user-1", false), std::nullopt);
   EXPECT_EQ(hint("user-1"), true);
 }
 
 TEST_F(OpenAIKeychainTest, StoreFailuresAreReportedAndKeepTheHint) {
-  ASSERT_TRUE(keychain.saveAPIKey("sk-key", "user-1"));
+  ASSERT_TRUE(save("sk-key", "user-1"));
   secrets.failure = SecretStatus{-25293, "The keyring refused."};
-  EXPECT_EQ(keychain.saveAPIKey("sk-other", "user-1").error().description(),
-            "The keyring refused.");
-  EXPECT_EQ(keychain.deleteAPIKey("user-1").error().code, -25293);
+  EXPECT_EQ(save("sk-other", "user-1").error().description(), "The keyring refused.");
+  EXPECT_EQ(remove("user-1").error().code, -25293);
   EXPECT_EQ(hint("user-1"), true);
   EXPECT_EQ((SecretStatus{-25293, ""}.description()), "Keychain error -25293");
 }
@@ -125,20 +149,27 @@ class OpenAIKeySettingsTest : public OpenAIKeychainTest {
         {.id = id, .name = "", .email = "", .authProvider = ""}));
   }
 
+  OpenAIKeySettings::Outcome saveInSettings(const std::string& key) {
+    return completed<OpenAIKeySettings::Outcome>([&](auto done) { keySettings.save(key, done); });
+  }
+  OpenAIKeySettings::Outcome removeInSettings() {
+    return completed<OpenAIKeySettings::Outcome>([&](auto done) { keySettings.remove(done); });
+  }
+
   AccountState account;
   OpenAIKeySettings keySettings{account, keychain};
 };
 
 TEST_F(OpenAIKeySettingsTest, StatusFollowsTheSignInAndTheHint) {
   EXPECT_EQ(keySettings.status(), "Sign in before saving a local API key.");
-  const auto refused = keySettings.save("sk-key");
+  const auto refused = saveInSettings("sk-key");
   EXPECT_FALSE(refused.succeeded);
   EXPECT_EQ(refused.status,
             "Could not save API key: One or more parameters passed to a function were not valid.");
 
   signIn("user-1");
   EXPECT_EQ(keySettings.status(), "No API key saved for this account.");
-  const auto saved = keySettings.save("sk-key");
+  const auto saved = saveInSettings("sk-key");
   EXPECT_TRUE(saved.succeeded);
   EXPECT_EQ(saved.status, "API key saved in Keychain for this account.");
   EXPECT_EQ(keySettings.status(), "API key saved in Keychain for this account.");
@@ -149,14 +180,27 @@ TEST_F(OpenAIKeySettingsTest, StatusFollowsTheSignInAndTheHint) {
 
 TEST_F(OpenAIKeySettingsTest, RemovingSaysWhatHappened) {
   signIn("user-1");
-  ASSERT_TRUE(keySettings.save("sk-key").succeeded);
-  EXPECT_EQ(keySettings.save("   ").status, "API key removed.");
-  EXPECT_EQ(keySettings.remove().status, "API key removed.");
+  ASSERT_TRUE(saveInSettings("sk-key").succeeded);
+  EXPECT_EQ(saveInSettings("   ").status, "API key removed.");
+  EXPECT_EQ(removeInSettings().status, "API key removed.");
 
   secrets.failure = SecretStatus{SecretStatus::notAvailable, std::nullopt};
-  const auto failed = keySettings.remove();
+  const auto failed = removeInSettings();
   EXPECT_FALSE(failed.succeeded);
   EXPECT_EQ(failed.status, "Could not remove API key: No keychain is available.");
+}
+
+TEST_F(OpenAIKeySettingsTest, AnOutcomeAfterTheSectionIsGoneIsDroppedButTheKeyIsSaved) {
+  signIn("user-1");
+  bool told = false;
+  {
+    OpenAIKeySettings closing{account, keychain};
+    closing.save("sk-key", [&](auto) { told = true; });
+  }
+  scheduler.runUntilIdle();
+  EXPECT_FALSE(told);
+  EXPECT_EQ(stored("user-1"), "sk-key");
+  EXPECT_EQ(hint("user-1"), true);
 }
 
 }  // namespace

@@ -50,29 +50,6 @@ TEST(WorkspaceAPIBaseURL, PrefersAUsableOverrideThenALocalSurfaceThenTheAgentPag
   }
 }
 
-TEST(CookieMatching, NeedsDomainPathAndSchemeToAgree) {
-  const struct {
-    Cookie cookie;
-    std::string url;
-    bool applies;
-  } cases[] = {
-      {makeCookie(".ondi.example"), "https://app.ondi.example/", true},
-      {makeCookie(".ondi.example"), "https://ondi.example/", true},
-      {makeCookie(".ondi.example"), "https://notondi.example/", false},
-      {makeCookie("ONDI.example"), "https://Api.Ondi.EXAMPLE/", true},
-      {makeCookie("ondi.example", "/api"), "https://ondi.example/api/auth/session", true},
-      {makeCookie("ondi.example", "/api"), "https://ondi.example/agent.html", false},
-      {makeCookie("ondi.example", ""), "https://ondi.example/agent.html", true},
-      {makeCookie("localhost", "/", true), "http://localhost:3000/api", false},
-      {makeCookie("localhost", "/", true), "https://localhost/api", true},
-      {makeCookie("ondi.example"), "mailto:me@ondi.example", false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.cookie.domain + c.cookie.path + (c.cookie.secure ? " secure " : " ") + c.url);
-    EXPECT_EQ(WorkspaceAPIClient::cookieAppliesTo(c.cookie, *Url::parse(c.url)), c.applies);
-  }
-}
-
 // Header names lowercased, so that a replaced default shows as one entry.
 std::map<std::string, std::string> headerMap(const HttpHeaders& headers) {
   std::map<std::string, std::string> map;
@@ -97,14 +74,15 @@ class WorkspaceAPIClientTest : public ::testing::Test {
   std::vector<DesktopAPIResult> results;
 };
 
-TEST_F(WorkspaceAPIClientTest, SendsDefaultsCallerHeadersAndOnlyMatchingCookies) {
-  cookies.cookies = {makeCookie(".ondi.example", "/", true, "velmora_session", "abc"),
-                     makeCookie("example.org", "/", false, "other"),
-                     makeCookie("ondi.example", "/api", false, "api", "y"),
-                     makeCookie("ondi.example", "/agent", false, "deep")};
+TEST_F(WorkspaceAPIClientTest, SendsDefaultsCallerHeadersAndTheJarsCookiesForTheAddress) {
+  cookies.cookies = {makeCookie("example.org", "/", false, "other")};
+  cookies.cookiesForAddresses = {makeCookie(".ondi.example", "/", true, "velmora_session", "abc"),
+                                 makeCookie("ondi.example", "/api", false, "api", "y")};
   perform("POST", R"({"a":1})", {{"accept", "text/plain"}});
   scheduler.runUntilIdle();
 
+  EXPECT_EQ(cookies.askedAddresses,
+            std::vector<std::string>{"https://ondi.example/api/auth/session"});
   ASSERT_EQ(transport.requests.size(), 1u);
   const HttpRequest& request = transport.requests[0];
   EXPECT_EQ(request.url, "https://ondi.example/api/auth/session");
@@ -120,9 +98,10 @@ TEST_F(WorkspaceAPIClientTest, SendsDefaultsCallerHeadersAndOnlyMatchingCookies)
                                                 {"origin", "https://ondi.example"}}));
 }
 
-TEST_F(WorkspaceAPIClientTest, LocalServerGetsItsPortInTheOriginAndNoSecureCookie) {
+TEST_F(WorkspaceAPIClientTest, LocalServerGetsItsPortInTheOriginAndNoEmptyCookieHeader) {
   environment.values["VELMORA_API_BASE_URL"] = "http://127.0.0.1:8787";
-  cookies.cookies = {makeCookie("127.0.0.1", "/", true)};
+  cookies.cookies = {makeCookie("127.0.0.1")};
+  cookies.cookiesForAddresses.emplace();
   perform();
   scheduler.runUntilIdle();
 

@@ -79,18 +79,6 @@ std::string WorkspaceAPIClient::workspaceAPIBaseURL(
   return origin.agentPageURL();
 }
 
-bool WorkspaceAPIClient::cookieAppliesTo(const Cookie& cookie, const Url& url) {
-  if (url.host().empty()) return false;
-  const std::string host = url.lowercasedHost();
-  const std::string domain = cookieDomainForMatching(cookie);
-  const bool domainMatches = host == domain || host.ends_with("." + domain);
-  const std::string cookiePath = cookie.path.empty() ? "/" : cookie.path;
-  const std::string urlPath = url.path().empty() ? "/" : url.path();
-  const bool pathMatches = urlPath.starts_with(cookiePath);
-  const bool secureAllows = !cookie.secure || url.lowercasedScheme() == "https";
-  return domainMatches && pathMatches && secureAllows;
-}
-
 std::string WorkspaceAPIClient::cookieHeader(const std::vector<Cookie>& cookies) {
   std::string header;
   for (const Cookie& cookie : cookies) {
@@ -122,17 +110,19 @@ void WorkspaceAPIClient::performAuthenticatedAPIRequest(
     });
     return;
   }
-  cookies_.allCookies(
-      whileAlive(lifetime_, [this, url = *url, method, body, headers,
-                             completion = std::move(completion)](std::vector<Cookie> jar) mutable {
-        send(url, method, body, headers, std::move(jar), std::move(completion));
+  // The jar applies the browser's own rules (host-only, path, secure, expiry) to the address.
+  cookies_.cookiesForURL(
+      url->string(), whileAlive(lifetime_, [this, url = *url, method, body, headers,
+                                            completion = std::move(completion)](
+                                               std::vector<Cookie> cookies) mutable {
+        send(url, method, body, headers, std::move(cookies), std::move(completion));
       }));
 }
 
 void WorkspaceAPIClient::send(const Url& url, const std::string& method,
                               const std::optional<std::string>& body,
                               const std::map<std::string, std::string>& headers,
-                              std::vector<Cookie> jar, Completion completion) {
+                              std::vector<Cookie> cookies, Completion completion) {
   HttpRequest request;
   request.url = url.string();
   request.method = method;
@@ -143,8 +133,7 @@ void WorkspaceAPIClient::send(const Url& url, const std::string& method,
   for (const auto& [name, value] : headers) setHeader(request.headers, name, value);
   if (body) setHeader(request.headers, "Content-Type", "application/json");
 
-  std::erase_if(jar, [&](const Cookie& cookie) { return !cookieAppliesTo(cookie, url); });
-  if (const std::string cookie = cookieHeader(jar); !cookie.empty()) {
+  if (const std::string cookie = cookieHeader(cookies); !cookie.empty()) {
     setHeader(request.headers, "Cookie", cookie);
   }
   std::string originHeader = url.scheme() + "://" + url.host();

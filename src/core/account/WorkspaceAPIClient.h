@@ -19,8 +19,8 @@ class Environment;
 class HttpTransport;
 class Scheduler;
 
-// Every native call to the service's API: one base-URL rule, the hosted page's session
-// cookie, and one completion on the main loop.
+// Every native call to the service's API: one base-URL rule, the cookies the hosted page's
+// jar holds for the request's address, and one completion on the main loop.
 class WorkspaceAPIClient {
  public:
   using Completion = std::function<void(DesktopAPIResult)>;
@@ -35,7 +35,6 @@ class WorkspaceAPIClient {
   static std::string workspaceAPIBaseURL(const std::optional<std::string>& environmentValue,
                                          const std::optional<std::string>& currentWebURL,
                                          const ServiceOrigin& origin);
-  static bool cookieAppliesTo(const Cookie& cookie, const Url& url);
   // "name=value; name2=value2", as a Cookie request header carries them.
   static std::string cookieHeader(const std::vector<Cookie>& cookies);
 
@@ -51,7 +50,7 @@ class WorkspaceAPIClient {
 
  private:
   void send(const Url& url, const std::string& method, const std::optional<std::string>& body,
-            const std::map<std::string, std::string>& headers, std::vector<Cookie> jar,
+            const std::map<std::string, std::string>& headers, std::vector<Cookie> cookies,
             Completion completion);
   void storeResponseCookies(const std::vector<Cookie>& cookies, std::function<void()> done);
 

@@ -3,7 +3,6 @@
 #include "core/account/AccountState.h"
 #include "core/assist/OpenAIKeychain.h"
 #include "core/ports/Environment.h"
-#include "core/ports/Scheduler.h"
 #include "core/ports/SettingsStore.h"
 #include "core/surface/PageScripts.h"
 #include "core/util/Text.h"
@@ -68,19 +67,26 @@ void LocalOpenAIClient::handleLocalOpenAIRequest(const nlohmann::json& body) {
   } else if (!isLocalOpenAIFallbackEnabled()) {
     publishFailure(id, "message", "Direct OpenAI fallback is off. Enable it in Ondi Settings.");
   } else {
-    // Reading the key may wait for the keychain prompt: not while the page's message is handled.
-    deps_.scheduler.post(whileAlive(lifetime_, [this, id, prompt] { requestAnswer(id, prompt); }));
+    requestAnswer(id, prompt);
   }
 }
 
+// Reading the key may wait for the keyring's unlock prompt; the main loop goes on meanwhile.
 void LocalOpenAIClient::requestAnswer(const std::string& id, const OpenAIPrompt& prompt) {
-  const auto key = configuredOpenAIAPIKey(true);
-  if (!key) {
-    publishFailure(id, "message", LocalOpenAIError::missingAPIKey().description());
-    return;
-  }
+  configuredOpenAIAPIKey(
+      true, whileAlive(lifetime_, [this, id, prompt](std::optional<std::string> key) {
+        if (!key) {
+          publishFailure(id, "message", LocalOpenAIError::missingAPIKey().description());
+          return;
+        }
+        ask(id, prompt, *key);
+      }));
+}
+
+void LocalOpenAIClient::ask(const std::string& id, const OpenAIPrompt& prompt,
+                            const std::string& key) {
   responses_.send(
-      prompt, *key,
+      prompt, key,
       whileAlive(lifetime_, [this, id](std::expected<std::string, LocalOpenAIError> answer) {
         if (!answer) {
           publishFailure(id, "message", answer.error().description());
@@ -107,12 +113,15 @@ bool LocalOpenAIClient::isLocalOpenAIFallbackEnabled() const {
   return deps_.settings.boolValue(kFallbackSwitchKey, true);
 }
 
-std::optional<std::string> LocalOpenAIClient::configuredOpenAIAPIKey(bool allowUserInteraction) {
-  if (auto saved = nonEmptyTrimmed(
-          deps_.keychain.readAPIKey(deps_.account.signedInUserID(), allowUserInteraction))) {
-    return saved;
-  }
-  return configuredOpenAIEnvironmentKey();
+void LocalOpenAIClient::configuredOpenAIAPIKey(
+    bool allowUserInteraction, std::function<void(std::optional<std::string>)> completion) {
+  deps_.keychain.readAPIKey(deps_.account.signedInUserID(), allowUserInteraction,
+                            whileAlive(lifetime_, [this, completion = std::move(completion)](
+                                                      std::optional<std::string> saved) {
+                              if (auto key = nonEmptyTrimmed(saved))
+                                return completion(std::move(key));
+                              completion(configuredOpenAIEnvironmentKey());
+                            }));
 }
 
 std::optional<std::string> LocalOpenAIClient::configuredOpenAIEnvironmentKey() const {

@@ -15,7 +15,6 @@ namespace ondi {
 struct AccountState;
 class Environment;
 class OpenAIKeychain;
-class Scheduler;
 class SettingsStore;
 template <typename T>
 class Published;
@@ -34,7 +33,6 @@ class LocalOpenAIClient {
     SettingsStore& settings;
     const Environment& environment;
     HttpTransport& transport;
-    Scheduler& scheduler;
     OpenAIKeychain& keychain;
     // Runs a script in the surface, ignoring its result.
     std::function<void(const std::string&)> runSurfaceScript;
@@ -48,12 +46,14 @@ class LocalOpenAIClient {
 
   // The direct-answer switch; on until someone turns it off.
   bool isLocalOpenAIFallbackEnabled() const;
-  // The signed-in user's saved key, else the environment's.
-  std::optional<std::string> configuredOpenAIAPIKey(bool allowUserInteraction);
+  // The signed-in user's saved key, else the environment's; completes later, on the main loop.
+  void configuredOpenAIAPIKey(bool allowUserInteraction,
+                              std::function<void(std::optional<std::string>)> completion);
   std::optional<std::string> configuredOpenAIEnvironmentKey() const;
 
  private:
   void requestAnswer(const std::string& id, const OpenAIPrompt& prompt);
+  void ask(const std::string& id, const OpenAIPrompt& prompt, const std::string& key);
   void publishFailure(const std::string& id, const std::string& kind, const std::string& error);
   void publish(const nlohmann::json& reply);
 

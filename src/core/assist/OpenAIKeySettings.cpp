@@ -15,18 +15,28 @@ std::string OpenAIKeySettings::status() const {
   return keychain_.hasSavedAPIKeyHint(userID) ? kSaved : "No API key saved for this account.";
 }
 
-OpenAIKeySettings::Outcome OpenAIKeySettings::save(const std::string& key) {
+void OpenAIKeySettings::save(const std::string& key, std::function<void(Outcome)> completion) {
   const std::string userID = account_.signedInUserID();
-  const auto saved = keychain_.saveAPIKey(key, userID);
-  if (!saved) return {false, "Could not save API key: " + saved.error().description()};
-  // Saving a blank key removes the saved one, and says so.
-  return {true, keychain_.hasSavedAPIKeyHint(userID) ? kSaved : kRemoved};
+  keychain_.saveAPIKey(
+      key, userID,
+      whileAlive(lifetime_, [this, userID, completion = std::move(completion)](auto saved) {
+        if (!saved) {
+          return completion({false, "Could not save API key: " + saved.error().description()});
+        }
+        // Saving a blank key removes the saved one, and says so.
+        completion({true, keychain_.hasSavedAPIKeyHint(userID) ? kSaved : kRemoved});
+      }));
 }
 
-OpenAIKeySettings::Outcome OpenAIKeySettings::remove() {
-  const auto removed = keychain_.deleteAPIKey(account_.signedInUserID());
-  if (!removed) return {false, "Could not remove API key: " + removed.error().description()};
-  return {true, kRemoved};
+void OpenAIKeySettings::remove(std::function<void(Outcome)> completion) {
+  keychain_.deleteAPIKey(
+      account_.signedInUserID(),
+      whileAlive(lifetime_, [completion = std::move(completion)](auto removed) {
+        if (!removed) {
+          return completion({false, "Could not remove API key: " + removed.error().description()});
+        }
+        completion({true, kRemoved});
+      }));
 }
 
 }  // namespace ondi

@@ -2,6 +2,7 @@
 
 #include <glib.h>
 
+#include "core/ports/Scheduler.h"
 #include "core/ports/SettingsStore.h"
 #include "core/util/Text.h"
 
@@ -29,49 +30,80 @@ bool OpenAIKeychain::hasSavedAPIKeyHint(const std::string& userID) const {
   return name && settings_.boolValue(kHintKeyPrefix + *name, false);
 }
 
-std::optional<std::string> OpenAIKeychain::readAPIKey(const std::string& userID,
-                                                      bool allowUserInteraction) {
+void OpenAIKeychain::readAPIKey(const std::string& userID, bool allowUserInteraction,
+                                ReadCompletion completion) {
   const auto name = account(userID);
-  if (!name) return std::nullopt;
-  const auto stored = secrets_.read(kService, *name, allowUserInteraction);
-  if (stored && *stored) {
-    setHint(*name, true);
-    const std::string& key = **stored;
-    if (!g_utf8_validate(key.data(), static_cast<gssize>(key.size()), nullptr)) {
-      return std::nullopt;
-    }
-    return key;
+  if (!name) {
+    scheduler_.post([completion = std::move(completion)] { completion(std::nullopt); });
+    return;
   }
-  // Without interaction a locked or inaccessible item says nothing about whether a key exists.
-  if (allowUserInteraction || stored || stored.error().code == SecretStatus::itemNotFound) {
-    setHint(*name, false);
-  }
-  return std::nullopt;
+  secrets_.read(
+      kService, *name, allowUserInteraction,
+      whileAlive(lifetime_, [this, name = *name, allowUserInteraction,
+                             completion = std::move(completion)](SecretStore::ReadResult stored) {
+        if (stored && *stored) {
+          setHint(name, true);
+          const std::string& key = **stored;
+          const bool isText = g_utf8_validate(key.data(), static_cast<gssize>(key.size()), nullptr);
+          completion(isText ? std::optional(key) : std::nullopt);
+          return;
+        }
+        // Without interaction a locked or inaccessible item says nothing about whether a key
+        // exists.
+        if (allowUserInteraction || stored || stored.error().code == SecretStatus::itemNotFound) {
+          setHint(name, false);
+        }
+        completion(std::nullopt);
+      }));
 }
 
-std::expected<void, SecretStatus> OpenAIKeychain::saveAPIKey(const std::string& key,
-                                                             const std::string& userID) {
+void OpenAIKeychain::saveAPIKey(const std::string& key, const std::string& userID,
+                                Completion completion) {
   const auto name = account(userID);
-  if (!name) return failure(SecretStatus::parameterError);
+  if (!name) {
+    scheduler_.post([completion = std::move(completion)] {
+      completion(failure(SecretStatus::parameterError));
+    });
+    return;
+  }
   const std::string trimmed = trimmedWhitespace(key);
-  if (trimmed.empty()) return deleteAPIKey(userID);
-
-  SecretStatus status = secrets_.update(kService, *name, trimmed);
-  if (status.code == SecretStatus::itemNotFound) status = secrets_.add(kService, *name, trimmed);
-  if (!status.ok()) return std::unexpected(std::move(status));
-  setHint(*name, true);
-  return {};
+  if (trimmed.empty()) {
+    deleteAPIKey(userID, std::move(completion));
+    return;
+  }
+  SecretStore::Completion saved =
+      whileAlive(lifetime_, [this, name = *name, completion](SecretStatus status) {
+        if (!status.ok()) return completion(std::unexpected(std::move(status)));
+        setHint(name, true);
+        completion({});
+      });
+  secrets_.update(kService, *name, trimmed,
+                  whileAlive(lifetime_, [this, name = *name, trimmed, saved](SecretStatus status) {
+                    if (status.code == SecretStatus::itemNotFound) {
+                      secrets_.add(kService, name, trimmed, saved);
+                    } else {
+                      saved(std::move(status));
+                    }
+                  }));
 }
 
-std::expected<void, SecretStatus> OpenAIKeychain::deleteAPIKey(const std::string& userID) {
+void OpenAIKeychain::deleteAPIKey(const std::string& userID, Completion completion) {
   const auto name = account(userID);
-  if (!name) return failure(SecretStatus::parameterError);
-  SecretStatus status = secrets_.remove(kService, *name);
-  if (!status.ok() && status.code != SecretStatus::itemNotFound) {
-    return std::unexpected(std::move(status));
+  if (!name) {
+    scheduler_.post([completion = std::move(completion)] {
+      completion(failure(SecretStatus::parameterError));
+    });
+    return;
   }
-  setHint(*name, false);
-  return {};
+  secrets_.remove(kService, *name,
+                  whileAlive(lifetime_, [this, name = *name,
+                                         completion = std::move(completion)](SecretStatus status) {
+                    if (!status.ok() && status.code != SecretStatus::itemNotFound) {
+                      return completion(std::unexpected(std::move(status)));
+                    }
+                    setHint(name, false);
+                    completion({});
+                  }));
 }
 
 void OpenAIKeychain::setHint(const std::string& account, bool available) {

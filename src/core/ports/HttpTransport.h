@@ -35,7 +35,9 @@ struct TransportError {
   std::string message;
 };
 
-// Sends one request, with no cookie jar of its own. The completion runs once, on the main loop.
+// Sends one request, with no cookie jar of its own. Redirects are not followed: a 3xx arrives
+// as the response like any other status, so headers set for one address never reach another.
+// The completion runs once, on the main loop.
 class HttpTransport {
  public:
   virtual ~HttpTransport() = default;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <expected>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -48,24 +49,30 @@ struct SecretStatus {
   }
 };
 
-// The system's store of generic passwords, one item per (service, account). Calls may block
-// while the store answers; only reads that allow interaction may wait for the user.
+// The system's store of generic passwords, one item per (service, account). Every call returns
+// at once: the store does its work away from the main loop, one call at a time in the order
+// they were made, and each completion runs once, later, on the main loop. Only reads that
+// allow interaction may wait for the user.
 class SecretStore {
  public:
+  using ReadResult = std::expected<std::optional<std::string>, SecretStatus>;
+  using ReadCompletion = std::function<void(ReadResult)>;
+  using Completion = std::function<void(SecretStatus)>;
+
   virtual ~SecretStore() = default;
   // The item's secret; none when no such item exists. Without interaction, an item that
   // cannot be read without asking the user fails with `interactionNotAllowed`.
-  virtual std::expected<std::optional<std::string>, SecretStatus> read(const std::string& service,
-                                                                       const std::string& account,
-                                                                       bool allowInteraction) = 0;
+  virtual void read(const std::string& service, const std::string& account, bool allowInteraction,
+                    ReadCompletion completion) = 0;
   // Replaces the secret of an existing item; `itemNotFound` when there is none.
-  virtual SecretStatus update(const std::string& service, const std::string& account,
-                              const std::string& secret) = 0;
+  virtual void update(const std::string& service, const std::string& account,
+                      const std::string& secret, Completion completion) = 0;
   // Adds an item kept on this machine only.
-  virtual SecretStatus add(const std::string& service, const std::string& account,
-                           const std::string& secret) = 0;
+  virtual void add(const std::string& service, const std::string& account,
+                   const std::string& secret, Completion completion) = 0;
   // Deletes the item; `itemNotFound` when there is none.
-  virtual SecretStatus remove(const std::string& service, const std::string& account) = 0;
+  virtual void remove(const std::string& service, const std::string& account,
+                      Completion completion) = 0;
 };
 
 }  // namespace ondi

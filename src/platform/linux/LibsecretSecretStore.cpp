@@ -2,7 +2,9 @@
 
 #include <libsecret/secret.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace ondi::platform {
 namespace {
@@ -76,17 +78,18 @@ SecretStatus stillLocked(bool allowedInteraction) {
 // The items of (service, account), unlocked ones first. With `interactive`, locked items are
 // unlocked, which may ask the user.
 std::expected<ItemList, SecretStatus> search(const std::string& service, const std::string& account,
-                                             int flags, bool interactive) {
+                                             int flags, bool interactive,
+                                             GCancellable* cancellable) {
   GError* error = nullptr;
   std::unique_ptr<SecretService, ObjectDeleter> secrets(
-      secret_service_get_sync(SECRET_SERVICE_NONE, nullptr, &error));
+      secret_service_get_sync(SECRET_SERVICE_NONE, cancellable, &error));
   if (!secrets) return std::unexpected(statusOf(error));
   const SecretSchema schema = schemaFor(service);
   std::unique_ptr<GHashTable, TableDeleter> attributes(
       secret_attributes_build(&schema, "account", account.c_str(), nullptr));
   if (interactive) flags |= SECRET_SEARCH_UNLOCK;
   ItemList items(secret_service_search_sync(secrets.get(), &schema, attributes.get(),
-                                            static_cast<SecretSearchFlags>(flags), nullptr,
+                                            static_cast<SecretSearchFlags>(flags), cancellable,
                                             &error));
   if (error) return std::unexpected(statusOf(error));
   return items;
@@ -96,11 +99,11 @@ SecretItem* itemAt(GList* link) {
   return SECRET_ITEM(link->data);
 }
 
-}  // namespace
+// The blocking calls, run on the store's worker thread.
 
-std::expected<std::optional<std::string>, SecretStatus> LibsecretSecretStore::read(
-    const std::string& service, const std::string& account, bool allowInteraction) {
-  auto items = search(service, account, SECRET_SEARCH_LOAD_SECRETS, allowInteraction);
+SecretStore::ReadResult readItem(const std::string& service, const std::string& account,
+                                 bool allowInteraction, GCancellable* cancellable) {
+  auto items = search(service, account, SECRET_SEARCH_LOAD_SECRETS, allowInteraction, cancellable);
   if (!items) return std::unexpected(items.error());
   if (!*items) return std::nullopt;
   SecretItem* item = itemAt(items->get());
@@ -113,9 +116,9 @@ std::expected<std::optional<std::string>, SecretStatus> LibsecretSecretStore::re
   return std::string(data, length);
 }
 
-SecretStatus LibsecretSecretStore::update(const std::string& service, const std::string& account,
-                                          const std::string& secret) {
-  auto items = search(service, account, SECRET_SEARCH_NONE, true);
+SecretStatus updateItem(const std::string& service, const std::string& account,
+                        const std::string& secret, GCancellable* cancellable) {
+  auto items = search(service, account, SECRET_SEARCH_NONE, true, cancellable);
   if (!items) return items.error();
   if (!*items) return {SecretStatus::itemNotFound, std::nullopt};
   SecretItem* item = itemAt(items->get());
@@ -123,17 +126,17 @@ SecretStatus LibsecretSecretStore::update(const std::string& service, const std:
   std::unique_ptr<SecretValue, ValueDeleter> value(
       secret_value_new(secret.data(), static_cast<gssize>(secret.size()), "text/plain"));
   GError* error = nullptr;
-  if (!secret_item_set_secret_sync(item, value.get(), nullptr, &error)) return statusOf(error);
+  if (!secret_item_set_secret_sync(item, value.get(), cancellable, &error)) return statusOf(error);
   return {};
 }
 
-SecretStatus LibsecretSecretStore::add(const std::string& service, const std::string& account,
-                                       const std::string& secret) {
+SecretStatus addItem(const std::string& service, const std::string& account,
+                     const std::string& secret, GCancellable* cancellable) {
   const SecretSchema schema = schemaFor(service);
   const std::string label = service + ": " + account;
   GError* error = nullptr;
   if (!secret_password_store_sync(&schema, SECRET_COLLECTION_DEFAULT, label.c_str(), secret.c_str(),
-                                  nullptr, &error, "account", account.c_str(), nullptr)) {
+                                  cancellable, &error, "account", account.c_str(), nullptr)) {
     return error ? statusOf(error) : SecretStatus{SecretStatus::internalComponent, std::nullopt};
   }
   return {};
@@ -141,17 +144,108 @@ SecretStatus LibsecretSecretStore::add(const std::string& service, const std::st
 
 // Every item of the account goes, so that no older copy is read back afterwards. Locked items
 // are unlocked first: the service refuses to delete them otherwise, without saying so.
-SecretStatus LibsecretSecretStore::remove(const std::string& service, const std::string& account) {
-  auto items = search(service, account, SECRET_SEARCH_ALL, true);
+SecretStatus removeItems(const std::string& service, const std::string& account,
+                         GCancellable* cancellable) {
+  auto items = search(service, account, SECRET_SEARCH_ALL, true, cancellable);
   if (!items) return items.error();
   if (!*items) return {SecretStatus::itemNotFound, std::nullopt};
   for (GList* link = items->get(); link; link = link->next) {
     SecretItem* item = itemAt(link);
     if (secret_item_get_locked(item)) return stillLocked(true);
     GError* error = nullptr;
-    if (!secret_item_delete_sync(item, nullptr, &error)) return statusOf(error);
+    if (!secret_item_delete_sync(item, cancellable, &error)) return statusOf(error);
   }
   return {};
+}
+
+// One call: its blocking work, then its completion back on the caller's main context.
+struct Job {
+  std::function<void(GCancellable*)> work;
+  std::function<void()> finish;
+  GMainContext* context;
+  GCancellable* cancellable;
+
+  ~Job() {
+    g_object_unref(cancellable);
+    g_main_context_unref(context);
+  }
+};
+
+// The completion's turn on the main loop; a store that has gone away calls nothing.
+gboolean finishJob(gpointer data) {
+  auto* job = static_cast<Job*>(data);
+  if (!g_cancellable_is_cancelled(job->cancellable)) job->finish();
+  return G_SOURCE_REMOVE;
+}
+
+void runJob(gpointer data, gpointer) {
+  auto* job = static_cast<Job*>(data);
+  if (!g_cancellable_is_cancelled(job->cancellable)) job->work(job->cancellable);
+  GSource* source = g_idle_source_new();
+  g_source_set_callback(source, finishJob, job,
+                        [](gpointer done) { delete static_cast<Job*>(done); });
+  g_source_attach(source, job->context);
+  g_source_unref(source);
+}
+
+}  // namespace
+
+LibsecretSecretStore::LibsecretSecretStore()
+    : context_(g_main_context_ref_thread_default()),
+      cancellable_(g_cancellable_new()),
+      // One worker: calls run one at a time, in order.
+      worker_(g_thread_pool_new(runJob, nullptr, 1, FALSE, nullptr)) {}
+
+LibsecretSecretStore::~LibsecretSecretStore() {
+  g_cancellable_cancel(cancellable_);
+  // Waits for the call in progress, which the cancellation cuts short; queued calls are
+  // skipped. Their completions are dropped on the main loop.
+  g_thread_pool_free(worker_, FALSE, TRUE);
+  g_object_unref(cancellable_);
+  g_main_context_unref(context_);
+}
+
+template <typename Result>
+void LibsecretSecretStore::run(std::function<Result(GCancellable*)> work,
+                               std::function<void(Result)> completion) {
+  auto result = std::make_shared<std::optional<Result>>();
+  auto* job =
+      new Job{[work = std::move(work), result](GCancellable* cancellable) {
+                result->emplace(work(cancellable));
+              },
+              [completion = std::move(completion), result] { completion(std::move(**result)); },
+              g_main_context_ref(context_), G_CANCELLABLE(g_object_ref(cancellable_))};
+  g_thread_pool_push(worker_, job, nullptr);
+}
+
+void LibsecretSecretStore::read(const std::string& service, const std::string& account,
+                                bool allowInteraction, ReadCompletion completion) {
+  run<ReadResult>(
+      [=](GCancellable* cancellable) {
+        return readItem(service, account, allowInteraction, cancellable);
+      },
+      std::move(completion));
+}
+
+void LibsecretSecretStore::update(const std::string& service, const std::string& account,
+                                  const std::string& secret, Completion completion) {
+  run<SecretStatus>(
+      [=](GCancellable* cancellable) { return updateItem(service, account, secret, cancellable); },
+      std::move(completion));
+}
+
+void LibsecretSecretStore::add(const std::string& service, const std::string& account,
+                               const std::string& secret, Completion completion) {
+  run<SecretStatus>(
+      [=](GCancellable* cancellable) { return addItem(service, account, secret, cancellable); },
+      std::move(completion));
+}
+
+void LibsecretSecretStore::remove(const std::string& service, const std::string& account,
+                                  Completion completion) {
+  run<SecretStatus>(
+      [=](GCancellable* cancellable) { return removeItems(service, account, cancellable); },
+      std::move(completion));
 }
 
 }  // namespace ondi::platform

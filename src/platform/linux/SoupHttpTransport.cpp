@@ -76,6 +76,9 @@ void SoupHttpTransport::send(const HttpRequest& request, Completion completion) 
     completion(std::unexpected(TransportError{"The request address is not valid."}));
     return;
   }
+  // Every request carries hand-set credentials, which libsoup would send on to any address a
+  // redirect names: a redirect is the answer instead.
+  soup_message_add_flags(message, SOUP_MESSAGE_NO_REDIRECT);
   if (request.body) {
     GBytes* body = g_bytes_new(request.body->data(), request.body->size());
     soup_message_set_request_body_from_bytes(message, nullptr, body);

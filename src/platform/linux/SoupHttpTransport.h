@@ -7,7 +7,8 @@
 namespace ondi::platform {
 
 // Requests over one libsoup session that keeps no cookie jar: cookies travel only in the
-// headers the core sets, and come back parsed for the core to store.
+// headers the core sets, and come back parsed for the core to store. Redirects are not
+// followed.
 class SoupHttpTransport final : public HttpTransport {
  public:
   SoupHttpTransport();

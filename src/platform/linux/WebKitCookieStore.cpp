@@ -32,6 +32,23 @@ void cookieDeleted(GObject* source, GAsyncResult* result, gpointer data) {
   if (!cancelled(error)) (*done)();
 }
 
+using CookiesRead = std::function<void(std::vector<Cookie>)>;
+using ReadFinish = GList* (*)(WebKitCookieManager*, GAsyncResult*, GError**);
+
+// Hands the list a cookie read finished with to its completion; a failed read reads as empty.
+void cookiesRead(ReadFinish finish, GObject* source, GAsyncResult* result, gpointer data) {
+  std::unique_ptr<CookiesRead> done(static_cast<CookiesRead*>(data));
+  GError* error = nullptr;
+  GList* list = finish(WEBKIT_COOKIE_MANAGER(source), result, &error);
+  if (cancelled(error)) return;
+  std::vector<Cookie> cookies;
+  for (GList* item = list; item; item = item->next) {
+    cookies.push_back(cookieFromSoup(static_cast<SoupCookie*>(item->data)));
+  }
+  g_list_free_full(list, reinterpret_cast<GDestroyNotify>(soup_cookie_free));
+  (*done)(std::move(cookies));
+}
+
 }  // namespace
 
 WebKitCookieStore::WebKitCookieStore(WebKitNetwork& network)
@@ -43,23 +60,22 @@ WebKitCookieStore::~WebKitCookieStore() {
 }
 
 void WebKitCookieStore::allCookies(std::function<void(std::vector<Cookie>)> completion) {
-  using Completion = std::function<void(std::vector<Cookie>)>;
   webkit_cookie_manager_get_all_cookies(
       network_.cookieManager(), cancellable_,
       [](GObject* source, GAsyncResult* result, gpointer data) {
-        std::unique_ptr<Completion> done(static_cast<Completion*>(data));
-        GError* error = nullptr;
-        GList* list = webkit_cookie_manager_get_all_cookies_finish(WEBKIT_COOKIE_MANAGER(source),
-                                                                   result, &error);
-        if (cancelled(error)) return;
-        std::vector<Cookie> cookies;
-        for (GList* item = list; item; item = item->next) {
-          cookies.push_back(cookieFromSoup(static_cast<SoupCookie*>(item->data)));
-        }
-        g_list_free_full(list, reinterpret_cast<GDestroyNotify>(soup_cookie_free));
-        (*done)(std::move(cookies));
+        cookiesRead(webkit_cookie_manager_get_all_cookies_finish, source, result, data);
       },
-      new Completion(std::move(completion)));
+      new CookiesRead(std::move(completion)));
+}
+
+void WebKitCookieStore::cookiesForURL(const std::string& url,
+                                      std::function<void(std::vector<Cookie>)> completion) {
+  webkit_cookie_manager_get_cookies(
+      network_.cookieManager(), url.c_str(), cancellable_,
+      [](GObject* source, GAsyncResult* result, gpointer data) {
+        cookiesRead(webkit_cookie_manager_get_cookies_finish, source, result, data);
+      },
+      new CookiesRead(std::move(completion)));
 }
 
 void WebKitCookieStore::setCookie(const Cookie& cookie, std::function<void()> completion) {

@@ -18,6 +18,8 @@ class WebKitCookieStore final : public CookieStore {
   WebKitCookieStore& operator=(const WebKitCookieStore&) = delete;
 
   void allCookies(std::function<void(std::vector<Cookie>)> completion) override;
+  void cookiesForURL(const std::string& url,
+                     std::function<void(std::vector<Cookie>)> completion) override;
   void setCookie(const Cookie& cookie, std::function<void()> completion) override;
   void deleteCookie(const Cookie& cookie, std::function<void()> completion) override;
 

@@ -45,7 +45,9 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
   // Enter saves what was typed; on an empty field it does nothing, so that a stray Enter
   // never removes the saved key (the Save button still does, on purpose).
   g_signal_connect_swapped(key_.gobj(), "activate", G_CALLBACK(+[](OpenAISettingsSection* self) {
-                             if (!self->key_.get_text().empty()) self->save();
+                             if (!self->key_.get_text().empty() && self->save_.get_sensitive()) {
+                               self->save();
+                             }
                            }),
                            this);
   append(labelledRow("API key", key_));
@@ -58,7 +60,10 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
   createKey_.set_halign(Gtk::Align::START);
   remove_.set_name("openai-settings.remove");
   remove_.set_label("Remove");
-  remove_.signal_clicked().connect([this] { show(keySettings_.remove()); });
+  remove_.signal_clicked().connect([this] {
+    setBusy(true);
+    keySettings_.remove([this](const OpenAIKeySettings::Outcome& outcome) { show(outcome); });
+  });
   save_.set_name("openai-settings.save");
   save_.set_label("Save API Key");
   save_.add_css_class("suggested-action");
@@ -114,13 +119,22 @@ void OpenAISettingsSection::showStatus() {
   status_.set_text(keySettings_.status());
 }
 
+// The keyring answers later: the buttons wait for it, so that actions never overlap.
+void OpenAISettingsSection::setBusy(bool busy) {
+  save_.set_sensitive(!busy);
+  remove_.set_sensitive(!busy);
+}
+
 void OpenAISettingsSection::show(const OpenAIKeySettings::Outcome& outcome) {
+  setBusy(false);
   if (outcome.succeeded) key_.set_text("");
   status_.set_text(outcome.status);
 }
 
 void OpenAISettingsSection::save() {
-  show(keySettings_.save(key_.get_text().raw()));
+  setBusy(true);
+  keySettings_.save(key_.get_text().raw(),
+                    [this](const OpenAIKeySettings::Outcome& outcome) { show(outcome); });
 }
 
 }  // namespace ondi::ui

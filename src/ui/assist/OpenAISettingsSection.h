@@ -30,6 +30,7 @@ class OpenAISettingsSection : public Gtk::Box {
   Gtk::Box& labelledRow(const char* title, Gtk::Widget& value);
   void showPreferences();
   void showStatus();
+  void setBusy(bool busy);
   void show(const OpenAIKeySettings::Outcome& outcome);
   void save();
 

@@ -34,6 +34,6 @@ struct WebKitPlatform {
   ondi::fakes::FakeMicrophoneAccess microphone;
   ondi::platform::LinuxSecureRandom random;
   ondi::fakes::FakeWebAuthenticator webAuthenticator;
-  ondi::fakes::FakeSecretStore secrets;
+  ondi::fakes::FakeSecretStore secrets{scheduler};
   ondi::fakes::FakeExternalApplications applications;
 };

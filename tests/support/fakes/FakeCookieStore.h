@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/ports/CookieStore.h"
@@ -9,13 +11,22 @@ namespace ondi::fakes {
 
 // An in-memory jar. Like the engine's cookie manager it works asynchronously: every read,
 // write and deletion happens on a later turn of the main loop (through the scheduler), and
-// its completion runs in that same turn, never from inside the call.
+// its completion runs in that same turn, never from inside the call. Which cookies a browser
+// sends to an address is the engine's rule, tested against the real jar: here every address
+// gets `cookiesForAddresses` when set, else the whole jar.
 class FakeCookieStore final : public CookieStore {
  public:
   explicit FakeCookieStore(Scheduler& scheduler) : scheduler_(scheduler) {}
 
   void allCookies(std::function<void(std::vector<Cookie>)> completion) override {
     scheduler_.post([this, completion = std::move(completion)] { completion(cookies); });
+  }
+  void cookiesForURL(const std::string& url,
+                     std::function<void(std::vector<Cookie>)> completion) override {
+    askedAddresses.push_back(url);
+    scheduler_.post([this, completion = std::move(completion)] {
+      completion(cookiesForAddresses.value_or(cookies));
+    });
   }
   // Replaces a cookie of the same name, domain and path.
   void setCookie(const Cookie& cookie, std::function<void()> completion) override {
@@ -33,6 +44,9 @@ class FakeCookieStore final : public CookieStore {
   }
 
   std::vector<Cookie> cookies;
+  std::optional<std::vector<Cookie>> cookiesForAddresses;
+  // The addresses whose cookies were asked for, in order.
+  std::vector<std::string> askedAddresses;
 
  private:
   void erase(const Cookie& cookie) {

@@ -30,7 +30,7 @@ struct FakePlatform {
   FakeMicrophoneAccess microphone;
   FakeSecureRandom random;
   FakeWebAuthenticator webAuthenticator;
-  FakeSecretStore secrets;
+  FakeSecretStore secrets{scheduler};
   FakeExternalApplications applications;
 
   PlatformServices services() {

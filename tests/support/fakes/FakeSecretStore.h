@@ -4,19 +4,57 @@
 #include <utility>
 #include <vector>
 
+#include "core/ports/Scheduler.h"
 #include "core/ports/SecretStore.h"
 
 namespace ondi::fakes {
 
-// A keyring in memory. While `locked`, reads without interaction fail as a locked keyring's
-// do; with `failure` set, every operation fails with that status.
+// A keyring in memory. Like the real store it answers later: each call's work and completion
+// happen on a later turn of the main loop (through the scheduler), in the order of the calls.
+// While `locked`, reads without interaction fail as a locked keyring's do; with `failure` set,
+// every operation fails with that status.
 class FakeSecretStore final : public SecretStore {
  public:
   using Key = std::pair<std::string, std::string>;  // service, account
 
-  std::expected<std::optional<std::string>, SecretStatus> read(const std::string& service,
-                                                               const std::string& account,
-                                                               bool allowInteraction) override {
+  explicit FakeSecretStore(Scheduler& scheduler) : scheduler_(scheduler) {}
+
+  void read(const std::string& service, const std::string& account, bool allowInteraction,
+            ReadCompletion completion) override {
+    scheduler_.post([=, this] { completion(readNow(service, account, allowInteraction)); });
+  }
+  void update(const std::string& service, const std::string& account, const std::string& secret,
+              Completion completion) override {
+    scheduler_.post([=, this] { completion(updateNow(service, account, secret)); });
+  }
+  void add(const std::string& service, const std::string& account, const std::string& secret,
+           Completion completion) override {
+    scheduler_.post([=, this] {
+      if (failure) return completion(*failure);
+      items[{service, account}] = secret;
+      completion({});
+    });
+  }
+  void remove(const std::string& service, const std::string& account,
+              Completion completion) override {
+    scheduler_.post([=, this] {
+      if (failure) return completion(*failure);
+      if (items.erase({service, account}) == 0) {
+        return completion({SecretStatus::itemNotFound, std::nullopt});
+      }
+      completion({});
+    });
+  }
+
+  std::map<Key, std::string> items;
+  bool locked = false;
+  std::optional<SecretStatus> failure;
+  // Whether each read allowed interaction, in order.
+  std::vector<bool> reads;
+
+ private:
+  ReadResult readNow(const std::string& service, const std::string& account,
+                     bool allowInteraction) {
     reads.push_back(allowInteraction);
     if (failure) return std::unexpected(*failure);
     const auto found = items.find({service, account});
@@ -26,31 +64,16 @@ class FakeSecretStore final : public SecretStore {
     }
     return found->second;
   }
-  SecretStatus update(const std::string& service, const std::string& account,
-                      const std::string& secret) override {
+  SecretStatus updateNow(const std::string& service, const std::string& account,
+                         const std::string& secret) {
     if (failure) return *failure;
     const auto found = items.find({service, account});
     if (found == items.end()) return {SecretStatus::itemNotFound, std::nullopt};
     found->second = secret;
     return {};
   }
-  SecretStatus add(const std::string& service, const std::string& account,
-                   const std::string& secret) override {
-    if (failure) return *failure;
-    items[{service, account}] = secret;
-    return {};
-  }
-  SecretStatus remove(const std::string& service, const std::string& account) override {
-    if (failure) return *failure;
-    if (items.erase({service, account}) == 0) return {SecretStatus::itemNotFound, std::nullopt};
-    return {};
-  }
 
-  std::map<Key, std::string> items;
-  bool locked = false;
-  std::optional<SecretStatus> failure;
-  // Whether each read allowed interaction, in order.
-  std::vector<bool> reads;
+  Scheduler& scheduler_;
 };
 
 }  // namespace ondi::fakes
