@@ -7,6 +7,7 @@
 #include "DataDirectory.h"
 #include "ServiceClock.h"
 #include "StopSignals.h"
+#include "WorkerPool.h"
 #include "accounts/AccountServices.h"
 #include "agent/AgentServices.h"
 #include "crypto/Sodium.h"
@@ -23,11 +24,15 @@
 #include "routes/OpenAiTestRoutes.h"
 #include "routes/PasswordRoutes.h"
 #include "routes/PreferencesRoutes.h"
+#include "routes/ServicePageRoutes.h"
 #include "routes/TestRoutes.h"
 
 namespace {
 
 constexpr char kDatabaseFileName[] = "ondi.sqlite3";
+// Each password hash holds 64 MiB for a fraction of a second; two at a time keep a burst of
+// sign-ins from taking the machine's memory.
+constexpr unsigned kPasswordWorkers = 2;
 
 std::string listeningUrl(const std::string& host, unsigned port) {
   const bool ipv6 = host.find(':') != std::string::npos;
@@ -54,6 +59,7 @@ Router buildRouter(const ServerOptions& options, AccountServices& services, Agen
   addNativeExchangeRoutes(router, services);
   addPreferencesRoutes(router, services);
   addAgentRoutes(router, services, agent);
+  addServicePageRoutes(router, services);
   if (options.testRoutes) {
     addTestRoutes(router, clock);
     addAgentFailureRoutes(router, agent.failures);
@@ -71,8 +77,9 @@ int runServer(const ServerOptions& options) {
     // Open while the server runs, and closed after it has stopped.
     Database database = openDatabase(options.dataDirectory);
     ServiceClock clock;
-    AccountServices services(database, clock, options.auth);
-    AgentServices agent(database, clock, options.freeTurnLimit);
+    WorkerPool workers(kPasswordWorkers);
+    AccountServices services(database, clock, options.auth, options.limits, workers);
+    AgentServices agent(database, clock, options.freeTurnLimit, options.limits.threadsPerAccount);
     const Router router = buildRouter(options, services, agent, clock);
     HttpServer server(router);
     server.listen(options.host, options.port);

@@ -13,6 +13,7 @@ constexpr unsigned kMaxPort = 65535;
 constexpr unsigned kMinPasswordLength = 8;
 constexpr unsigned kMaxPasswordLength = 128;
 constexpr unsigned kMaxFreeTurnLimit = 100000;
+constexpr unsigned kMaxServiceLimit = 1000000;
 
 struct Flag {
   std::string_view name;
@@ -50,6 +51,18 @@ std::optional<unsigned> parseNumber(std::string_view text, unsigned low, unsigne
 
 std::string quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
+}
+
+// Sets one of the service limits; "what" names it in the sentence that refuses a bad value.
+std::optional<std::string> setLimit(unsigned& limit, std::string_view what,
+                                    std::string_view value) {
+  const auto number = parseNumber(value, 1, kMaxServiceLimit);
+  if (!number) {
+    return "The " + std::string(what) + " must be a number from 1 to 1000000, not " +
+           quoted(value) + ".";
+  }
+  limit = *number;
+  return std::nullopt;
 }
 
 constexpr std::array kSwitches{
@@ -114,6 +127,25 @@ constexpr std::array kValueOptions{
                   options.freeTurnLimit = *limit;
                   return std::nullopt;
                 }},
+    ValueOption{"--client-sign-in-limit",
+                [](ServerOptions& options, std::string_view value) {
+                  return setLimit(options.limits.clientSignInsPerMinute, "client sign-in limit",
+                                  value);
+                }},
+    ValueOption{"--address-sign-in-limit",
+                [](ServerOptions& options, std::string_view value) {
+                  return setLimit(options.limits.addressSignInFailures, "address sign-in limit",
+                                  value);
+                }},
+    ValueOption{"--pending-google-limit",
+                [](ServerOptions& options, std::string_view value) {
+                  return setLimit(options.limits.pendingGoogleSignIns, "pending Google limit",
+                                  value);
+                }},
+    ValueOption{"--thread-limit",
+                [](ServerOptions& options, std::string_view value) {
+                  return setLimit(options.limits.threadsPerAccount, "thread limit", value);
+                }},
     ValueOption{"--openai-test-key",
                 [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
                   options.openAiTestKey = value;
@@ -171,6 +203,14 @@ std::string_view serverUsage() {
          "                                signs in (default test.person@gmail.example)\n"
          "  --free-turn-limit N           agent turns a free account may take per day\n"
          "                                (default 50)\n"
+         "  --client-sign-in-limit N      password sign-ins and sign-ups one client address\n"
+         "                                may attempt per minute (default 30)\n"
+         "  --address-sign-in-limit N     failed sign-ins one email address may take per\n"
+         "                                15 minutes before it must wait (default 10)\n"
+         "  --pending-google-limit N      Google sign-ins that may wait on the consent page\n"
+         "                                at one time (default 100)\n"
+         "  --thread-limit N              conversation threads one account may keep\n"
+         "                                (default 500)\n"
          "  --test-routes                 also serve the routes under /api/test/ that tests use\n"
          "  --openai-test-endpoint        also serve an OpenAI-compatible POST /v1/responses\n"
          "                                and GET /v1/test/last-request for tests\n"

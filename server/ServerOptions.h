@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "ServiceLimits.h"
 #include "auth/AuthSettings.h"
 
 struct ServerOptions {
@@ -22,6 +23,7 @@ struct ServerOptions {
   // Serve the OpenAI-compatible "/v1/responses" for the client's tests, accepting only this key.
   bool openAiTestEndpoint = false;
   std::string openAiTestKey = "sk-test-ondi";
+  ServiceLimits limits;
 };
 
 // Parses the command line after the program name. The error is one finished sentence.

@@ -57,8 +57,14 @@ std::optional<Account> AccountStore::findByGoogleSubject(std::string_view subjec
   return findWhere("google_subject", subject);
 }
 
-void AccountStore::markEmailVerified(std::string_view id) {
-  database_.prepare("UPDATE accounts SET email_verified = 1 WHERE id = ?").bind(1, id).step();
+void AccountStore::confirmSignUp(std::string_view id, std::string_view name,
+                                 std::string_view passwordHash) {
+  database_
+      .prepare("UPDATE accounts SET name = ?, password_hash = ?, email_verified = 1 WHERE id = ?")
+      .bind(1, name)
+      .bind(2, passwordHash)
+      .bind(3, id)
+      .step();
 }
 
 std::optional<Account> AccountStore::findWhere(std::string_view column, std::string_view value) {

@@ -22,7 +22,9 @@ class AccountStore {
   std::optional<Account> findByEmail(std::string_view email);
   std::optional<Account> findByGoogleSubject(std::string_view subject);
 
-  void markEmailVerified(std::string_view id);
+  // Confirms the account's address and makes the confirmed sign-up's name and password the
+  // account's.
+  void confirmSignUp(std::string_view id, std::string_view name, std::string_view passwordHash);
 
  private:
   std::optional<Account> findWhere(std::string_view column, std::string_view value);

@@ -14,10 +14,18 @@ constexpr std::size_t kIdBytes = 32;
 GoogleRequestStore::GoogleRequestStore(Database& database, const ServiceClock& clock)
     : database_(database), clock_(clock) {}
 
+std::int64_t GoogleRequestStore::pendingCount() {
+  database_.prepare("DELETE FROM google_auth_requests WHERE expires_at <= ?")
+      .bind(1, clock_.now())
+      .step();
+  Statement count = database_.prepare("SELECT count(*) FROM google_auth_requests");
+  count.step();
+  return count.columnInt64(0);
+}
+
 std::string GoogleRequestStore::open(const Pending& request) {
   const std::string id = randomBase64Url(kIdBytes);
   const std::int64_t now = clock_.now();
-  database_.prepare("DELETE FROM google_auth_requests WHERE expires_at <= ?").bind(1, now).step();
   database_
       .prepare(
           "INSERT INTO google_auth_requests (request_hash, intent, challenge, expires_at)"

@@ -23,6 +23,9 @@ class GoogleRequestStore {
 
   GoogleRequestStore(Database& database, const ServiceClock& clock);
 
+  // The unexpired requests; the expired ones are dropped.
+  std::int64_t pendingCount();
+
   // Records the request and returns its id.
   std::string open(const Pending& request);
 

@@ -3,10 +3,11 @@
 #include <cstdio>
 
 void MailOutbox::sendVerificationLink(std::string_view email, std::string_view token) const {
-  std::fprintf(stderr,
-               "Mail to %.*s: verify your Ondi account at %s/api/auth/verify-email?token=%.*s\n",
-               static_cast<int>(email.size()), email.data(), serviceUrl_.c_str(),
-               static_cast<int>(token.size()), token.data());
+  std::fprintf(
+      stderr,
+      "Mail to %.*s: verify your Ondi account at %s/auth.html?mode=verify-email&token=%.*s\n",
+      static_cast<int>(email.size()), email.data(), serviceUrl_.c_str(),
+      static_cast<int>(token.size()), token.data());
 }
 
 void MailOutbox::sendAccountExistsNotice(std::string_view email) const {

@@ -12,10 +12,12 @@ class ServiceClock;
 // daily turn limit of free accounts and the failure switch tests use. Lives as long as the server
 // serves.
 struct AgentServices {
-  AgentServices(Database& database, const ServiceClock& clock, unsigned freeTurnLimit)
+  AgentServices(Database& database, const ServiceClock& clock, unsigned freeTurnLimit,
+                unsigned threadLimit)
       : database(database),
         clock(clock),
         freeTurnLimit(freeTurnLimit),
+        threadLimit(threadLimit),
         threads(database, clock),
         messages(database, clock),
         events(database, clock) {}
@@ -23,6 +25,8 @@ struct AgentServices {
   Database& database;
   const ServiceClock& clock;
   const unsigned freeTurnLimit;
+  // Threads one account may keep.
+  const unsigned threadLimit;
   ThreadStore threads;
   MessageStore messages;
   EventStore events;

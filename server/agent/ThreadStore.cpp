@@ -33,6 +33,12 @@ ChatThread threadFrom(const Statement& row) {
 ThreadStore::ThreadStore(Database& database, const ServiceClock& clock)
     : database_(database), clock_(clock) {}
 
+std::int64_t ThreadStore::count(std::string_view accountId) {
+  Statement query = database_.prepare("SELECT count(*) FROM agent_threads WHERE account_id = ?");
+  query.bind(1, accountId).step();
+  return query.columnInt64(0);
+}
+
 std::optional<ChatThread> ThreadStore::find(std::string_view accountId, std::string_view threadId) {
   Statement query = database_.prepare(std::string(kSelectThreads) + "AND t.id = ?");
   if (!query.bind(1, accountId).bind(2, threadId).step()) return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,8 @@ class ThreadStore {
   std::optional<ChatThread> find(std::string_view accountId, std::string_view threadId);
   // The account's threads, newest first, at most kListLimit.
   std::vector<ChatThread> newestFirst(std::string_view accountId);
+
+  std::int64_t count(std::string_view accountId);
 
   // Creates the thread as the account's newest; the thread must not exist yet.
   void create(std::string_view accountId, std::string_view threadId, std::string_view title);

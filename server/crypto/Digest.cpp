@@ -25,6 +25,10 @@ std::string sha256Base64Url(std::string_view text) {
   return base64Url(sha256(text));
 }
 
+std::string sha256Base64(std::string_view text) {
+  return base64(sha256(text));
+}
+
 bool constantTimeEquals(std::string_view a, std::string_view b) {
   return a.size() == b.size() && sodium_memcmp(a.data(), b.data(), a.size()) == 0;
 }

@@ -10,6 +10,10 @@ std::string sha256Hex(std::string_view text);
 // verifier (RFC 7636).
 std::string sha256Base64Url(std::string_view text);
 
+// SHA-256 of the text's bytes in standard Base64: the hash a Content-Security-Policy names an
+// inline script by.
+std::string sha256Base64(std::string_view text);
+
 // Compares without an early exit on the first differing byte, so that the time taken does not
 // tell how much of a secret matched.
 bool constantTimeEquals(std::string_view a, std::string_view b);

@@ -5,11 +5,15 @@
 #include <string_view>
 
 // Argon2id password hashes in libsodium's self-describing string form, at its "interactive"
-// cost. Hashing and checking take a noticeable fraction of a second by design.
+// cost. Hashing and checking take a noticeable fraction of a second by design, so the server runs
+// them on worker threads; every call is safe from any thread.
 class PasswordHasher {
  public:
-  // Throws std::runtime_error when the hash cannot be computed (out of memory).
-  std::string hash(std::string_view password) const;
+  // Computes the throwaway hash that verifyNothing checks against.
+  PasswordHasher();
+
+  // Nothing when the hash cannot be computed (out of memory).
+  std::optional<std::string> hash(std::string_view password) const;
 
   bool verify(std::string_view storedHash, std::string_view password) const;
 
@@ -18,5 +22,5 @@ class PasswordHasher {
   void verifyNothing(std::string_view password) const;
 
  private:
-  mutable std::optional<std::string> throwawayHash_;
+  std::string throwawayHash_;
 };

@@ -92,6 +92,18 @@ constexpr std::array kSchemaMigrations{
         " status TEXT NOT NULL,"
         " created_at INTEGER NOT NULL);"
         "CREATE INDEX agent_events_by_account ON agent_events (account_id, seq);"},
+    // A link confirms the sign-up that asked for it: the name and password hash typed then are
+    // what confirming makes the account's. Links issued before carry neither and are dropped;
+    // logging in mails a fresh one.
+    Migration{5, "bind e-mail verifications to their sign-up",
+              "DROP TABLE email_verifications;"
+              "CREATE TABLE email_verifications ("
+              " token_hash TEXT PRIMARY KEY NOT NULL,"
+              " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+              " name TEXT NOT NULL,"
+              " password_hash TEXT NOT NULL,"
+              " expires_at INTEGER NOT NULL);"
+              "CREATE INDEX email_verifications_by_account ON email_verifications (account_id);"},
 };
 
 void ensureVersionTable(Database& database) {

@@ -2,9 +2,11 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 
 #include "http/BodyPolicy.h"
+#include "http/Reply.h"
 #include "http/RequestLog.h"
 #include "http/RequestPipeline.h"
 #include "http/SoupMessageAdapter.h"
@@ -53,6 +55,46 @@ void logRequest(SoupServer* /*server*/, SoupServerMessage* message, gpointer /*u
                            soup_server_message_get_status(message), milliseconds);
   std::fprintf(stderr, "%s\n", line.c_str());
 }
+
+// A request between the handler's call and its answer.
+class PendingMessage {
+ public:
+  explicit PendingMessage(SoupServerMessage* message)
+      : message_(SOUP_SERVER_MESSAGE(g_object_ref(message))),
+        disconnectedHandler_(g_signal_connect(message, "disconnected",
+                                              G_CALLBACK(&PendingMessage::noteDisconnected),
+                                              &disconnected_)) {}
+  ~PendingMessage() {
+    g_signal_handler_disconnect(message_, disconnectedHandler_);
+    g_object_unref(message_);
+  }
+  PendingMessage(const PendingMessage&) = delete;
+  PendingMessage& operator=(const PendingMessage&) = delete;
+
+  void answer(const Response& response) {
+    answered_ = true;
+    if (disconnected_) return;
+    applyResponse(message_, response);
+    if (paused_) soup_server_message_unpause(message_);
+  }
+
+  void pauseUnlessAnswered() {
+    if (answered_) return;
+    paused_ = true;
+    soup_server_message_pause(message_);
+  }
+
+ private:
+  static void noteDisconnected(SoupServerMessage* /*message*/, gpointer disconnected) {
+    *static_cast<bool*>(disconnected) = true;
+  }
+
+  SoupServerMessage* message_;
+  bool disconnected_ = false;
+  gulong disconnectedHandler_;
+  bool answered_ = false;
+  bool paused_ = false;
+};
 
 GInetAddress* resolveHost(const std::string& host) {
   if (GInetAddress* literal = g_inet_address_new_from_string(host.c_str())) return literal;
@@ -117,10 +159,15 @@ void HttpServer::handleHeaders(SoupServer* /*server*/, SoupServerMessage* messag
 void HttpServer::handleRequest(SoupServer* /*server*/, SoupServerMessage* message,
                                const char* /*path*/, GHashTable* /*query*/, gpointer self) {
   const Router& router = static_cast<HttpServer*>(self)->router_;
+  // An answer that comes after this call returns finds the message paused, and resumes it. The
+  // message is kept alive until then, and a client that has gone away by then is not answered.
+  auto pending = std::make_shared<PendingMessage>(message);
+  const Reply reply([pending](const Response& response) { pending->answer(response); });
   try {
-    applyResponse(message, answerRequest(router, requestFromMessage(message)));
+    answerRequest(router, requestFromMessage(message), reply);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "Could not answer a request: %s\n", error.what());
-    applyResponse(message, Response::error(500, "The server could not complete the request."));
+    reply(Response::error(500, "The server could not complete the request."));
   }
+  pending->pauseUnlessAnswered();
 }

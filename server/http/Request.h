@@ -24,6 +24,8 @@ struct Request {
   Fields formItems;
   // Whether the request arrived over TLS.
   bool overTls = false;
+  // The IP address the request came from, as text; empty when unknown.
+  std::string clientAddress;
   // The values captured by the "{name}" segments of the matched route.
   Fields pathParameters;
 

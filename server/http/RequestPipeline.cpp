@@ -4,15 +4,18 @@
 #include <exception>
 
 #include "http/BodyPolicy.h"
+#include "http/ForgeryPolicy.h"
 
-Response answerRequest(const Router& router, Request request) {
+void answerRequest(const Router& router, Request request, const Reply& reply) {
+  if (auto rejection = rejectForgedRequest(request)) return reply(*std::move(rejection));
   if (auto rejection =
-          rejectUnparsableBody(request, router.bodyFormat(request.method, request.path)))
-    return *std::move(rejection);
+          rejectUnparsableBody(request, router.bodyFormat(request.method, request.path))) {
+    return reply(*std::move(rejection));
+  }
   try {
-    return router.dispatch(std::move(request));
+    router.dispatch(std::move(request), reply);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "Request failed: %s\n", error.what());
-    return Response::error(500, "The server could not complete the request.");
+    reply(Response::error(500, "The server could not complete the request."));
   }
 }

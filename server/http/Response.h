@@ -21,7 +21,8 @@ struct Response {
   static Response json(unsigned status, nlohmann::json body);
   // The failure envelope {"ok": false, "error": message}.
   static Response error(unsigned status, std::string_view message);
-  // A complete HTML document. Pages may not be framed, cached or load anything from elsewhere.
+  // A complete HTML document. Pages may not be framed, cached or load anything from elsewhere;
+  // their inline scripts ("<script>" elements without attributes) may run and call this server.
   static Response page(unsigned status, std::string html);
   // 302 to the location, with a short page that links there.
   static Response redirect(std::string_view location);

@@ -5,6 +5,16 @@
 
 void Router::add(std::string_view method, std::string_view pattern, Handler handler,
                  BodyFormat bodyFormat) {
+  addDeferred(
+      method, pattern,
+      [handler = std::move(handler)](const Request& request, const Reply& reply) {
+        reply(handler(request));
+      },
+      bodyFormat);
+}
+
+void Router::addDeferred(std::string_view method, std::string_view pattern, DeferredHandler handler,
+                         BodyFormat bodyFormat) {
   auto route = std::ranges::find(
       routes_, pattern, [](const Route& r) -> std::string_view { return r.pattern.text(); });
   if (route == routes_.end()) {
@@ -24,7 +34,7 @@ BodyFormat Router::bodyFormat(std::string_view method, std::string_view path) co
   return BodyFormat::json;
 }
 
-Response Router::dispatch(Request request) const {
+void Router::dispatch(Request request, const Reply& reply) const {
   std::set<std::string> allowed;
   for (const Route& route : routes_) {
     auto parameters = route.pattern.match(request.path);
@@ -32,11 +42,11 @@ Response Router::dispatch(Request request) const {
     const auto endpoint = route.endpoints.find(request.method);
     if (endpoint != route.endpoints.end()) {
       request.pathParameters = std::move(*parameters);
-      return endpoint->second.handler(request);
+      return endpoint->second.handler(request, reply);
     }
     for (const auto& entry : route.endpoints) allowed.insert(entry.first);
   }
-  if (allowed.empty()) return Response::error(404, "Not found");
+  if (allowed.empty()) return reply(Response::error(404, "Not found"));
 
   std::string allowHeader;
   for (const std::string& method : allowed) {
@@ -44,5 +54,5 @@ Response Router::dispatch(Request request) const {
   }
   Response response = Response::error(405, "This method is not allowed for this address.");
   response.headers.emplace_back("Allow", allowHeader);
-  return response;
+  reply(std::move(response));
 }

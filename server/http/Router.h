@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "http/BodyFormat.h"
+#include "http/Reply.h"
 #include "http/Request.h"
 #include "http/Response.h"
 #include "http/RoutePattern.h"
@@ -14,11 +15,16 @@
 // Maps a method and a path to the handler registered for them.
 class Router {
  public:
+  // Answers at once.
   using Handler = std::function<Response(const Request&)>;
+  // Answers through the reply, possibly after the call has returned.
+  using DeferredHandler = std::function<void(const Request&, const Reply&)>;
 
   // Registers a handler; a later registration of the same method and pattern replaces it.
   void add(std::string_view method, std::string_view pattern, Handler handler,
            BodyFormat bodyFormat = BodyFormat::json);
+  void addDeferred(std::string_view method, std::string_view pattern, DeferredHandler handler,
+                   BodyFormat bodyFormat = BodyFormat::json);
 
   // The body format of the handler that would answer; JSON when none would.
   BodyFormat bodyFormat(std::string_view method, std::string_view path) const;
@@ -26,11 +32,11 @@ class Router {
   // Calls the matching handler with the path parameters filled in. A path no route matches
   // answers 404; a matched path without a handler for the method answers 405 with an Allow
   // header.
-  Response dispatch(Request request) const;
+  void dispatch(Request request, const Reply& reply) const;
 
  private:
   struct Endpoint {
-    Handler handler;
+    DeferredHandler handler;
     BodyFormat bodyFormat;
   };
   struct Route {

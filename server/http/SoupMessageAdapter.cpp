@@ -53,6 +53,9 @@ Request requestFromMessage(SoupServerMessage* message) {
     request.formItems = decodeQuery(request.body.c_str());
   }
   request.overTls = g_strcmp0(g_uri_get_scheme(uri), "https") == 0;
+  if (const char* host = soup_server_message_get_remote_host(message)) {
+    request.clientAddress = host;
+  }
   return request;
 }
 

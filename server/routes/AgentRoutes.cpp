@@ -27,6 +27,16 @@ Response signedOut() {
   return Response::error(401, "Sign in to use the agent.");
 }
 
+// Whether the account may start one more thread.
+bool hasRoomForThread(AgentServices& agent, const std::string& accountId) {
+  return agent.threads.count(accountId) < agent.threadLimit;
+}
+
+Response threadLimitReached(const AgentServices& agent) {
+  return Response::error(409, "You have reached the limit of " + std::to_string(agent.threadLimit) +
+                                  " conversations. Continue one of them instead.");
+}
+
 Response threadState(AccountServices& accounts, AgentServices& agent, const Request& request) {
   const auto account = signedInAccount(accounts, request);
   if (!account) return signedOut();
@@ -39,6 +49,7 @@ Response threadState(AccountServices& accounts, AgentServices& agent, const Requ
 Response newThread(AccountServices& accounts, AgentServices& agent, const Request& request) {
   const auto account = signedInAccount(accounts, request);
   if (!account) return signedOut();
+  if (!hasRoomForThread(agent, account->id)) return threadLimitReached(agent);
   const std::string threadId = newThreadId();
   agent.threads.create(account->id, threadId, kNewChatTitle);
   return Response::json(200, {{"ok", true},
@@ -74,6 +85,9 @@ Response sendPrompt(AccountServices& accounts, AgentServices& agent, const Reque
   if (!prompt) return Response::error(400, prompt.error());
 
   Transaction transaction(agent.database);
+  if (!agent.threads.find(account->id, prompt->threadId) && !hasRoomForThread(agent, account->id)) {
+    return threadLimitReached(agent);
+  }
   const TurnUsage usage =
       todaysTurnUsage(agent.messages, agent.clock, agent.freeTurnLimit, *account);
   if (usage.exhausted()) {

@@ -3,5 +3,6 @@
 class Router;
 struct AccountServices;
 
-// "GET /api/auth/verify-email?token=…": the page the verification link opens.
+// "POST /api/auth/verify-email" with the form of the page a verification link opens
+// ("/auth.html?mode=verify-email&token=…"): confirms the sign-up the token belongs to.
 void addEmailVerificationRoutes(Router& router, AccountServices& services);

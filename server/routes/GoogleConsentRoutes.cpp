@@ -9,13 +9,13 @@
 #include "auth/GoogleConsentPages.h"
 #include "auth/GoogleIdentity.h"
 #include "auth/Pkce.h"
+#include "auth/ReturnPath.h"
 #include "http/Router.h"
 
 namespace {
 
 constexpr std::string_view kCallback = "com.velmora.desktop.auth://callback";
 constexpr std::size_t kMaxSourceLength = 64;
-constexpr std::size_t kMaxReturnToLength = 2048;
 
 Response callback(std::string_view item, std::string_view value) {
   return Response::redirect(std::string(kCallback) + "?" + std::string(item) + "=" +
@@ -32,13 +32,6 @@ bool isSource(std::string_view source) {
            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
                   c == '_' || c == '-';
          });
-}
-
-// A path on this service, never another site: "/" followed by anything but "/" or "\".
-bool isLocalPath(std::string_view path) {
-  return path.size() <= kMaxReturnToLength && path.starts_with('/') && !path.starts_with("//") &&
-         !path.starts_with("/\\") &&
-         std::ranges::none_of(path, [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
 // Every query item the app sends, checked; the first problem as a sentence.
@@ -70,6 +63,10 @@ Response start(AccountServices& services, const Request& request) {
     return problem(404, "Google sign-in is not available on this Ondi server.");
   }
   if (const auto reason = startProblem(request)) return problem(400, *reason);
+  if (services.googleRequests.pendingCount() >= services.limits.pendingGoogleSignIns) {
+    return problem(503,
+                   "Too many Google sign-ins are waiting to finish. Try again in a few minutes.");
+  }
   const std::string intent = *request.queryItem("intent");
   const std::string requestId = services.googleRequests.open(
       {.intent = intent, .challenge = *request.queryItem("code_challenge")});

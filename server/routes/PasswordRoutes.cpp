@@ -1,7 +1,11 @@
 #include "routes/PasswordRoutes.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <string>
 
+#include "WorkerPool.h"
 #include "accounts/AccountServices.h"
 #include "accounts/EmailAddress.h"
 #include "accounts/TextInput.h"
@@ -61,53 +65,96 @@ Response verificationPending(const AccountServices& services, const std::string&
                               {"authProviders", authProvidersJson(services.settings)}});
 }
 
-Response signUp(AccountServices& services, const Request& request) {
-  if (!services.settings.emailPasswordEnabled) return Response::error(403, kUnavailable);
-  const auto body = jsonObjectBody(request);
-  if (!body) return Response::error(400, kNotAnObject);
-  const Credentials credentials = credentialsIn(*body);
-  if (const auto problem = signUpProblem(credentials, services.settings)) {
-    return Response::error(400, *problem);
-  }
-
-  const bool verify = services.settings.emailVerificationRequired;
-  const auto account =
-      services.accounts.create({.name = credentials.name,
-                                .email = credentials.email,
-                                .passwordHash = services.passwords.hash(credentials.password),
-                                .authProvider = "email",
-                                .googleSubject = std::nullopt,
-                                .emailVerified = false});
-  if (!account) {
-    if (!verify) return Response::error(409, kNotCreated);
-    services.outbox.sendAccountExistsNotice(credentials.email);
-    return verificationPending(services, credentials.email);
-  }
-  if (!verify) return signInAnswer(services, *account, request);
-  services.outbox.sendVerificationLink(account->email, services.verifications.issue(account->id));
-  return verificationPending(services, account->email);
+Response tooManyAttempts(std::int64_t waitSeconds) {
+  Response response =
+      Response::error(429, "Too many sign-in attempts. Wait a few minutes, then try again.");
+  response.headers.emplace_back("Retry-After",
+                                std::to_string(std::max<std::int64_t>(waitSeconds, 1)));
+  return response;
 }
 
-Response signIn(AccountServices& services, const Request& request) {
-  if (!services.settings.emailPasswordEnabled) return Response::error(403, kUnavailable);
-  const auto body = jsonObjectBody(request);
-  if (!body) return Response::error(400, kNotAnObject);
-  const Credentials credentials = credentialsIn(*body);
-  if (!isEmailAddress(credentials.email)) {
-    return Response::error(400, "Enter a valid email address.");
-  }
-  if (credentials.password.empty()) return Response::error(400, "Enter your password.");
+Response hashFailed() {
+  return Response::error(500, "The server could not complete the request.");
+}
 
-  const auto account = services.accounts.findByEmail(credentials.email);
-  if (!account || !account->passwordHash) {
-    services.passwords.verifyNothing(credentials.password);
+// Counts the attempt against the client; the answer that refuses it when the client has used up
+// its allowance.
+std::optional<Response> refuseBusyClient(AccountServices& services, const Request& request) {
+  if (const auto wait = services.clientSignIns.waitFor(request.clientAddress)) {
+    return tooManyAttempts(*wait);
+  }
+  services.clientSignIns.record(request.clientAddress);
+  return std::nullopt;
+}
+
+void mailLink(AccountServices& services, const Account& account, const std::string& name,
+              const std::string& passwordHash) {
+  services.outbox.sendVerificationLink(
+      account.email, services.verifications.issue(
+                         {.accountId = account.id, .name = name, .passwordHash = passwordHash}));
+}
+
+// After hashing: creates the account, or for an address that waits for verification, mails a
+// link bound to this sign-up.
+Response finishSignUp(AccountServices& services, const Request& request,
+                      const Credentials& credentials, const std::string& passwordHash) {
+  const bool verify = services.settings.emailVerificationRequired;
+  const auto account = services.accounts.create({.name = credentials.name,
+                                                 .email = credentials.email,
+                                                 .passwordHash = passwordHash,
+                                                 .authProvider = "email",
+                                                 .googleSubject = std::nullopt,
+                                                 .emailVerified = false});
+  if (account) {
+    if (!verify) return signInAnswer(services, *account, request);
+    mailLink(services, *account, credentials.name, passwordHash);
+    return verificationPending(services, account->email);
+  }
+  if (!verify) return Response::error(409, kNotCreated);
+  // Nobody has confirmed the address yet, so this sign-up may be its owner's: it gets its own
+  // link, which makes its own password the account's. Otherwise the owner hears of the attempt.
+  const auto existing = services.accounts.findByEmail(credentials.email);
+  if (existing && existing->authProvider == "email" && !existing->emailVerified) {
+    mailLink(services, *existing, credentials.name, passwordHash);
+  } else {
+    services.outbox.sendAccountExistsNotice(credentials.email);
+  }
+  return verificationPending(services, credentials.email);
+}
+
+void signUp(AccountServices& services, const Request& request, const Reply& reply) {
+  if (!services.settings.emailPasswordEnabled) return reply(Response::error(403, kUnavailable));
+  const auto body = jsonObjectBody(request);
+  if (!body) return reply(Response::error(400, kNotAnObject));
+  const Credentials credentials = credentialsIn(*body);
+  if (const auto problem = signUpProblem(credentials, services.settings)) {
+    return reply(Response::error(400, *problem));
+  }
+  if (auto refusal = refuseBusyClient(services, request)) return reply(*std::move(refusal));
+
+  const PasswordHasher& hasher = services.passwords;
+  services.workers.run<std::optional<std::string>>(
+      [&hasher, password = credentials.password] { return hasher.hash(password); },
+      [&services, request, credentials, reply](std::optional<std::string> hash) {
+        reply.answerWith([&] {
+          if (!hash) return hashFailed();
+          return finishSignUp(services, request, credentials, *hash);
+        });
+      });
+}
+
+// After checking the password against the hash the account had when the request came.
+Response finishSignIn(AccountServices& services, const Request& request, const std::string& email,
+                      const std::optional<Account>& checked, bool matches) {
+  // The account must still have the hash that was checked.
+  const auto account = checked ? services.accounts.findById(checked->id) : std::nullopt;
+  if (!matches || !account || account->passwordHash != checked->passwordHash) {
+    services.addressSignInFailures.record(email);
     return Response::error(401, kMismatch);
   }
-  if (!services.passwords.verify(*account->passwordHash, credentials.password)) {
-    return Response::error(401, kMismatch);
-  }
+  services.addressSignInFailures.clear(email);
   if (services.settings.emailVerificationRequired && !account->emailVerified) {
-    services.outbox.sendVerificationLink(account->email, services.verifications.issue(account->id));
+    mailLink(services, *account, account->name, *account->passwordHash);
     const std::string reason =
         "Verify your email address before logging in. We sent a new verification link to " +
         account->email + ".";
@@ -116,11 +163,47 @@ Response signIn(AccountServices& services, const Request& request) {
   return signInAnswer(services, *account, request);
 }
 
+void signIn(AccountServices& services, const Request& request, const Reply& reply) {
+  if (!services.settings.emailPasswordEnabled) return reply(Response::error(403, kUnavailable));
+  const auto body = jsonObjectBody(request);
+  if (!body) return reply(Response::error(400, kNotAnObject));
+  const Credentials credentials = credentialsIn(*body);
+  if (!isEmailAddress(credentials.email)) {
+    return reply(Response::error(400, "Enter a valid email address."));
+  }
+  if (credentials.password.empty()) return reply(Response::error(400, "Enter your password."));
+  if (const auto wait = services.addressSignInFailures.waitFor(credentials.email)) {
+    return reply(tooManyAttempts(*wait));
+  }
+  if (auto refusal = refuseBusyClient(services, request)) return reply(*std::move(refusal));
+
+  auto account = services.accounts.findByEmail(credentials.email);
+  if (account && !account->passwordHash) account.reset();
+  const std::optional<std::string> storedHash =
+      account ? account->passwordHash : std::optional<std::string>();
+  const PasswordHasher& hasher = services.passwords;
+  services.workers.run<bool>(
+      [&hasher, storedHash, password = credentials.password] {
+        if (!storedHash) {
+          hasher.verifyNothing(password);
+          return false;
+        }
+        return hasher.verify(*storedHash, password);
+      },
+      [&services, request, email = credentials.email, account, reply](bool matches) {
+        reply.answerWith([&] { return finishSignIn(services, request, email, account, matches); });
+      });
+}
+
 }  // namespace
 
 void addPasswordRoutes(Router& router, AccountServices& services) {
-  router.add("POST", "/api/auth/password/sign-up",
-             [&services](const Request& request) { return signUp(services, request); });
-  router.add("POST", "/api/auth/password/sign-in",
-             [&services](const Request& request) { return signIn(services, request); });
+  router.addDeferred("POST", "/api/auth/password/sign-up",
+                     [&services](const Request& request, const Reply& reply) {
+                       signUp(services, request, reply);
+                     });
+  router.addDeferred("POST", "/api/auth/password/sign-in",
+                     [&services](const Request& request, const Reply& reply) {
+                       signIn(services, request, reply);
+                     });
 }

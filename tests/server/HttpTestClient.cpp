@@ -21,6 +21,13 @@ SoupMessage* newMessage(const std::string& url, std::string_view method) {
   return message;
 }
 
+bool names(const HttpTestClient::Headers& headers, const std::string& name) {
+  for (const auto& entry : headers) {
+    if (g_ascii_strcasecmp(entry.first.c_str(), name.c_str()) == 0) return true;
+  }
+  return false;
+}
+
 void collectHeader(const char* name, const char* value, gpointer data) {
   static_cast<std::vector<std::pair<std::string, std::string>>*>(data)->emplace_back(name, value);
 }
@@ -35,8 +42,11 @@ std::vector<std::string> HttpReply::headerValues(std::string_view name) const {
   return values;
 }
 
-HttpTestClient::HttpTestClient(std::string baseURL, Cookies cookies)
+HttpTestClient::HttpTestClient(std::string baseURL, Cookies cookies, Caller caller)
     : baseURL_(std::move(baseURL)),
+      callerHeaders_(caller == Caller::desktop ? Headers{{"Accept", "application/json"},
+                                                         {"X-Requested-With", "VelmoraDesktop"}}
+                                               : Headers{{"Origin", baseURL_}}),
       session_(soup_session_new_with_options("timeout", kTimeoutSeconds, nullptr)) {
   if (cookies == Cookies::keep) soup_session_add_feature_by_type(session_, SOUP_TYPE_COOKIE_JAR);
 }
@@ -52,6 +62,10 @@ HttpReply HttpTestClient::send(std::string_view method, std::string_view pathAnd
   for (const auto& [name, value] : headers) {
     soup_message_headers_append(requestHeaders, name.c_str(), value.c_str());
   }
+  for (const auto& [name, value] : callerHeaders_) {
+    if (!names(headers, name))
+      soup_message_headers_append(requestHeaders, name.c_str(), value.c_str());
+  }
   if (!body.empty()) {
     const char* type = soup_message_headers_get_content_type(requestHeaders, nullptr);
     GBytes* bytes = g_bytes_new(body.data(), body.size());
@@ -65,6 +79,10 @@ HttpReply HttpTestClient::send(std::string_view method, std::string_view pathAnd
 HttpReply HttpTestClient::sendChunked(std::string_view method, std::string_view pathAndQuery,
                                       std::string_view body) const {
   SoupMessage* message = newMessage(baseURL_ + std::string(pathAndQuery), method);
+  for (const auto& [name, value] : callerHeaders_) {
+    soup_message_headers_append(soup_message_get_request_headers(message), name.c_str(),
+                                value.c_str());
+  }
   GBytes* bytes = g_bytes_new(body.data(), body.size());
   GInputStream* stream = g_memory_input_stream_new_from_bytes(bytes);
   soup_message_set_request_body(message, "application/json", stream, -1);

@@ -20,15 +20,21 @@ struct HttpReply {
   std::vector<std::string> headerValues(std::string_view name) const;
 };
 
-// A blocking HTTP client for the tests. By default it has no cookie jar, so that every header sent
+// A blocking HTTP client for the tests. By default it has no cookie jar, so that every cookie sent
 // is one the test chose; with Cookies::keep it keeps cookies as a browser would. It never follows
 // redirects, so that tests see them.
+//
+// It sends what a real caller adds to each request: as Caller::desktop, the app's
+// "Accept: application/json" and "X-Requested-With: VelmoraDesktop"; as Caller::page, the Origin
+// a browser adds for a page of the server itself. A header the test names replaces the default.
 class HttpTestClient {
  public:
   using Headers = std::vector<std::pair<std::string, std::string>>;
   enum class Cookies { ignore, keep };
+  enum class Caller { desktop, page };
 
-  explicit HttpTestClient(std::string baseURL, Cookies cookies = Cookies::ignore);
+  explicit HttpTestClient(std::string baseURL, Cookies cookies = Cookies::ignore,
+                          Caller caller = Caller::desktop);
   ~HttpTestClient();
 
   HttpTestClient(const HttpTestClient&) = delete;
@@ -53,5 +59,6 @@ class HttpTestClient {
   HttpReply exchange(SoupMessage* message) const;
 
   std::string baseURL_;
+  Headers callerHeaders_;
   SoupSession* session_;
 };

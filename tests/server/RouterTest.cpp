@@ -13,6 +13,12 @@ Request requestFor(std::string method, std::string path) {
   return request;
 }
 
+Response dispatched(const Router& router, Request request) {
+  Response answer;
+  router.dispatch(std::move(request), Reply([&answer](Response response) { answer = response; }));
+  return answer;
+}
+
 Router::Handler answerWith(std::string name) {
   return [name = std::move(name)](const Request& request) {
     return Response::json(200, {{"handler", name}, {"parameters", request.pathParameters}});
@@ -36,10 +42,11 @@ TEST(RouterTest, DispatchesByMethodAndPathWithParameters) {
   router.add("GET", "/api/connectors/{id}", answerWith("get-one"));
   router.add("POST", "/api/connectors/sync", answerWith("sync"));
 
-  const auto getOne = router.dispatch(requestFor("GET", "/api/connectors/sync")).body;
+  const auto getOne = dispatched(router, requestFor("GET", "/api/connectors/sync")).body;
   EXPECT_EQ(getOne.at("handler"), "get-one");
   EXPECT_EQ(getOne.at("parameters").at("id"), "sync");
-  EXPECT_EQ(router.dispatch(requestFor("POST", "/api/connectors/sync")).body.at("handler"), "sync");
+  EXPECT_EQ(dispatched(router, requestFor("POST", "/api/connectors/sync")).body.at("handler"),
+            "sync");
 }
 
 TEST(RouterTest, AnswersNotFoundAndMethodNotAllowed) {
@@ -47,12 +54,12 @@ TEST(RouterTest, AnswersNotFoundAndMethodNotAllowed) {
   router.add("GET", "/api/connectors/{id}", answerWith("get-one"));
   router.add("POST", "/api/connectors/sync", answerWith("sync"));
 
-  const Response missing = router.dispatch(requestFor("GET", "/api/connectors"));
+  const Response missing = dispatched(router, requestFor("GET", "/api/connectors"));
   EXPECT_EQ(missing.status, 404u);
   EXPECT_EQ(missing.body, nlohmann::json({{"ok", false}, {"error", "Not found"}}));
 
   // Every route matching the path contributes its methods to Allow.
-  const Response wrongMethod = router.dispatch(requestFor("DELETE", "/api/connectors/sync"));
+  const Response wrongMethod = dispatched(router, requestFor("DELETE", "/api/connectors/sync"));
   EXPECT_EQ(wrongMethod.status, 405u);
   EXPECT_EQ(wrongMethod.body.at("ok"), false);
   ASSERT_EQ(wrongMethod.headers.size(), 1u);
@@ -64,7 +71,7 @@ TEST(RouterTest, ALaterRegistrationReplacesTheHandler) {
   Router router;
   router.add("GET", "/a", answerWith("old"));
   router.add("GET", "/a", answerWith("new"));
-  EXPECT_EQ(router.dispatch(requestFor("GET", "/a")).body.at("handler"), "new");
+  EXPECT_EQ(dispatched(router, requestFor("GET", "/a")).body.at("handler"), "new");
 }
 
 }  // namespace

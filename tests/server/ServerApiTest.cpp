@@ -56,7 +56,7 @@ TEST_F(ServerApiTest, SessionIsSignedOutForMissingOrForgedCookies) {
 }
 
 TEST_F(ServerApiTest, UnknownPathsAnswerTheNotFoundEnvelope) {
-  for (const char* path : {"/", "/api/nope", "/api/auth/session/", "/api/auth", "/agent.html",
+  for (const char* path : {"/", "/api/nope", "/api/auth/session/", "/api/auth", "/agent.htm",
                            "/api/auth/session/extra"}) {
     SCOPED_TRACE(path);
     expectEnvelope(client_.send("GET", path), 404, "Not found");
@@ -83,10 +83,17 @@ TEST_F(ServerApiTest, BodiesThatAreNotJsonAnswer400BeforeRouting) {
       expectEnvelope(client_.send("POST", path, body), 400, "The request body is not valid JSON.");
     }
   }
-  // Declared as something else, the body is still checked: every API body is JSON.
-  expectEnvelope(client_.send("POST", "/api/auth/session", "a=1",
-                              {{"Content-Type", "application/x-www-form-urlencoded"}}),
-                 400, "The request body is not valid JSON.");
+  // Declared as something else, the body is refused: every API body is JSON, declared so.
+  for (const char* type : {"application/x-www-form-urlencoded", "text/plain",
+                           "multipart/form-data; boundary=x", "application/jsonx"}) {
+    SCOPED_TRACE(type);
+    expectEnvelope(
+        client_.send("POST", "/api/auth/session", R"({"a": 1})", {{"Content-Type", type}}), 415,
+        "Send the request body as application/json.");
+  }
+  expectEnvelope(client_.send("POST", "/api/auth/session", R"({"a": 1})",
+                              {{"Content-Type", "Application/JSON; charset=utf-8"}}),
+                 405, "");
   // A valid body passes the check and reaches the router.
   expectEnvelope(client_.send("POST", "/api/auth/session", R"({"a": [1, "x"]})"), 405, "");
 }

@@ -70,4 +70,29 @@ TEST(ServerOptionsTest, AgentOptionsSetTheTurnLimitAndTheOpenAiTestEndpoint) {
   EXPECT_FALSE(parseServerOptions(noKey));
 }
 
+TEST(ServerOptionsTest, ServiceLimitsHaveDefaultsAndTakeValuesFromOneUp) {
+  const auto defaults = parseServerOptions({});
+  ASSERT_TRUE(defaults);
+  EXPECT_EQ(defaults->limits.clientSignInsPerMinute, 30u);
+  EXPECT_EQ(defaults->limits.addressSignInFailures, 10u);
+  EXPECT_EQ(defaults->limits.pendingGoogleSignIns, 100u);
+  EXPECT_EQ(defaults->limits.threadsPerAccount, 500u);
+
+  constexpr std::array<std::string_view, 5> arguments{
+      "--client-sign-in-limit=1000", "--address-sign-in-limit=1", "--pending-google-limit", "7",
+      "--thread-limit=2"};
+  const auto options = parseServerOptions(arguments);
+  ASSERT_TRUE(options) << options.error();
+  EXPECT_EQ(options->limits.clientSignInsPerMinute, 1000u);
+  EXPECT_EQ(options->limits.addressSignInFailures, 1u);
+  EXPECT_EQ(options->limits.pendingGoogleSignIns, 7u);
+  EXPECT_EQ(options->limits.threadsPerAccount, 2u);
+
+  const std::array<std::string_view, 2> zero{"--thread-limit", "0"};
+  EXPECT_EQ(parseServerOptions(zero).error(),
+            "The thread limit must be a number from 1 to 1000000, not \"0\".");
+  const std::array<std::string_view, 1> many{"--client-sign-in-limit=lots"};
+  EXPECT_FALSE(parseServerOptions(many));
+}
+
 }  // namespace

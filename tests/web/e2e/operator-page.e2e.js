@@ -82,10 +82,12 @@ async function settledTurn(page) {
 
 const posts = (page, name) => page.evaluate((handler) => window.fakeDesktop.posts.filter((post) => post.name === handler), name);
 
+// Sent from the test itself, as the desktop app sends its requests: a page of another origin
+// could not add X-Requested-With.
 async function failNextAgentPrompt() {
   const response = await fetch(server.url + "/api/test/agent-failure", {
     method: "POST",
-    headers: { "Content-Type": "application/json" },
+    headers: { "Content-Type": "application/json", "X-Requested-With": "VelmoraDesktop" },
     body: JSON.stringify({ status: 502, count: 1 }),
   });
   assert.equal(response.status, 200);
@@ -580,5 +582,46 @@ test("dictation follows the desktop's speech updates", async () => {
   await page.evaluate(() => delete window.webkit.messageHandlers.velmoraSpeech);
   await page.click("#micButton");
   await assertText(page, "#statusText", "Voice dictation is available in the Ondi macOS app.");
+  await page.close();
+});
+
+test("the service's own agent page is the operator page, and its scripts run under its policy", async () => {
+  const page = await context.newPage();
+  const errors = [];
+  const refused = [];
+  page.on("pageerror", (error) => errors.push(error));
+  page.on("console", (message) => {
+    if (/Content Security Policy/i.test(message.text())) refused.push(message.text());
+  });
+  await installFakeDesktop(page);
+  const loaded = page.waitForResponse((response) => response.url().includes("/api/agent/state"));
+  await page.goto(server.url + "/agent.html?source=mac_app&surface=connectors");
+  await loaded;
+  await assertText(page, "#accountBadge", email);
+  await send(page, "Hello from the service's page");
+  assert.match(await settledTurn(page), /\S/);
+  assert.deepEqual(errors, []);
+  assert.deepEqual(refused, []);
+  await page.close();
+});
+
+// Last, because it signs the shared browser out and in again through the page.
+test("the auth page signs out and in with the page's own requests", async () => {
+  const page = await context.newPage();
+  await page.goto(server.url + "/auth.html?mode=sign-out");
+  await page.click("#sign-out");
+  await page.waitForURL(/mode=sign-in/);
+  const session = await page.evaluate(async () => (await fetch("/api/auth/session")).json());
+  assert.equal(session.authenticated, false);
+
+  await page.fill("#email", email);
+  await page.fill("#password", "not the passphrase");
+  await page.click("#submit");
+  await assertText(page, "#status", "That email and password do not match an Ondi account.");
+  await page.fill("#password", "a long enough passphrase");
+  await page.click("#submit");
+  await page.waitForURL(/\/page\.html\?view=account$/);
+  await page.waitForSelector("#account");
+  assert.match(await page.textContent("#account"), new RegExp(email.replace(/[.+]/g, "\\$&")));
   await page.close();
 });

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string_view>
+
+// A path on this service, never another site: "/" followed by anything but "/" or "\", without
+// control characters, at most 2048 characters. Pages only ever send people back to such a path.
+bool isLocalPath(std::string_view path);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "accounts/Account.h"
+
+// "/page.html?view=account": who is signed in, with their plan and sign-in method and a way to
+// sign out; without an account, a link to log in that comes back here.
+std::string accountPage(const std::optional<Account>& account);

@@ -1,0 +1,64 @@
+#include "routes/ServicePageRoutes.h"
+
+#include <string>
+
+#include "accounts/AccountServices.h"
+#include "auth/ReturnPath.h"
+#include "auth/SignedInAccount.h"
+#include "http/HtmlPage.h"
+#include "http/Router.h"
+#include "pages/AccountPage.h"
+#include "pages/AuthPage.h"
+#include "pages/OperatorPage.h"
+#include "pages/ServiceViews.h"
+
+namespace {
+
+Response notFoundPage(std::string_view what) {
+  return Response::page(404, htmlDocument("Page not found",
+                                          "<h1>This page does not exist</h1>\n"
+                                          "<p>" +
+                                              escapeHtml(what) + "</p>"));
+}
+
+// The operator page stands in for each surface ("voice", "connectors", "billing", "messaging")
+// until that surface has a page of its own.
+Response agentPage(const Request& /*request*/) {
+  static const Response page = Response::page(200, operatorPageHtml());
+  return page;
+}
+
+Response viewPage(AccountServices& services, const Request& request) {
+  const std::string view = request.queryItem("view").value_or("");
+  if (view == "account")
+    return Response::page(200, accountPage(signedInAccount(services, request)));
+  if (auto page = serviceViewPage(view)) return Response::page(200, *std::move(page));
+  return notFoundPage("There is no page for the view \"" + view + "\".");
+}
+
+Response verificationPage(AccountServices& services, const std::string& token) {
+  const auto signUp = token.empty() ? std::nullopt : services.verifications.find(token);
+  const auto account = signUp ? services.accounts.findById(signUp->accountId) : std::nullopt;
+  if (!account) return Response::page(400, verificationInvalidPage());
+  return Response::page(200, verificationConfirmPage(token, account->email, signUp->name));
+}
+
+Response authHtml(AccountServices& services, const Request& request) {
+  const std::string mode = request.queryItem("mode").value_or("sign-in");
+  if (mode == "verify-email") {
+    return verificationPage(services, request.queryItem("token").value_or(""));
+  }
+  std::string returnTo = request.queryItem("returnTo").value_or("");
+  if (!isLocalPath(returnTo)) returnTo.clear();
+  return Response::page(200, authPage(mode, returnTo, signedInAccount(services, request)));
+}
+
+}  // namespace
+
+void addServicePageRoutes(Router& router, AccountServices& services) {
+  router.add("GET", "/agent.html", agentPage);
+  router.add("GET", "/page.html",
+             [&services](const Request& request) { return viewPage(services, request); });
+  router.add("GET", "/auth.html",
+             [&services](const Request& request) { return authHtml(services, request); });
+}
