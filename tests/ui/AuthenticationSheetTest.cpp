@@ -69,7 +69,7 @@ TEST_F(AuthenticationSheetTest, ShowsEachIntentWithItsTextsFieldsAndButtons) {
                           "identity on the web and in this app."));
     EXPECT_TRUE(findLabel(form,
                           "Ondi uses its protected account service. Your password is sent "
-                          "directly to that service and is never stored by this Mac app."));
+                          "directly to that service and is never stored by this app."));
     auto* close = findNamed<Gtk::Button>(form, "auth.close");
     ASSERT_NE(close, nullptr);
     EXPECT_EQ(close->get_tooltip_text(), "Close account window");

@@ -243,6 +243,14 @@ TEST_F(DesktopBrowserModelTest, APIRequestsFollowALocalSurfaceOnly) {
   }
 }
 
+TEST_F(DesktopBrowserModelTest, DictationSaysThisComputerHasNoSpeechRecognizer) {
+  surface().receiveScriptMessage(
+      {"velmoraSpeech", R"({"action":"start","draft":""})", true, "https", "ondi.example"});
+  ASSERT_FALSE(surface().scripts.empty());
+  EXPECT_THAT(surface().scripts.back(),
+              ::testing::HasSubstr("Speech recognition is unavailable on this computer."));
+}
+
 TEST(DesktopBrowserModelLifetime, RefreshQueuedBeforeTeardownDoesNothing) {
   fakes::FakePlatform platform;
   auto model = std::make_unique<DesktopBrowserModel>(kOrigin, platform.services(), kOperatorHTML);

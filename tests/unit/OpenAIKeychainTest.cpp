@@ -115,7 +115,7 @@ TEST_F(OpenAIKeychainTest, StoreFailuresAreReportedAndKeepTheHint) {
             "The keyring refused.");
   EXPECT_EQ(keychain.deleteAPIKey("user-1").error().code, -25293);
   EXPECT_EQ(hint("user-1"), true);
-  EXPECT_EQ((SecretStatus{-25293, ""}.description()), "Keychain error -25293");
+  EXPECT_EQ((SecretStatus{-25293, ""}.description()), "System keyring error -25293");
 }
 
 class OpenAIKeySettingsTest : public OpenAIKeychainTest {
@@ -140,8 +140,8 @@ TEST_F(OpenAIKeySettingsTest, StatusFollowsTheSignInAndTheHint) {
   EXPECT_EQ(keySettings.status(), "No API key saved for this account.");
   const auto saved = keySettings.save("sk-key");
   EXPECT_TRUE(saved.succeeded);
-  EXPECT_EQ(saved.status, "API key saved in Keychain for this account.");
-  EXPECT_EQ(keySettings.status(), "API key saved in Keychain for this account.");
+  EXPECT_EQ(saved.status, "API key saved in the system keyring for this account.");
+  EXPECT_EQ(keySettings.status(), "API key saved in the system keyring for this account.");
 
   signIn("user-2");
   EXPECT_EQ(keySettings.status(), "No API key saved for this account.");
@@ -156,7 +156,7 @@ TEST_F(OpenAIKeySettingsTest, RemovingSaysWhatHappened) {
   secrets.failure = SecretStatus{SecretStatus::notAvailable, std::nullopt};
   const auto failed = keySettings.remove();
   EXPECT_FALSE(failed.succeeded);
-  EXPECT_EQ(failed.status, "Could not remove API key: No keychain is available.");
+  EXPECT_EQ(failed.status, "Could not remove API key: No system keyring is available.");
 }
 
 }  // namespace

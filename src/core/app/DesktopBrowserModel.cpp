@@ -370,8 +370,8 @@ void DesktopBrowserModel::runSurfaceScript(const std::string& script) {
 
 void DesktopBrowserModel::handleSpeechRequest(const std::string&, const std::string&) {
   // No speech recognizer is installed on this desktop yet.
-  if (auto script = PageScripts::speechUpdate("error", std::nullopt,
-                                              "Speech recognition is unavailable on this Mac.")) {
+  if (auto script = PageScripts::speechUpdate(
+          "error", std::nullopt, "Speech recognition is unavailable on this computer.")) {
     runSurfaceScript(*script);
   }
 }

@@ -163,7 +163,7 @@ Gtk::Widget& AuthenticationForm::buildFooter() {
   footer->append(hint_);
   styleParagraph(protectedNote_,
                  "Ondi uses its protected account service. Your password is sent directly to that "
-                 "service and is never stored by this Mac app.");
+                 "service and is never stored by this app.");
   protectedNote_.add_css_class("caption");
   protectedNote_.add_css_class("dim-label");
   footer->append(protectedNote_);
