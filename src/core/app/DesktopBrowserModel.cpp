@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/account/Pkce.h"
 #include "core/browser/BrowserAddress.h"
 #include "core/browser/WebDestinations.h"
 #include "core/monitor/ManagedBrowserWorkflowReference.h"
@@ -362,6 +363,10 @@ void DesktopBrowserModel::webViewDidFinishLoading(const WebView& view) {
 void DesktopBrowserModel::applyDesktopThemeToWebView(VelmoraTheme theme) {
   surface_.webView().setBackgroundColor(cssColor(palette(theme).workspace));
   runSurfaceScript(desktopThemeCallScript(theme));
+}
+
+std::string DesktopBrowserModel::accountWebsiteURL() const {
+  return workspaceAuthURL("sign-up", managedBrowserBaseURL()).value_or("");
 }
 
 void DesktopBrowserModel::runSurfaceScript(const std::string& script) {

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "core/account/Pkce.h"
 #include "core/app/DesktopBrowserModel.h"
 #include "ui/account/AccountStyle.h"
 #include "ui/account/WebsiteLink.h"
@@ -168,8 +167,8 @@ Gtk::Widget& AuthenticationForm::buildFooter() {
   protectedNote_.add_css_class("dim-label");
   footer->append(protectedNote_);
   footer->append(*Gtk::make_managed<WebsiteLink>(
-      "Manage your account on the web at",
-      workspaceAuthURL("sign-up", model_.managedBrowserBaseURL()).value_or(""), "auth.website"));
+      "Manage your account on the web at", [this] { return model_.accountWebsiteURL(); },
+      "auth.website"));
   return *footer;
 }
 
