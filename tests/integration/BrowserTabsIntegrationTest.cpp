@@ -4,9 +4,7 @@
 #include "PageServer.h"
 #include "WebKitPlatform.h"
 #include "core/app/DesktopBrowserModel.h"
-#include "core/browser/BrowserUserAgentPolicy.h"
 #include "fakes/FakeHttpTransport.h"
-#include "platform/linux/OperatingSystemVersion.h"
 
 using namespace ondi;
 
@@ -72,39 +70,6 @@ TEST_F(BrowserTabs, MailLinksGoToTheSystemAndTheTabStays) {
   // The title may arrive after the load has finished; the toolbar and the pill follow it.
   EXPECT_TRUE(runMainLoopUntil([&] { return model.navigation.title.get() == "Contact"; }));
   EXPECT_EQ(model.tabs.browserTabs.get().at(1).title, "Contact");
-}
-
-TEST_F(BrowserTabs, PagesSeeTheEngineUserAgentWithTheBrowserIdentity) {
-  WebView& tab = openTab("/agent", "<p>agent</p>");
-  const std::string identity = BrowserUserAgentPolicy::safariCompatibleApplicationName(
-      std::nullopt, std::nullopt, platform::operatingSystemVersion());
-  const auto userAgent = runScript(tab, "navigator.userAgent");
-  ASSERT_TRUE(userAgent.has_value());
-  EXPECT_TRUE(userAgent->starts_with("\"Mozilla/5.0 (")) << *userAgent;
-  EXPECT_TRUE(userAgent->ends_with(" " + identity + "\"")) << *userAgent;
-  EXPECT_EQ(runScript(model.surfaceWebView(), "navigator.userAgent"), userAgent);
-}
-
-TEST(OperatingSystemVersion, DistributionVersionFirstThenTheKernel) {
-  const struct {
-    const char* osRelease;
-    const char* kernel;
-    const char* version;
-  } cases[] = {
-      {"NAME=\"Debian GNU/Linux\"\nVERSION_ID=\"12\"\nVERSION=\"12 (bookworm)\"\n",
-       "6.1.0-28-amd64", "12.0"},
-      {"VERSION_ID=24.04\n", "6.8.0", "24.4"},
-      {"VERSION_ID='41.1.5'\nNAME=Fedora\n", "6.11.4", "41.1"},
-      {"NAME=Arch\nBUILD_ID=rolling\n", "6.12.1-arch1-1", "6.12"},
-      {"VERSION_ID=\"rolling\"\n", "6.12.1-arch1-1", "6.12"},
-      {"PRETTY_VERSION_ID=3\n", "5.15", "5.15"},
-      {"", "6", "6.0"},
-      {"", "", "0.0"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.osRelease);
-    EXPECT_EQ(platform::operatingSystemVersion(c.osRelease, c.kernel), c.version);
-  }
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ TEST_F(OpenAIResponsesIntegration, SendsTheSpecifiedRequestAndRepliesWithTheAnsw
   EXPECT_EQ(sent["input"], json::parse(R"([{"role":"assistant","content":"Hello"},
                                           {"role":"user","content":"Plan the launch"}])"));
   const std::string instructions = sent["instructions"];
-  EXPECT_THAT(instructions, StartsWith("You are Ondi, a Codex-style AI teammate for macOS. Act as "
+  EXPECT_THAT(instructions, StartsWith("You are Ondi, a Codex-style AI teammate for Linux. Act as "
                                        "Ondi's Researcher subagent.\n\nBehave like"));
   EXPECT_THAT(instructions, HasSubstr("\n\nDedicated workspace policy:\nYou are working inside "
                                       "Dedicated Workspace. Launch work only.\n"));

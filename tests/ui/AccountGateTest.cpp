@@ -85,7 +85,10 @@ TEST_F(AccountGateTest, UnavailableGateRetriesAndLinksToTheAccountPage) {
     EXPECT_TRUE(findLabel(*gate, "Create or manage your account at"));
     auto* link = findNamed<Gtk::LinkButton>(*gate, "account-unavailable-website");
     ASSERT_NE(link, nullptr);
-    EXPECT_EQ(link->get_uri().raw(), model.serviceOrigin().url("/auth.html?mode=sign-up"));
+    // The API base the application test names, not the compiled service origin.
+    EXPECT_EQ(link->get_uri().raw(),
+              std::string(g_getenv("VELMORA_API_BASE_URL")) +
+                  "/auth.html?mode=sign-up&returnTo=/agent.html?source%3Dmac_app");
     settle(200);
     screenshot("gate-unavailable");
 

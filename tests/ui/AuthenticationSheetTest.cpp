@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "ApplicationTest.h"
-#include "core/account/Pkce.h"
 #include "ui/account/AuthenticationWindow.h"
 #include "ui/app/MainWindow.h"
 
@@ -69,7 +68,7 @@ TEST_F(AuthenticationSheetTest, ShowsEachIntentWithItsTextsFieldsAndButtons) {
                           "identity on the web and in this app."));
     EXPECT_TRUE(findLabel(form,
                           "Ondi uses its protected account service. Your password is sent "
-                          "directly to that service and is never stored by this Mac app."));
+                          "directly to that service and is never stored by this app."));
     auto* close = findNamed<Gtk::Button>(form, "auth.close");
     ASSERT_NE(close, nullptr);
     EXPECT_EQ(close->get_tooltip_text(), "Close account window");
@@ -92,10 +91,6 @@ TEST_F(AuthenticationSheetTest, ShowsEachIntentWithItsTextsFieldsAndButtons) {
     EXPECT_EQ(firstLabelText(*submit), "Log in");
     EXPECT_EQ(firstLabelText(*google), "Continue with Google");
     EXPECT_FALSE(isShown(*findNamed(form, "auth.hint")));
-    auto* website = findNamed<Gtk::LinkButton>(form, "auth.website");
-    ASSERT_NE(website, nullptr);
-    EXPECT_EQ(website->get_uri().raw(),
-              workspaceAuthURL("sign-up", model.managedBrowserBaseURL()).value_or("?"));
     settle(300);
     screenshot("sheet-sign-in");
 
@@ -132,6 +127,32 @@ TEST_F(AuthenticationSheetTest, ShowsEachIntentWithItsTextsFieldsAndButtons) {
     click(*close);
     EXPECT_FALSE(model.account.isAuthenticationPresented.get());
     EXPECT_FALSE(sheet->get_visible());
+  });
+}
+
+// The link goes to the service the program talks to at the time the sheet is shown, not
+// the one it talked to when the sheet was first built.
+TEST_F(AuthenticationSheetTest, WebsiteLinkFollowsTheCurrentAPIBase) {
+  runApplication([&](ui::OndiApplication&, DesktopBrowserModel& model) {
+    constexpr const char* kPage = "/auth.html?mode=sign-up&returnTo=/agent.html?source%3Dmac_app";
+    const std::string first = g_getenv("VELMORA_API_BASE_URL");
+    model.presentAuthentication(DesktopAuthIntent::signIn);
+    ui::AuthenticationWindow* sheet = findSheet();
+    ASSERT_NE(sheet, nullptr);
+    auto* website = findNamed<Gtk::LinkButton>(*sheet, "auth.website");
+    ASSERT_NE(website, nullptr);
+    EXPECT_EQ(website->get_uri().raw(), first + kPage);
+    EXPECT_EQ("http://" + website->get_label().raw(), first);
+    ASSERT_TRUE(waitUntil([&] { return !model.account.isWorkspaceSessionRefreshInFlight; }));
+
+    model.dismissAuthentication();
+    ASSERT_TRUE(waitUntil([&] { return !sheet->get_mapped(); }));
+    const std::string second = "http://127.0.0.1:9";
+    g_setenv("VELMORA_API_BASE_URL", second.c_str(), TRUE);
+    model.presentAuthentication(DesktopAuthIntent::signUp);
+    EXPECT_TRUE(waitUntil([&] { return website->get_uri().raw() == second + kPage; }))
+        << website->get_uri().raw();
+    EXPECT_EQ(website->get_label().raw(), "127.0.0.1:9");
   });
 }
 

@@ -78,4 +78,50 @@ TEST_F(MainWindowTest, MenuActionsSwitchTheShownScreen) {
   });
 }
 
+// Closing the main window beside another window of the application hides it; activating the
+// application shows the same window again, with the surface and its page.
+TEST_F(MainWindowTest, ActivationBringsBackAMainWindowClosedBesideSettings) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    ui::MainWindow& window = *application.mainWindow();
+    model.load(VelmoraRoute::agent());
+    ASSERT_TRUE(waitUntil([&] { return !model.surfaceWebView().url().empty(); }));
+    const std::string page = model.surfaceWebView().url();
+    Gtk::Widget* content = window.get_child();
+
+    // Settings closed once and opened again is still a window of the application.
+    Gtk::Window& settings = application.settingsWindow();
+    application.activate_action("settings");
+    ASSERT_TRUE(waitUntil([&] { return settings.get_mapped(); }));
+    settings.close();
+    ASSERT_TRUE(waitUntil([&] { return !settings.get_visible(); }));
+    application.activate_action("settings");
+    ASSERT_TRUE(waitUntil([&] { return settings.get_mapped(); }));
+
+    window.close();
+    ASSERT_TRUE(waitUntil([&] { return !window.get_mapped(); }));
+    EXPECT_EQ(application.get_windows(), std::vector<Gtk::Window*>{&settings});
+
+    for (int reopen = 0; reopen < 2; ++reopen) {
+      application.activate();
+      ASSERT_TRUE(waitUntil([&] { return window.get_mapped(); }, 3000)) << "reopen " << reopen;
+      EXPECT_EQ(window.get_child(), content);
+      EXPECT_EQ(model.surfaceWebView().url(), page);
+      window.close();
+      ASSERT_TRUE(waitUntil([&] { return !window.get_mapped(); }));
+    }
+    settings.close();
+  });
+}
+
+// With no other window open, closing the main window leaves the application without windows,
+// so the program ends.
+TEST_F(MainWindowTest, ClosingTheOnlyWindowEndsTheApplication) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel&) {
+    ui::MainWindow& window = *application.mainWindow();
+    ASSERT_EQ(application.get_windows(), std::vector<Gtk::Window*>{&window});
+    window.close();
+    EXPECT_TRUE(waitUntil([&] { return application.get_windows().empty(); }));
+  });
+}
+
 }  // namespace

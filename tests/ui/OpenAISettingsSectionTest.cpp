@@ -25,6 +25,10 @@ TEST_F(OpenAISettingsSectionTest, SavesWithEnterKeepsTheKeyOnAStrayEnterAndRemov
     auto* remove = findNamed<Gtk::Button>(*section, "openai-settings.remove");
     ASSERT_TRUE(status && key && remove);
     EXPECT_EQ(status->get_text(), "Sign in before saving a local API key.");
+    EXPECT_TRUE(findLabel(*section,
+                          "Saved keys remain in the system keyring, are isolated to the signed-in "
+                          "Ondi account on this computer, and are never displayed again in "
+                          "Settings."));
 
     // A fresh user id per run, so that runs never share a keyring item.
     const std::string user = newUUID();
@@ -44,14 +48,14 @@ TEST_F(OpenAISettingsSectionTest, SavesWithEnterKeepsTheKeyOnAStrayEnterAndRemov
     pressEnter(*key);
     EXPECT_FALSE(remove->get_sensitive());
     ASSERT_TRUE(waitUntil([&] { return remove->get_sensitive(); }));
-    EXPECT_EQ(status->get_text(), "API key saved in Keychain for this account.");
+    EXPECT_EQ(status->get_text(), "API key saved in the system keyring for this account.");
     EXPECT_EQ(key->get_text(), "");
     EXPECT_EQ(savedKey(), "sk-ui-test");
 
     pressEnter(*key);
     EXPECT_TRUE(remove->get_sensitive());
     EXPECT_EQ(savedKey(), "sk-ui-test");
-    EXPECT_EQ(status->get_text(), "API key saved in Keychain for this account.");
+    EXPECT_EQ(status->get_text(), "API key saved in the system keyring for this account.");
 
     click(*remove);
     ASSERT_TRUE(waitUntil([&] { return remove->get_sensitive(); }));

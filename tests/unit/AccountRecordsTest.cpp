@@ -66,8 +66,8 @@ TEST(ConversationThreadRecords, ReadsSnapshotsWithinTheirLimits) {
 TEST(ConversationThreadRecords, ProviderLabels) {
   for (const auto& [provider, label] :
        std::vector<std::pair<std::string, std::string>>{{"FireStore", "Ondi Cloud"},
-                                                        {"local", "This Mac"},
-                                                        {"local-jsonl", "This Mac"},
+                                                        {"local", "This computer"},
+                                                        {"local-jsonl", "This computer"},
                                                         {"disabled", "Unavailable"},
                                                         {"", "Unavailable"},
                                                         {"s3", "Ondi Cloud"}}) {

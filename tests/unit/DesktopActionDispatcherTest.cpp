@@ -205,7 +205,8 @@ TEST_F(DesktopActionDispatcherTest, ExternalOpensReplyOnlyFromTheirCompletion) {
   EXPECT_THAT(host.tabs, IsEmpty());
 
   // A missing application is reported at once.
-  EXPECT_EQ(errorOf({{"action", "openChromeApp"}}), "Google Chrome is not installed on this Mac.");
+  EXPECT_EQ(errorOf({{"action", "openChromeApp"}}),
+            "Google Chrome is not installed on this computer.");
 }
 
 TEST_F(DesktopActionDispatcherTest, NoReplyOnceTheDispatcherIsGone) {

@@ -247,6 +247,28 @@ TEST_F(DesktopBrowserModelTest, APIRequestsFollowALocalSurfaceOnly) {
   }
 }
 
+// The account page is asked for each time: a development server named by the environment or
+// shown in the surface gives its own origin, anything else the service's web origin.
+TEST_F(DesktopBrowserModelTest, AccountWebsiteFollowsTheCurrentAPIBase) {
+  constexpr const char* kQuery = "/auth.html?mode=sign-up&returnTo=/agent.html?source%3Dmac_app";
+  EXPECT_EQ(model.accountWebsiteURL(), std::string("https://ondi.example") + kQuery);
+  surface().state.url = "http://localhost:3000/agent.html?source=mac_app";
+  EXPECT_EQ(model.accountWebsiteURL(), std::string("http://localhost:3000") + kQuery);
+  platform.environment.values["VELMORA_API_BASE_URL"] = "http://127.0.0.1:8787/api/";
+  EXPECT_EQ(model.accountWebsiteURL(), std::string("http://127.0.0.1:8787") + kQuery);
+  platform.environment.values.clear();
+  surface().state.url = "https://example.org/agent.html";
+  EXPECT_EQ(model.accountWebsiteURL(), std::string("https://ondi.example") + kQuery);
+}
+
+TEST_F(DesktopBrowserModelTest, DictationSaysThisComputerHasNoSpeechRecognizer) {
+  surface().receiveScriptMessage(
+      {"velmoraSpeech", R"({"action":"start","draft":""})", true, "https", "ondi.example"});
+  ASSERT_FALSE(surface().scripts.empty());
+  EXPECT_THAT(surface().scripts.back(),
+              ::testing::HasSubstr("Speech recognition is unavailable on this computer."));
+}
+
 TEST(DesktopBrowserModelLifetime, RefreshQueuedBeforeTeardownDoesNothing) {
   fakes::FakePlatform platform;
   auto model = std::make_unique<DesktopBrowserModel>(kOrigin, platform.services(), kOperatorHTML);

@@ -117,7 +117,7 @@ TEST_F(ExternalBrowsersTest, OpeningABrowserApplication) {
 
   browsers->openApplication(kSafari, "Safari", record);
   ASSERT_EQ(results.size(), 1u) << "a missing application is reported at once";
-  EXPECT_EQ(results[0], DesktopActionResult::failure("Safari is not installed on this Mac."));
+  EXPECT_EQ(results[0], DesktopActionResult::failure("Safari is not installed on this computer."));
 
   applications.installed = {kChrome};
   browsers->openApplication(kChrome, "Google Chrome", record);
@@ -168,11 +168,10 @@ TEST_F(ExternalBrowsersTest, AutomationOutcomesBecomeSentences) {
   applications.scriptOutcome = {Script::Status::failed, std::nullopt};
   EXPECT_EQ(closeChrome(), DesktopActionResult::failure(
                                "Chrome automation was blocked. Allow Ondi to control Google "
-                               "Chrome in System Settings → Privacy & Security → Automation."));
+                               "Chrome in the desktop's automation settings."));
   EXPECT_EQ(browsers->switchSafariTab("next"),
-            DesktopActionResult::failure(
-                "Safari automation was blocked. Allow Ondi to control Safari in System "
-                "Settings → Privacy & Security → Automation."));
+            DesktopActionResult::failure("Safari automation was blocked. Allow Ondi to control "
+                                         "Safari in the desktop's automation settings."));
   applications.scriptOutcome = {Script::Status::failed, "Safari got an error: Can’t get window 1."};
   EXPECT_EQ(browsers->switchSafariTab("next"),
             DesktopActionResult::failure("Safari got an error: Can’t get window 1."));

@@ -139,7 +139,7 @@ TEST_F(OpenAIKeychainTest, StoreFailuresAreReportedAndKeepTheHint) {
   EXPECT_EQ(save("sk-other", "user-1").error().description(), "The keyring refused.");
   EXPECT_EQ(remove("user-1").error().code, -25293);
   EXPECT_EQ(hint("user-1"), true);
-  EXPECT_EQ((SecretStatus{-25293, ""}.description()), "Keychain error -25293");
+  EXPECT_EQ((SecretStatus{-25293, ""}.description()), "System keyring error -25293");
 }
 
 class OpenAIKeySettingsTest : public OpenAIKeychainTest {
@@ -171,8 +171,8 @@ TEST_F(OpenAIKeySettingsTest, StatusFollowsTheSignInAndTheHint) {
   EXPECT_EQ(keySettings.status(), "No API key saved for this account.");
   const auto saved = saveInSettings("sk-key");
   EXPECT_TRUE(saved.succeeded);
-  EXPECT_EQ(saved.status, "API key saved in Keychain for this account.");
-  EXPECT_EQ(keySettings.status(), "API key saved in Keychain for this account.");
+  EXPECT_EQ(saved.status, "API key saved in the system keyring for this account.");
+  EXPECT_EQ(keySettings.status(), "API key saved in the system keyring for this account.");
 
   signIn("user-2");
   EXPECT_EQ(keySettings.status(), "No API key saved for this account.");
@@ -187,7 +187,7 @@ TEST_F(OpenAIKeySettingsTest, RemovingSaysWhatHappened) {
   secrets.failure = SecretStatus{SecretStatus::notAvailable, std::nullopt};
   const auto failed = removeInSettings();
   EXPECT_FALSE(failed.succeeded);
-  EXPECT_EQ(failed.status, "Could not remove API key: No keychain is available.");
+  EXPECT_EQ(failed.status, "Could not remove API key: No system keyring is available.");
 }
 
 TEST_F(OpenAIKeySettingsTest, AnOutcomeAfterTheSectionIsGoneIsDroppedButTheKeyIsSaved) {

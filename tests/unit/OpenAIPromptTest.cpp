@@ -86,12 +86,12 @@ TEST(OpenAIWorkspacePolicy, NamesTheWorkspaceAgentHelpersAndApprovals) {
 
 TEST(OpenAIInstructions, RoleLineNamesOnlyRealSubagents) {
   const std::string mainOperator =
-      "You are Ondi, a Codex-style AI teammate for macOS. Act as Ondi's main operator.\n\nBehave";
+      "You are Ondi, a Codex-style AI teammate for Linux. Act as Ondi's main operator.\n\nBehave";
   EXPECT_THAT(openAIInstructions("", std::nullopt), StartsWith(mainOperator));
   EXPECT_THAT(openAIInstructions("Auto", std::nullopt), StartsWith(mainOperator));
   EXPECT_THAT(openAIInstructions("Main operator", std::nullopt), StartsWith(mainOperator));
   EXPECT_THAT(openAIInstructions("Growth Analyst", std::nullopt),
-              StartsWith("You are Ondi, a Codex-style AI teammate for macOS. Act as Ondi's Growth "
+              StartsWith("You are Ondi, a Codex-style AI teammate for Linux. Act as Ondi's Growth "
                          "Analyst subagent.\n\nBehave"));
 }
 

@@ -23,7 +23,7 @@ std::string stringOr(const nlohmann::json& object, const char* key, const std::s
 std::string ConversationHistoryStatus::providerLabel() const {
   const std::string lowered = asciiLowercased(provider);
   if (lowered == "firestore") return "Ondi Cloud";
-  if (lowered == "local" || lowered == "local-jsonl") return "This Mac";
+  if (lowered == "local" || lowered == "local-jsonl") return "This computer";
   if (lowered == "disabled" || lowered.empty()) return "Unavailable";
   return "Ondi Cloud";
 }

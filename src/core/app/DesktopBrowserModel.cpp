@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/account/Pkce.h"
 #include "core/browser/BrowserAddress.h"
 #include "core/browser/WebDestinations.h"
 #include "core/monitor/ManagedBrowserWorkflowReference.h"
@@ -373,14 +374,18 @@ void DesktopBrowserModel::applyDesktopThemeToWebView(VelmoraTheme theme) {
   runSurfaceScript(desktopThemeCallScript(theme));
 }
 
+std::string DesktopBrowserModel::accountWebsiteURL() const {
+  return workspaceAuthURL("sign-up", managedBrowserBaseURL()).value_or("");
+}
+
 void DesktopBrowserModel::runSurfaceScript(const std::string& script) {
   surface_.webView().evaluateJavaScript(script);
 }
 
 void DesktopBrowserModel::handleSpeechRequest(const std::string&, const std::string&) {
   // No speech recognizer is installed on this desktop yet.
-  if (auto script = PageScripts::speechUpdate("error", std::nullopt,
-                                              "Speech recognition is unavailable on this Mac.")) {
+  if (auto script = PageScripts::speechUpdate(
+          "error", std::nullopt, "Speech recognition is unavailable on this computer.")) {
     runSurfaceScript(*script);
   }
 }

@@ -102,6 +102,8 @@ class DesktopBrowserModel : private SurfaceHost::Client,
   void updateState(const WebView* view) override;
 
   std::string managedBrowserBaseURL() const { return api_.managedBrowserBaseURL(); }
+  // The account page of the service's web site, on the origin that API requests go to now.
+  std::string accountWebsiteURL() const;
   void performAuthenticatedAPIRequest(const std::string& path, const std::string& method,
                                       const std::optional<std::string>& body,
                                       const std::map<std::string, std::string>& headers,
@@ -150,7 +152,6 @@ class DesktopBrowserModel : private SurfaceHost::Client,
 
   WebView& surfaceWebView() { return surface_.webView(); }
   bool isShowingDesktopChat() const override { return surface_.isShowingDesktopChat(); }
-  const ServiceOrigin& serviceOrigin() const { return origin_; }
 
  private:
   void openInAppBrowserTab(const std::string& url) override { openInAppBrowserTab(url, {}); }

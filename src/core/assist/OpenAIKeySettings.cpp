@@ -5,7 +5,7 @@
 
 namespace ondi {
 namespace {
-constexpr const char* kSaved = "API key saved in Keychain for this account.";
+constexpr const char* kSaved = "API key saved in the system keyring for this account.";
 constexpr const char* kRemoved = "API key removed.";
 }  // namespace
 

@@ -99,7 +99,7 @@ std::optional<std::string> localWorkspaceInstruction(const nlohmann::json& conte
 std::string openAIInstructions(const std::string& subagent,
                                const std::optional<std::string>& policy) {
   std::string instructions =
-      "You are Ondi, a Codex-style AI teammate for macOS. " + roleLine(subagent) + kBehaviour;
+      "You are Ondi, a Codex-style AI teammate for Linux. " + roleLine(subagent) + kBehaviour;
   if (policy) instructions += "\n\nDedicated workspace policy:\n" + *policy;
   return instructions;
 }

@@ -1,26 +1,21 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace ondi {
 
-// The application name web views add to the engine's own user agent, so that sites see a
-// current Safari with the client's product token and serve their normal desktop pages.
+// The identity every web view presents to sites: the engine's own user agent, which already
+// names the Safari version it is compatible with, followed by the client's product token. The
+// token names the browser identity, not the program's version.
 class BrowserUserAgentPolicy {
  public:
   BrowserUserAgentPolicy() = delete;
 
-  // "Version/<v> Safari/605.1.15 VelmoraDesktop/1.0", where <v> is the first usable of
-  // `safariVersion` and `installedSafariVersion`, else `operatingSystemVersion`.
-  static std::string safariCompatibleApplicationName(
-      const std::optional<std::string>& safariVersion,
-      const std::optional<std::string>& installedSafariVersion,
-      std::string_view operatingSystemVersion);
+  static constexpr std::string_view productToken = "VelmoraDesktop/1.0";
 
-  // The version unchanged when it is dot-separated, non-empty runs of digits; else absent.
-  static std::optional<std::string> normalizedVersion(const std::optional<std::string>& value);
+  // `engineUserAgent`, a space and the product token.
+  static std::string userAgent(std::string_view engineUserAgent);
 };
 
 }  // namespace ondi

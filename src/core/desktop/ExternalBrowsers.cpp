@@ -50,7 +50,7 @@ void ExternalBrowsers::openURL(const std::string& url, const std::string& bundle
 void ExternalBrowsers::openApplication(const std::string& bundleIdentifier, const std::string& name,
                                        Completion completion) {
   if (!applications_.isInstalled(bundleIdentifier)) {
-    completion(DesktopActionResult::failure(name + " is not installed on this Mac."));
+    completion(DesktopActionResult::failure(name + " is not installed on this computer."));
     return;
   }
   applications_.openApplication(
@@ -98,7 +98,7 @@ DesktopActionResult ExternalBrowsers::runAppleScript(const std::string& source,
       if (outcome.text) return DesktopActionResult::failure(*outcome.text);
       return DesktopActionResult::failure(name + " automation was blocked. Allow Ondi to control " +
                                           std::string(browser.applicationName) +
-                                          " in System Settings → Privacy & Security → Automation.");
+                                          " in the desktop's automation settings.");
     case Status::succeeded: {
       const std::string result = trimmedWhitespace(outcome.text.value_or(""));
       return DesktopActionResult::success(result.empty() ? fallback : result);

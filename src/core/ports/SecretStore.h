@@ -25,7 +25,7 @@ struct SecretStatus {
 
   bool ok() const { return code == success; }
 
-  // The service's message, else the system's text for a known code, else "Keychain error N".
+  // The service's message, else the system's text for a known code, else "System keyring error N".
   std::string description() const {
     if (message && !message->empty()) return *message;
     switch (code) {
@@ -36,15 +36,15 @@ struct SecretStatus {
       case parameterError:
         return "One or more parameters passed to a function were not valid.";
       case notAvailable:
-        return "No keychain is available.";
+        return "No system keyring is available.";
       case duplicateItem:
-        return "The specified item already exists in the keychain.";
+        return "The specified item already exists in the system keyring.";
       case itemNotFound:
-        return "The specified item could not be found in the keychain.";
+        return "The specified item could not be found in the system keyring.";
       case interactionNotAllowed:
         return "User interaction is not allowed.";
       default:
-        return "Keychain error " + std::to_string(code);
+        return "System keyring error " + std::to_string(code);
     }
   }
 };

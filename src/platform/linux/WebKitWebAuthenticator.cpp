@@ -4,6 +4,7 @@
 #include <set>
 
 #include "platform/linux/WebKitNetwork.h"
+#include "platform/linux/WebKitUserAgent.h"
 
 namespace ondi::platform {
 namespace {
@@ -49,6 +50,7 @@ bool WebKitWebAuthenticator::start(const std::string& url, const std::string& ca
 
   view_ = WEBKIT_WEB_VIEW(
       g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", network_.session(), nullptr));
+  applyBrowserUserAgent(webkit_web_view_get_settings(view_));
   g_signal_connect(view_, "decide-policy", G_CALLBACK(onDecidePolicy), this);
   window_ = GTK_WINDOW(gtk_window_new());
   gtk_widget_set_name(GTK_WIDGET(window_), "webAuthenticationWindow");

@@ -2,25 +2,13 @@
 
 #include <utility>
 
-#include "core/browser/BrowserUserAgentPolicy.h"
 #include "platform/linux/BridgeScripts.h"
 #include "platform/linux/ChildFrameRules.h"
-#include "platform/linux/OperatingSystemVersion.h"
 #include "platform/linux/WebKitNetwork.h"
+#include "platform/linux/WebKitUserAgent.h"
 #include "platform/linux/WebKitWebViewAdapter.h"
 
 namespace ondi::platform {
-namespace {
-
-// The engine's own user agent with the browser identity appended. There is no Safari bundle
-// on this system, so the identity carries the operating system's version.
-std::string browserUserAgent(WebKitSettings* defaults) {
-  return std::string(webkit_settings_get_user_agent(defaults)) + " " +
-         BrowserUserAgentPolicy::safariCompatibleApplicationName(std::nullopt, std::nullopt,
-                                                                 operatingSystemVersion());
-}
-
-}  // namespace
 
 WebKitWebViewFactory::WebKitWebViewFactory(WebKitNetwork& network, std::string registrableDomain,
                                            const std::filesystem::path& filterDirectory)
@@ -132,8 +120,7 @@ std::shared_ptr<WebView> WebKitWebViewFactory::makeWebView(
   }
 
   WebKitSettings* settings = webkit_settings_new();
-  static const std::string userAgent = browserUserAgent(settings);
-  webkit_settings_set_user_agent(settings, userAgent.c_str());
+  applyBrowserUserAgent(settings);
   webkit_settings_set_javascript_can_open_windows_automatically(
       settings, configuration.scriptsCanOpenWindowsAutomatically);
   webkit_settings_set_media_playback_requires_user_gesture(

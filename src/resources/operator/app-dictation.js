@@ -20,7 +20,7 @@
 
   function toggleDictation() {
     if (!bridgeModule.messageHandler("velmoraSpeech")) {
-      app.setStatus("Voice dictation is available in the Ondi macOS app.");
+      app.setStatus("Voice dictation is available in the Ondi desktop app.");
       return;
     }
     bridgeModule.postMessage("velmoraSpeech", { action: speechState.active ? "stop" : "start", draft: ui.promptInput.value });

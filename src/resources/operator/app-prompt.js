@@ -176,7 +176,7 @@
       app.setStatus("Desktop action completed.");
     } else {
       const error = reply.error || "Unknown error.";
-      finishTurn(turn, "I tried to run that desktop action, but macOS blocked it: " + error);
+      finishTurn(turn, "I tried to run that desktop action, but this computer blocked it: " + error);
       recordEvent(turn, "Desktop action blocked", error, "blocked");
       app.setStatus("Desktop action needs attention.");
     }

@@ -114,7 +114,7 @@ Gtk::Widget& AccountGate::buildUnavailablePage() {
   content->append(retry_);
 
   auto* website = Gtk::make_managed<WebsiteLink>(
-      "Create or manage your account at", model_.serviceOrigin().url("/auth.html?mode=sign-up"),
+      "Create or manage your account at", [this] { return model_.accountWebsiteURL(); },
       "account-unavailable-website");
   website->set_halign(Gtk::Align::CENTER);
   website->set_margin_top(8);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "core/account/Pkce.h"
 #include "core/app/DesktopBrowserModel.h"
 #include "ui/account/AccountStyle.h"
 #include "ui/account/WebsiteLink.h"
@@ -163,13 +162,13 @@ Gtk::Widget& AuthenticationForm::buildFooter() {
   footer->append(hint_);
   styleParagraph(protectedNote_,
                  "Ondi uses its protected account service. Your password is sent directly to that "
-                 "service and is never stored by this Mac app.");
+                 "service and is never stored by this app.");
   protectedNote_.add_css_class("caption");
   protectedNote_.add_css_class("dim-label");
   footer->append(protectedNote_);
   footer->append(*Gtk::make_managed<WebsiteLink>(
-      "Manage your account on the web at",
-      workspaceAuthURL("sign-up", model_.managedBrowserBaseURL()).value_or(""), "auth.website"));
+      "Manage your account on the web at", [this] { return model_.accountWebsiteURL(); },
+      "auth.website"));
   return *footer;
 }
 

@@ -4,22 +4,34 @@
 
 namespace ondi::ui {
 
-WebsiteLink::WebsiteLink(const std::string& caption, const std::string& address,
-                         const std::string& name)
-    : Gtk::Box(Gtk::Orientation::HORIZONTAL, 0) {
-  const auto url = Url::parse(address);
-  set_visible(url.has_value());
-  if (!url) return;
+WebsiteLink::WebsiteLink(const std::string& caption, Address address, const std::string& name)
+    : Gtk::Box(Gtk::Orientation::HORIZONTAL, 0), address_(std::move(address)) {
   caption_.set_text(caption);
   caption_.add_css_class("caption");
   caption_.add_css_class("dim-label");
-  link_.set_uri(url->string());
-  link_.set_label(url->port() ? url->host() + ":" + std::to_string(*url->port()) : url->host());
   link_.set_name(name);
   link_.add_css_class("caption");
   link_.add_css_class("ondi-inline-link");
   append(caption_);
   append(link_);
+  refresh();
+  signal_map().connect([this] { refresh(); });
+  // Runs before the link button's own handler, which then opens the fresh address.
+  link_.signal_activate_link().connect(
+      [this] {
+        refresh();
+        return !link_.get_visible();
+      },
+      false);
+}
+
+void WebsiteLink::refresh() {
+  const auto url = Url::parse(address_());
+  caption_.set_visible(url.has_value());
+  link_.set_visible(url.has_value());
+  if (!url) return;
+  link_.set_uri(url->string());
+  link_.set_label(url->port() ? url->host() + ":" + std::to_string(*url->port()) : url->host());
 }
 
 }  // namespace ondi::ui

@@ -27,6 +27,9 @@ MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuM
   set_name("mainWindow");
   set_title("Ondi");
   set_default_size(1480, 900);
+  // Closing hides the window, so the surface keeps its page and activating the program shows
+  // it again. Hidden, the window leaves the application, which ends once no window is left.
+  set_hide_on_close(true);
 
   menuButton_.set_name("commandMenuButton");
   menuButton_.set_icon_name("open-menu-symbolic");

@@ -3,8 +3,10 @@
 #include <gtkmm/label.h>
 #include <gtkmm/scrolledwindow.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 #include "core/app/DesktopBrowserModel.h"
 #include "core/ports/Logger.h"
@@ -59,7 +61,7 @@ void OndiApplication::attach(DesktopBrowserModel& model, Logger& logger, Schedul
   scheduler_ = &scheduler;
   commandMenu_ = std::make_unique<CommandMenu>(*this, model);
   themeStyle_ = std::make_unique<ThemeStyleProvider>(model.account);
-  add_action("settings", [this] { settingsWindow().present(); });
+  add_action("settings", [this] { presentWindow(settingsWindow()); });
   add_action("quit", [this] { quit(); });
   set_accels_for_action("app.settings", {"<Control>comma"});
   set_accels_for_action("app.quit", {"<Control>q"});
@@ -85,7 +87,6 @@ Gtk::Window& OndiApplication::settingsWindow() {
     scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
     scroller->set_child(*sections);
     settingsWindow_->set_child(*scroller);
-    add_window(*settingsWindow_);
   }
   return *settingsWindow_;
 }
@@ -99,12 +100,14 @@ void OndiApplication::on_activate() {
     add_window(*mainWindow_);
     // The page asks for Settings by publishing a fresh request id.
     settingsRequests_ = model_->settingsRequestID.changed().connect(
-        [this](const std::string&) { settingsWindow().present(); });
+        [this](const std::string&) { presentWindow(settingsWindow()); });
     if (launchRoute_) model_->load(*launchRoute_);
   } else {
     const bool visible = mainWindow_ && mainWindow_->get_visible();
     logger_->info(kCategory, std::string("Application reopen requested; visibleWindows=") +
                                  (visible ? "1" : "0"));
+    // A closed main window is hidden and out of the application, with its screens intact.
+    if (!isApplicationWindow(*mainWindow_)) add_window(*mainWindow_);
   }
   presentMainWindow(0);
 }
@@ -119,11 +122,18 @@ void OndiApplication::on_shutdown() {
   Gtk::Application::on_shutdown();
 }
 
+bool OndiApplication::isApplicationWindow(const Gtk::Window& window) const {
+  const std::vector<const Gtk::Window*> windows = get_windows();
+  return std::ranges::find(windows, &window) != windows.end();
+}
+
+void OndiApplication::presentWindow(Gtk::Window& window) {
+  if (!isApplicationWindow(window)) add_window(window);
+  window.present();
+}
+
 Gtk::Window* OndiApplication::findMainWindow() const {
-  for (const Gtk::Window* window : get_windows()) {
-    if (window == mainWindow_.get()) return mainWindow_.get();
-  }
-  return nullptr;
+  return mainWindow_ && isApplicationWindow(*mainWindow_) ? mainWindow_.get() : nullptr;
 }
 
 void OndiApplication::presentMainWindow(int attempt) {

@@ -30,7 +30,11 @@ class OndiApplication : public Gtk::Application {
 
   void attach(DesktopBrowserModel& model, Logger& logger, Scheduler& scheduler);
   MainWindow* mainWindow() const { return mainWindow_.get(); }
+  // Built on first use; shown through presentWindow, or the action "app.settings".
   Gtk::Window& settingsWindow();
+  // Shows one of the application's windows; a window that closing took out of the
+  // application (closing hides it) joins it again first.
+  void presentWindow(Gtk::Window& window);
 
   // Makes sure the main window appears: bounded retries 0.1 s apart, then de-minimise,
   // recover from off-screen where the display server allows it, and present.
@@ -44,6 +48,7 @@ class OndiApplication : public Gtk::Application {
   int onHandleLocalOptions(const Glib::RefPtr<Glib::VariantDict>& options);
 
  private:
+  bool isApplicationWindow(const Gtk::Window& window) const;
   Gtk::Window* findMainWindow() const;
 
   DesktopBrowserModel* model_ = nullptr;

@@ -78,8 +78,8 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
   status_.set_wrap(true);
   append(status_);
   note_.set_text(
-      "Saved keys remain in Keychain, are isolated to the signed-in Ondi account on this Mac, "
-      "and are never displayed again in Settings.");
+      "Saved keys remain in the system keyring, are isolated to the signed-in Ondi account on "
+      "this computer, and are never displayed again in Settings.");
   note_.set_xalign(0);
   note_.set_wrap(true);
   note_.set_max_width_chars(1);  // wraps to the section's width

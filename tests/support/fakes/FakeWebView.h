@@ -73,6 +73,9 @@ class FakeWebView final : public WebView {
     delegate().newWindowRequested(*this, {url, std::nullopt, isUserGesture});
   }
   void finishNavigation() { delegate().navigationFinished(*this); }
+  void receiveScriptMessage(const ScriptMessage& message) {
+    delegate().scriptMessageReceived(*this, message);
+  }
 
  private:
   WebViewDelegate& delegate() {

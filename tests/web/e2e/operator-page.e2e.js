@@ -260,7 +260,7 @@ test("an unanswered desktop request ends with the failure turn after its time-ou
   assert.equal(request.body.action, "openSafariURL");
   assert.equal(request.body.url, "https://www.youtube.com/");
   assert.equal(request.body.explicitExternal, true);
-  assert.equal(turn, "I tried to run that desktop action, but macOS blocked it: The desktop app did not answer in time.");
+  assert.equal(turn, "I tried to run that desktop action, but this computer blocked it: The desktop app did not answer in time.");
   await assertText(page, "#statusText", "Desktop action needs attention.");
 
   await page.evaluate((id) => window.velmoraDesktopActionUpdate({ id, ok: true, kind: "desktopAction", text: "Opened late." }), request.body.id);
@@ -581,7 +581,7 @@ test("dictation follows the desktop's speech updates", async () => {
   // Without the desktop's handler the page says where dictation lives.
   await page.evaluate(() => delete window.webkit.messageHandlers.velmoraSpeech);
   await page.click("#micButton");
-  await assertText(page, "#statusText", "Voice dictation is available in the Ondi macOS app.");
+  await assertText(page, "#statusText", "Voice dictation is available in the Ondi desktop app.");
   await page.close();
 });
 
