@@ -185,4 +185,24 @@ TEST_F(BrowserWorkspaceTest, BackgroundTabsStayInTheWindowAndKeepNavigating) {
   });
 }
 
+// A refused request is said under the tab strip until the user dismisses it or closes a tab.
+TEST_F(BrowserWorkspaceTest, ANoticeSaysWhyTheBrowserRefusedAPage) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    ui::MainWindow& window = *application.mainWindow();
+    signInAndOpenTwoPages(model);
+    auto* notice = findNamed(window, "browserNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_FALSE(isShown(*notice));
+
+    model.tabs.notice.set("This page tried to open too many windows at once.");
+    EXPECT_TRUE(isShown(*notice));
+    EXPECT_NE(findLabel(*notice, "This page tried to open too many windows at once."), nullptr);
+    auto* dismiss = findNamed<Gtk::Button>(*notice, "browserNoticeDismiss");
+    ASSERT_NE(dismiss, nullptr);
+    click(*dismiss);
+    EXPECT_FALSE(isShown(*notice));
+    EXPECT_EQ(model.tabs.notice.get(), std::nullopt);
+  });
+}
+
 }  // namespace

@@ -259,6 +259,9 @@ TEST_F(DesktopBrowserModelTest, AccountWebsiteFollowsTheCurrentAPIBase) {
   platform.environment.values.clear();
   surface().state.url = "https://example.org/agent.html";
   EXPECT_EQ(model.accountWebsiteURL(), std::string("https://ondi.example") + kQuery);
+  model.openAccountWebsite();
+  EXPECT_THAT(platform.system.openedURLs,
+              ElementsAre(std::string("https://ondi.example") + kQuery));
 }
 
 TEST_F(DesktopBrowserModelTest, DictationSaysThisComputerHasNoSpeechRecognizer) {

@@ -378,6 +378,13 @@ std::string DesktopBrowserModel::accountWebsiteURL() const {
   return workspaceAuthURL("sign-up", managedBrowserBaseURL()).value_or("");
 }
 
+void DesktopBrowserModel::openAccountWebsite() {
+  const std::string url = accountWebsiteURL();
+  if (url.empty()) return;
+  services_.logger.info("account", "Opening account website host=" + hostForLog(url));
+  services_.system.openWithDefaultHandler(url);
+}
+
 void DesktopBrowserModel::runSurfaceScript(const std::string& script) {
   surface_.webView().evaluateJavaScript(script);
 }

@@ -104,6 +104,8 @@ class DesktopBrowserModel : private SurfaceHost::Client,
   std::string managedBrowserBaseURL() const { return api_.managedBrowserBaseURL(); }
   // The account page of the service's web site, on the origin that API requests go to now.
   std::string accountWebsiteURL() const;
+  // Opens that page in the system's browser.
+  void openAccountWebsite();
   void performAuthenticatedAPIRequest(const std::string& path, const std::string& method,
                                       const std::optional<std::string>& body,
                                       const std::map<std::string, std::string>& headers,

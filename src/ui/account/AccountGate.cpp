@@ -115,7 +115,7 @@ Gtk::Widget& AccountGate::buildUnavailablePage() {
 
   auto* website = Gtk::make_managed<WebsiteLink>(
       "Create or manage your account at", [this] { return model_.accountWebsiteURL(); },
-      "account-unavailable-website");
+      [this] { model_.openAccountWebsite(); }, "account-unavailable-website");
   website->set_halign(Gtk::Align::CENTER);
   website->set_margin_top(8);
   content->append(*website);

@@ -168,7 +168,7 @@ Gtk::Widget& AuthenticationForm::buildFooter() {
   footer->append(protectedNote_);
   footer->append(*Gtk::make_managed<WebsiteLink>(
       "Manage your account on the web at", [this] { return model_.accountWebsiteURL(); },
-      "auth.website"));
+      [this] { model_.openAccountWebsite(); }, "auth.website"));
   return *footer;
 }
 

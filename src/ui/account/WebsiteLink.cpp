@@ -4,8 +4,11 @@
 
 namespace ondi::ui {
 
-WebsiteLink::WebsiteLink(const std::string& caption, Address address, const std::string& name)
-    : Gtk::Box(Gtk::Orientation::HORIZONTAL, 0), address_(std::move(address)) {
+WebsiteLink::WebsiteLink(const std::string& caption, Address address, std::function<void()> follow,
+                         const std::string& name)
+    : Gtk::Box(Gtk::Orientation::HORIZONTAL, 0),
+      address_(std::move(address)),
+      follow_(std::move(follow)) {
   caption_.set_text(caption);
   caption_.add_css_class("caption");
   caption_.add_css_class("dim-label");
@@ -16,11 +19,13 @@ WebsiteLink::WebsiteLink(const std::string& caption, Address address, const std:
   append(link_);
   refresh();
   signal_map().connect([this] { refresh(); });
-  // Runs before the link button's own handler, which then opens the fresh address.
+  // The program's own opener replaces the link button's, which goes through the desktop
+  // portal and fails where there is none.
   link_.signal_activate_link().connect(
       [this] {
         refresh();
-        return !link_.get_visible();
+        if (link_.get_visible()) follow_();
+        return true;
       },
       false);
 }

@@ -11,6 +11,7 @@ BrowserNoticeBar::BrowserNoticeBar(BrowserTabs& tabs)
   text_.set_hexpand(true);
   text_.set_xalign(0);
   text_.set_wrap(true);
+  dismiss_.set_name("browserNoticeDismiss");
   dismiss_.add_css_class("flat");
   dismiss_.set_tooltip_text("Dismiss this notice");
   dismiss_.signal_clicked().connect([this] { tabs_.notice.set(std::nullopt); });
