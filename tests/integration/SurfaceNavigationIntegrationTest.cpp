@@ -133,9 +133,8 @@ TEST_F(SurfaceNavigation, MailLinksGoToTheSystem) {
   showInSurface("/mail", R"(<a id="mail" href="mailto:team@example.com">mail</a>)"
                          R"(<iframe src="mailto:frame@example.com"></iframe>)"
                          R"(<script>location = "mailto:script@example.com"</script>)");
-  runMainLoopFor(std::chrono::milliseconds(500));
-  EXPECT_TRUE(platform.system.openedURLs.empty()) << platform.system.openedURLs.front();
-
+  // The frame's and the script's addresses were decided while the page loaded, before the
+  // click: had they reached the system they would come first.
   runScript("document.getElementById('mail').click()");
   ASSERT_TRUE(runMainLoopUntil([&] { return !platform.system.openedURLs.empty(); }));
   EXPECT_EQ(platform.system.openedURLs, std::vector<std::string>{"mailto:team@example.com"});
