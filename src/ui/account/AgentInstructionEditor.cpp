@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
 namespace {
@@ -44,8 +45,7 @@ AgentInstructionEditor::AgentInstructionEditor(DesktopBrowserModel& model, std::
   draft_.set_bottom_margin(8);
   draft_.set_left_margin(10);
   draft_.set_right_margin(10);
-  gtk_accessible_update_property(GTK_ACCESSIBLE(draft_.gobj()), GTK_ACCESSIBLE_PROPERTY_LABEL,
-                                 "Agent instructions", -1);
+  setAccessibleName(draft_, "Agent instructions");
   draft_.get_buffer()->signal_changed().connect([this] {
     if (!showingSaved_) edited_ = true;
   });

@@ -8,6 +8,7 @@
 #include "core/app/DesktopBrowserModel.h"
 #include "ui/account/AccountStyle.h"
 #include "ui/account/WebsiteLink.h"
+#include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
 namespace {
@@ -124,6 +125,7 @@ Gtk::Widget& AuthenticationForm::buildHeader(Dismissal dismissal) {
     close_.set_name("auth.close");
     close_.set_icon_name("window-close-symbolic");
     close_.set_tooltip_text("Close account window");
+    setAccessibleName(close_, "Close account window");
     close_.add_css_class("flat");
     close_.add_css_class("circular");
     close_.signal_clicked().connect([this] { model_.dismissAuthentication(); });
@@ -138,6 +140,7 @@ Gtk::Widget& AuthenticationForm::buildButtons() {
   submitContent.append(submitLabel_);
   submitContent.append(symbol("go-next-symbolic"));
   submit_.set_child(submitContent);
+  nameAfterLabel(submit_, submitLabel_);
   submit_.set_name("auth.email.submit");
   submit_.add_css_class("suggested-action");
   submit_.signal_clicked().connect([this] { submit(); });
@@ -147,6 +150,7 @@ Gtk::Widget& AuthenticationForm::buildButtons() {
   googleContent.append(symbol("web-browser-symbolic"));
   googleContent.append(googleLabel_);
   google_.set_child(googleContent);
+  nameAfterLabel(google_, googleLabel_);
   google_.set_name("auth.google");
   google_.signal_clicked().connect(
       [this] { model_.continueWithGoogle(model_.account.authenticationIntent.get()); });

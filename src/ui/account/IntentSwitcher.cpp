@@ -1,6 +1,7 @@
 #include "ui/account/IntentSwitcher.h"
 
 #include "core/app/DesktopBrowserModel.h"
+#include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
 
@@ -9,8 +10,7 @@ IntentSwitcher::IntentSwitcher(DesktopBrowserModel& model)
   set_name("auth.intent");
   add_css_class("linked");
   set_homogeneous(true);
-  gtk_accessible_update_property(GTK_ACCESSIBLE(gobj()), GTK_ACCESSIBLE_PROPERTY_LABEL,
-                                 "Account action", -1);
+  setAccessibleName(*this, "Account action");
   signIn_.set_label("Log in");
   signUp_.set_label("Create account");
   signUp_.set_group(signIn_);

@@ -2,6 +2,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "platform/linux/WebKitWebViewAdapter.h"
+#include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
 namespace {
@@ -34,6 +35,7 @@ MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuM
   menuButton_.set_name("commandMenuButton");
   menuButton_.set_icon_name("open-menu-symbolic");
   menuButton_.set_tooltip_text("Ondi");
+  setAccessibleName(menuButton_, "Main menu");
   menuButton_.set_menu_model(menu);
   header_.pack_end(menuButton_);
   set_titlebar(header_);

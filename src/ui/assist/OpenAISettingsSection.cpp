@@ -2,6 +2,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "core/assist/OpenAIPrompt.h"
+#include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
 namespace {
@@ -21,8 +22,7 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
 
   fallback_.set_name("openai-settings.fallback");
   fallback_.set_valign(Gtk::Align::CENTER);
-  gtk_accessible_update_property(GTK_ACCESSIBLE(fallback_.gobj()), GTK_ACCESSIBLE_PROPERTY_LABEL,
-                                 "Use direct OpenAI responses", -1);
+  setAccessibleName(fallback_, "Use direct OpenAI responses");
   connections_.push_back(fallback_.property_active().signal_changed().connect([this] {
     const bool enabled = fallback_.get_active();
     model_.updateDesktopPreferences([enabled](DesktopAccountPreferences& preferences) {
@@ -40,8 +40,7 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
   key_.set_hexpand(true);
   key_.set_show_peek_icon(false);
   key_.property_placeholder_text() = "sk-…";
-  gtk_accessible_update_property(GTK_ACCESSIBLE(key_.gobj()), GTK_ACCESSIBLE_PROPERTY_LABEL,
-                                 "API key", -1);
+  setAccessibleName(key_, "API key");
   // Enter saves what was typed; on an empty field it does nothing, so that a stray Enter
   // never removes the saved key (the Save button still does, on purpose).
   g_signal_connect_swapped(key_.gobj(), "activate", G_CALLBACK(+[](OpenAISettingsSection* self) {

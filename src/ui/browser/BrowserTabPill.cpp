@@ -1,6 +1,7 @@
 #include "ui/browser/BrowserTabPill.h"
 
 #include "core/browser/BrowserTabSymbol.h"
+#include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
 namespace {
@@ -35,6 +36,7 @@ BrowserTabPill::BrowserTabPill(TabAction select, TabAction close)
   content_.append(symbol_);
   content_.append(title_);
   select_.set_child(content_);
+  nameAfterLabel(select_, title_);
   // The id is copied: acting on a tab may hand this pill another tab before the call ends.
   select_.signal_clicked().connect(
       [this, select = std::move(select)] { select(std::string(id_)); });
@@ -42,6 +44,7 @@ BrowserTabPill::BrowserTabPill(TabAction select, TabAction close)
   close_.set_name("browserTabCloseButton");
   close_.set_icon_name("window-close-symbolic");
   close_.set_tooltip_text("Close tab");
+  setAccessibleName(close_, "Close tab");
   close_.add_css_class("flat");
   close_.add_css_class("browser-tab-close");
   close_.set_valign(Gtk::Align::CENTER);

@@ -5,6 +5,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "core/browser/WebDestinations.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/browser/BrowserTabPill.h"
 
 namespace ondi::ui {
@@ -24,8 +25,10 @@ BrowserTabStrip::BrowserTabStrip(DesktopBrowserModel& model)
   auto* icon = Gtk::make_managed<Gtk::Image>();
   icon->set_from_icon_name("tab-new-symbolic");
   content->append(*icon);
-  content->append(*Gtk::make_managed<Gtk::Label>("New tab"));
+  auto* label = Gtk::make_managed<Gtk::Label>("New tab");
+  content->append(*label);
   newTab_.set_child(*content);
+  nameAfterLabel(newTab_, *label);
   newTab_.add_css_class("flat");
   newTab_.set_valign(Gtk::Align::CENTER);
   newTab_.signal_clicked().connect(

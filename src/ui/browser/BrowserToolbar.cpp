@@ -7,6 +7,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "core/browser/WebDestinations.h"
+#include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
 namespace {
@@ -15,6 +16,7 @@ void setUpIconButton(Gtk::Button& button, const char* name, const char* icon, co
   button.set_name(name);
   button.set_icon_name(icon);
   button.set_tooltip_text(tooltip);
+  setAccessibleName(button, tooltip);
   button.add_css_class("flat");
 }
 
@@ -44,8 +46,10 @@ BrowserToolbar::BrowserToolbar(DesktopBrowserModel& model)
   auto* icon = Gtk::make_managed<Gtk::Image>();
   icon->set_from_icon_name("mail-unread-symbolic");
   gmailContent->append(*icon);
-  gmailContent->append(*Gtk::make_managed<Gtk::Label>("Gmail"));
+  auto* gmailLabel = Gtk::make_managed<Gtk::Label>("Gmail");
+  gmailContent->append(*gmailLabel);
   gmail_.set_child(*gmailContent);
+  nameAfterLabel(gmail_, *gmailLabel);
   gmail_.set_tooltip_text("Open Gmail");
   gmail_.signal_clicked().connect(
       [this] { model_.loadCurrentBrowserTab(WebDestinations::gmailInbox, "Gmail"); });
@@ -53,6 +57,7 @@ BrowserToolbar::BrowserToolbar(DesktopBrowserModel& model)
   address_.set_name("browserAddressField");
   address_.add_css_class("browser-address");
   address_.set_placeholder_text("Search or enter website");
+  setAccessibleName(address_, "Address");
   address_.set_icon_from_icon_name("system-search-symbolic", Gtk::Entry::IconPosition::PRIMARY);
   address_.set_input_purpose(Gtk::InputPurpose::URL);
   address_.set_hexpand(true);
@@ -69,6 +74,7 @@ BrowserToolbar::BrowserToolbar(DesktopBrowserModel& model)
   openElsewhere_.set_name("browserOpenElsewhereMenu");
   openElsewhere_.set_icon_name("send-to-symbolic");
   openElsewhere_.set_tooltip_text("Open in another browser");
+  setAccessibleName(openElsewhere_, "Open in another browser");
   openElsewhere_.set_menu_model(openElsewhereMenu());
   openElsewhere_.set_has_frame(false);
 

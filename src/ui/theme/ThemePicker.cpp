@@ -1,6 +1,7 @@
 #include "ui/theme/ThemePicker.h"
 
 #include "core/app/DesktopBrowserModel.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/theme/PanelClasses.h"
 
 namespace ondi::ui {
@@ -47,6 +48,7 @@ Gtk::Widget& ThemePicker::row(VelmoraTheme theme, Gtk::CheckButton& choice) {
 
   choice.set_name("theme-picker." + rawValue(theme));
   choice.set_child(*text);
+  nameAfterLabel(choice, *name);
   choice.signal_toggled().connect([this, theme, &choice] {
     if (showing_ || !choice.get_active()) return;
     model_.updateDesktopPreferences([theme](DesktopAccountPreferences& preferences) {
