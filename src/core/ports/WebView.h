@@ -11,6 +11,8 @@
 namespace ondi {
 
 class WebView;
+// The toolkit's widget of a web view, opaque to everything but the screens that place it.
+struct NativeWidget;
 
 // One navigation a web view is about to make.
 struct NavigationAction {
@@ -91,6 +93,8 @@ class WebView {
  public:
   virtual ~WebView() = default;
   virtual void setDelegate(WebViewDelegate* delegate) = 0;
+  // The widget the screens put in their windows; none where nothing can be shown.
+  virtual NativeWidget* nativeWidget() const = 0;
   // Unregisters every script-message handler; pages can no longer reach native code.
   virtual void removeScriptMessageHandlers() = 0;
   virtual void loadHTML(const std::string& html, const std::string& baseURL) = 0;

@@ -27,6 +27,8 @@ class WebKitWebViewAdapter final : public WebView {
   void releaseLoads();
 
   void setDelegate(WebViewDelegate* delegate) override { delegate_ = delegate; }
+  // The GtkWidget of the view.
+  NativeWidget* nativeWidget() const override { return reinterpret_cast<NativeWidget*>(view_); }
   void removeScriptMessageHandlers() override;
   void loadHTML(const std::string& html, const std::string& baseURL) override;
   void loadURL(const std::string& url, std::optional<std::chrono::milliseconds> timeout) override;

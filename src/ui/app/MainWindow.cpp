@@ -1,16 +1,11 @@
 #include "ui/app/MainWindow.h"
 
 #include "core/app/DesktopBrowserModel.h"
-#include "platform/linux/WebKitWebViewAdapter.h"
 #include "ui/app/AccessibleName.h"
+#include "ui/app/WebViewWidget.h"
 
 namespace ondi::ui {
 namespace {
-
-Gtk::Widget& widgetOf(WebView& view) {
-  GtkWidget* widget = dynamic_cast<platform::WebKitWebViewAdapter&>(view).widget();
-  return *Glib::wrap(widget);
-}
 
 std::string screenTitle(const VelmoraRoute& route) {
   const auto address = inAppAddress(route);

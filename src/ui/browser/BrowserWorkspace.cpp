@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/app/DesktopBrowserModel.h"
-#include "platform/linux/WebKitWebViewAdapter.h"
+#include "ui/app/WebViewWidget.h"
 #include "ui/browser/BrowserStyle.h"
 
 namespace ondi::ui {
@@ -34,11 +34,8 @@ BrowserWorkspace::~BrowserWorkspace() {
 }
 
 void BrowserWorkspace::showSelectedTab() {
-  const auto widgetOf = [](WebView& view) {
-    return Glib::wrap(dynamic_cast<platform::WebKitWebViewAdapter&>(view).widget());
-  };
   std::vector<Gtk::Widget*> pages;
-  for (const auto& session : model_.tabs.sessions()) pages.push_back(widgetOf(*session.webView));
+  for (const auto& session : model_.tabs.sessions()) pages.push_back(&widgetOf(*session.webView));
   for (Gtk::Widget* child = page_.get_first_child(); child;) {
     Gtk::Widget* next = child->get_next_sibling();
     if (std::ranges::find(pages, child) == pages.end()) page_.remove(*child);
@@ -49,7 +46,7 @@ void BrowserWorkspace::showSelectedTab() {
     page->set_vexpand(true);
     page_.add(*page);
   }
-  page_.set_visible_child(*widgetOf(*model_.tabs.selectedSession().webView));
+  page_.set_visible_child(widgetOf(*model_.tabs.selectedSession().webView));
 }
 
 }  // namespace ondi::ui

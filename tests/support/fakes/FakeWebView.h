@@ -38,6 +38,7 @@ class FakeWebView final : public WebView {
   std::string backgroundColor;
 
   void setDelegate(WebViewDelegate* delegate) override { delegate_ = delegate; }
+  NativeWidget* nativeWidget() const override { return nullptr; }
   // Both loads take the new address at once, as the engine reports it from the start.
   void loadHTML(const std::string& html, const std::string& baseURL) override {
     htmlLoads.push_back({baseURL, html, std::nullopt});
