@@ -73,7 +73,7 @@ class DesktopThemeIntegration : public ::testing::Test {
   WebKitFixture webkit;
   PageServer server;
   LoadRecorder loads;
-  std::shared_ptr<WebView> view;
+  std::unique_ptr<WebView> view;
   GtkWidget* window = gtk_window_new();
 };
 

@@ -65,7 +65,7 @@ class PageBridgeIntegration : public ::testing::Test {
 
   WebKitFixture webkit;
   RecordingDelegate delegate;
-  std::shared_ptr<WebView> view;
+  std::unique_ptr<WebView> view;
 };
 
 TEST_F(PageBridgeIntegration, TheMainFrameReachesEveryHandlerWithItsOrigin) {

@@ -27,17 +27,20 @@ TEST(BrowserTabSession, SnapshotTitleFallsBackFromPageToTabToHost) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    auto view = std::make_shared<fakes::FakeWebView>(WebViewConfiguration{});
+    auto view = std::make_unique<fakes::FakeWebView>(WebViewConfiguration{});
     view->state.title = c.pageTitle;
     view->state.url = c.pageURL;
-    const BrowserTabSession session{"ID", view, c.requestedURL, c.fallbackTitle, std::nullopt};
+    const BrowserTabSession session{"ID", std::move(view), c.requestedURL, c.fallbackTitle,
+                                    std::nullopt};
     EXPECT_EQ(session.snapshot().title, c.title);
   }
 }
 
 TEST(BrowserTabSession, SnapshotShowsThePageAddressExceptForAManagedWorkflow) {
-  auto view = std::make_shared<fakes::FakeWebView>(WebViewConfiguration{});
-  BrowserTabSession session{"ID", view, "https://example.org/start", "Tab", std::nullopt};
+  auto owned = std::make_unique<fakes::FakeWebView>(WebViewConfiguration{});
+  fakes::FakeWebView* view = owned.get();
+  BrowserTabSession session{"ID", std::move(owned), "https://example.org/start", "Tab",
+                            std::nullopt};
   EXPECT_EQ(session.snapshot().urlString, "https://example.org/start");
 
   view->state.url = "https://example.org/moved";

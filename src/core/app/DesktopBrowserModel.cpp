@@ -333,11 +333,26 @@ std::optional<std::string> DesktopBrowserModel::currentPageURL() const {
 }
 
 void DesktopBrowserModel::updateState(const WebView* view) {
-  services_.scheduler.post(whileAlive(lifetime_, [this, view] { refreshNavigationState(view); }));
+  // The refresh runs on a later turn, when a tab's view may be gone: it names the view by its
+  // tab's id and finds it again then.
+  ViewReference reference{view != nullptr, std::nullopt};
+  if (view && view != &surface_.webView()) {
+    const BrowserTabSession* session = tabs.sessionFor(*view);
+    if (!session) return;
+    reference.tabID = session->id;
+  }
+  services_.scheduler.post(
+      whileAlive(lifetime_, [this, reference] { refreshNavigationState(reference); }));
 }
 
-void DesktopBrowserModel::refreshNavigationState(const WebView* view) {
-  if (view) tabs.refreshSnapshot(*view);
+void DesktopBrowserModel::refreshNavigationState(const ViewReference& reference) {
+  const WebView* view = reference.any ? &surface_.webView() : nullptr;
+  if (reference.tabID) {
+    const BrowserTabSession* session = tabs.session(*reference.tabID);
+    if (!session) return;
+    view = session->webView.get();
+    tabs.refreshSnapshot(*view);
+  }
   const VelmoraRoute& route = navigation.activeRoute.get();
   WebView& active = activeWebView();
   if (view && view != &active) return;

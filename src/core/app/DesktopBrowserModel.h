@@ -173,7 +173,12 @@ class DesktopBrowserModel : private SurfaceHost::Client,
   WebView& activeWebView();
   void showSelectedBrowserTab();
   void handOffCurrentPage(const ExternalBrowser& browser);
-  void refreshNavigationState(const WebView* view);
+  // A web view named for a later turn: none, the surface, or a tab's.
+  struct ViewReference {
+    bool any;
+    std::optional<std::string> tabID;
+  };
+  void refreshNavigationState(const ViewReference& reference);
   BrowserTabSession makeBrowserSession(const std::string& url, std::optional<std::string> title,
                                        std::optional<std::string> managedWorkflowID);
   WebViewConfiguration surfaceConfiguration() const;

@@ -21,7 +21,7 @@ struct BrowserTabSnapshot {
 // One in-app browser tab and its own web view.
 struct BrowserTabSession {
   std::string id;
-  std::shared_ptr<WebView> webView;
+  std::unique_ptr<WebView> webView;
   std::string requestedURL;
   std::string fallbackTitle;
   std::optional<std::string> managedWorkflowID;

@@ -121,7 +121,7 @@ class WebView {
 class WebViewFactory {
  public:
   virtual ~WebViewFactory() = default;
-  virtual std::shared_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) = 0;
+  virtual std::unique_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) = 0;
 };
 
 }  // namespace ondi

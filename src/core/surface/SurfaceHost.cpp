@@ -15,7 +15,7 @@ std::string hostForLog(const std::string& url) {
   return parsed && !parsed->host().empty() ? parsed->host() : "unknown";
 }
 
-SurfaceHost::SurfaceHost(std::shared_ptr<WebView> webView, NavigationState& navigation,
+SurfaceHost::SurfaceHost(std::unique_ptr<WebView> webView, NavigationState& navigation,
                          const ServiceOrigin& origin, const WorkspaceHosts& hosts, Logger& logger,
                          SystemServices& system, MicrophonePolicy& microphone, Client& client,
                          std::string desktopChatHTML)

@@ -29,7 +29,7 @@ class SurfaceHost : public WebViewDelegate {
     virtual void surfaceScriptMessageReceived(const ScriptMessage& message) = 0;
   };
 
-  SurfaceHost(std::shared_ptr<WebView> webView, NavigationState& navigation,
+  SurfaceHost(std::unique_ptr<WebView> webView, NavigationState& navigation,
               const ServiceOrigin& origin, const WorkspaceHosts& hosts, Logger& logger,
               SystemServices& system, MicrophonePolicy& microphone, Client& client,
               std::string desktopChatHTML);
@@ -60,7 +60,7 @@ class SurfaceHost : public WebViewDelegate {
                              std::function<void(bool)> decide) override;
 
  private:
-  std::shared_ptr<WebView> webView_;
+  std::unique_ptr<WebView> webView_;
   NavigationState& navigation_;
   const ServiceOrigin& origin_;
   const WorkspaceHosts& hosts_;

@@ -96,7 +96,10 @@ WebKitWebViewAdapter::~WebKitWebViewAdapter() {
   g_object_unref(view_);
 }
 
-void WebKitWebViewAdapter::releaseLoads() {
+void WebKitWebViewAdapter::childFrameFilterSettled(WebKitUserContentFilter* filter) {
+  if (filter) {
+    webkit_user_content_manager_add_filter(webkit_web_view_get_user_content_manager(view_), filter);
+  }
   holdingLoads_ = false;
   if (auto load = std::exchange(heldLoad_, nullptr)) load();
 }

@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+#include <sigc++/trackable.h>
+
 #include "core/ports/WebView.h"
 
 namespace ondi::platform {
 
 // A WebKitWebView behind the core's WebView port. The GTK widget is exposed for the views
 // that embed it.
-class WebKitWebViewAdapter final : public WebView {
+class WebKitWebViewAdapter final : public WebView, public sigc::trackable {
  public:
   WebKitWebViewAdapter(WebKitWebView* view, WebViewConfiguration configuration);
   ~WebKitWebViewAdapter() override;
@@ -22,9 +24,11 @@ class WebKitWebViewAdapter final : public WebView {
 
   GtkWidget* widget() const { return GTK_WIDGET(view_); }
   WebKitWebView* webKitView() const { return view_; }
-  // Keeps loads from starting until `releaseLoads`, which starts the last one asked for.
+  // Keeps loads from starting until the child-frame filter is settled.
   void holdLoads() { holdingLoads_ = true; }
-  void releaseLoads();
+  // Installs the child-frame filter (none when it could not be compiled) and starts the last
+  // load asked for meanwhile.
+  void childFrameFilterSettled(WebKitUserContentFilter* filter);
 
   void setDelegate(WebViewDelegate* delegate) override { delegate_ = delegate; }
   // The GtkWidget of the view.

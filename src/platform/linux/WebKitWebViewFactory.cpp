@@ -1,7 +1,5 @@
 #include "platform/linux/WebKitWebViewFactory.h"
 
-#include <utility>
-
 #include "platform/linux/BridgeScripts.h"
 #include "platform/linux/ChildFrameRules.h"
 #include "platform/linux/WebKitNetwork.h"
@@ -72,18 +70,11 @@ void WebKitWebViewFactory::filterCompiled(GObject* store, GAsyncResult* result, 
 void WebKitWebViewFactory::install(WebKitUserContentFilter* filter) {
   childFrameFilter_ = filter;
   filterSettled_ = true;
-  for (const auto& waiting : std::exchange(waitingForFilter_, {})) {
-    const auto view = waiting.lock();
-    if (!view) continue;
-    if (filter) {
-      webkit_user_content_manager_add_filter(
-          webkit_web_view_get_user_content_manager(view->webKitView()), filter);
-    }
-    view->releaseLoads();
-  }
+  filterSettledSignal_.emit(filter);
+  filterSettledSignal_.clear();
 }
 
-std::shared_ptr<WebView> WebKitWebViewFactory::makeWebView(
+std::unique_ptr<WebView> WebKitWebViewFactory::makeWebView(
     const WebViewConfiguration& configuration) {
   WebKitUserContentManager* manager = webkit_user_content_manager_new();
   for (const UserScript& script : configuration.userScripts) {
@@ -144,10 +135,11 @@ std::shared_ptr<WebView> WebKitWebViewFactory::makeWebView(
   if (gdk_rgba_parse(&background, configuration.backgroundColor.c_str())) {
     webkit_web_view_set_background_color(view, &background);
   }
-  auto adapter = std::make_shared<WebKitWebViewAdapter>(view, configuration);
+  auto adapter = std::make_unique<WebKitWebViewAdapter>(view, configuration);
   if (configuration.childFrameFilter && !filterSettled_) {
     adapter->holdLoads();
-    waitingForFilter_.push_back(adapter);
+    filterSettledSignal_.connect(
+        sigc::mem_fun(*adapter, &WebKitWebViewAdapter::childFrameFilterSettled));
   }
   return adapter;
 }

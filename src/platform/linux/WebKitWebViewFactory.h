@@ -5,7 +5,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <vector>
+
+#include <sigc++/signal.h>
 
 #include "core/ports/WebView.h"
 
@@ -26,7 +27,7 @@ class WebKitWebViewFactory final : public WebViewFactory {
   WebKitWebViewFactory(const WebKitWebViewFactory&) = delete;
   WebKitWebViewFactory& operator=(const WebKitWebViewFactory&) = delete;
 
-  std::shared_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) override;
+  std::unique_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) override;
   // Whether the child-frame rules are compiled and installed in every view that confines
   // its child frames.
   bool isChildFrameFilterReady() const { return childFrameFilter_ != nullptr; }
@@ -43,8 +44,9 @@ class WebKitWebViewFactory final : public WebViewFactory {
   std::string filterIdentifier_;
   WebKitUserContentFilter* childFrameFilter_ = nullptr;
   bool filterSettled_ = false;
-  // Views that hold their loads until the filter is settled.
-  std::vector<std::weak_ptr<WebKitWebViewAdapter>> waitingForFilter_;
+  // Reaches the views that hold their loads until the filter is settled; a view that goes
+  // away first leaves it by itself.
+  sigc::signal<void(WebKitUserContentFilter*)> filterSettledSignal_;
   GCancellable* cancellable_;
 };
 

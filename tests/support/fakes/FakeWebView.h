@@ -25,9 +25,13 @@ class FakeWebView final : public WebView {
     std::optional<std::chrono::milliseconds> timeout;
   };
 
-  explicit FakeWebView(WebViewConfiguration configuration)
+  explicit FakeWebView(WebViewConfiguration configuration, int* destroyedWhileLoading = nullptr)
       : configuration(std::move(configuration)),
-        backgroundColor(this->configuration.backgroundColor) {}
+        backgroundColor(this->configuration.backgroundColor),
+        destroyedWhileLoading_(destroyedWhileLoading) {}
+  ~FakeWebView() override {
+    if (destroyedWhileLoading_ && state.isLoading) ++*destroyedWhileLoading_;
+  }
 
   const WebViewConfiguration configuration;
   State state;
@@ -84,17 +88,22 @@ class FakeWebView final : public WebView {
     return *delegate_;
   }
   WebViewDelegate* delegate_ = nullptr;
+  int* destroyedWhileLoading_;
 };
 
-// Keeps every view it makes, in order, so tests can reach them.
+// Remembers every view it makes, in order, so tests can reach them; the caller owns each
+// view, so a pointer here is valid only while its owner keeps the view.
 class FakeWebViewFactory final : public WebViewFactory {
  public:
-  std::shared_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) override {
-    made.push_back(std::make_shared<FakeWebView>(configuration));
-    return made.back();
+  std::unique_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) override {
+    auto view = std::make_unique<FakeWebView>(configuration, &destroyedWhileLoading);
+    made.push_back(view.get());
+    return view;
   }
 
-  std::vector<std::shared_ptr<FakeWebView>> made;
+  std::vector<FakeWebView*> made;
+  // Views whose owner let them go while they were still loading.
+  int destroyedWhileLoading = 0;
 };
 
 }  // namespace ondi::fakes
