@@ -6,6 +6,7 @@
 
 #include <glib.h>
 
+namespace ondi::server {
 namespace {
 
 constexpr int kOwnerOnly = 0700;
@@ -22,3 +23,5 @@ void createDataDirectory(const std::filesystem::path& directory) {
   throw std::runtime_error("Could not create the data folder " + directory.string() + ": " +
                            g_strerror(error) + ".");
 }
+
+}  // namespace ondi::server

@@ -27,6 +27,7 @@
 #include "routes/ServicePageRoutes.h"
 #include "routes/TestRoutes.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr char kDatabaseFileName[] = "ondi.sqlite3";
@@ -94,3 +95,5 @@ int runServer(const ServerOptions& options) {
   }
   return 0;
 }
+
+}  // namespace ondi::server

@@ -7,6 +7,7 @@
 
 #include "accounts/EmailAddress.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr unsigned kMaxPort = 65535;
@@ -218,3 +219,5 @@ std::string_view serverUsage() {
          "                                (default sk-test-ondi)\n"
          "  --help                        show this help\n";
 }
+
+}  // namespace ondi::server

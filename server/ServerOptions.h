@@ -9,6 +9,8 @@
 #include "ServiceLimits.h"
 #include "auth/AuthSettings.h"
 
+namespace ondi::server {
+
 struct ServerOptions {
   std::string host = "127.0.0.1";
   // 0 asks for any free port.
@@ -31,3 +33,5 @@ std::expected<ServerOptions, std::string> parseServerOptions(
     std::span<const std::string_view> arguments);
 
 std::string_view serverUsage();
+
+}  // namespace ondi::server

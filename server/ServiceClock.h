@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace ondi::server {
+
 // The service's current time in whole seconds since the Unix epoch. Every expiry (sessions,
 // links, codes) is measured against it, so that a server started with --test-routes can be moved
 // forward to reach an expiry without waiting.
@@ -17,3 +19,5 @@ class ServiceClock {
  private:
   std::int64_t offset_ = 0;
 };
+
+}  // namespace ondi::server

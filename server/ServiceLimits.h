@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ondi::server {
+
 // How much one client, e-mail address or account may ask of the server, so that nobody can make
 // it hash passwords, store rows or hold requests without end. Each limit is a command-line option,
 // so that a test suite that signs in often can raise it.
@@ -14,3 +16,5 @@ struct ServiceLimits {
   // Conversation threads one account may keep.
   unsigned threadsPerAccount = 500;
 };
+
+}  // namespace ondi::server

@@ -5,6 +5,8 @@
 
 #include <glib-unix.h>
 
+namespace ondi::server {
+
 StopSignals::StopSignals()
     : loop_(g_main_loop_new(nullptr, FALSE)),
       interruptSource_(g_unix_signal_add(SIGINT, &StopSignals::quit, loop_)),
@@ -25,3 +27,5 @@ gboolean StopSignals::quit(gpointer loop) {
   g_main_loop_quit(static_cast<GMainLoop*>(loop));
   return G_SOURCE_CONTINUE;
 }
+
+}  // namespace ondi::server

@@ -2,6 +2,8 @@
 
 #include <glib.h>
 
+namespace ondi::server {
+
 // Turns SIGINT and SIGTERM into a clean stop of the main loop. Created before the server starts
 // so that a signal arriving at any moment after that (even before the loop runs) stops it
 // cleanly instead of killing the process.
@@ -23,3 +25,5 @@ class StopSignals {
   guint interruptSource_;
   guint terminateSource_;
 };
+
+}  // namespace ondi::server

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+namespace ondi::server {
+
 struct WorkerPool::Job {
   std::function<void()> work;
   std::function<void()> done;
@@ -51,3 +53,5 @@ gboolean WorkerPool::completeJob(gpointer data) {
   if (!job->poolAlive.expired()) job->done();
   return G_SOURCE_REMOVE;
 }
+
+}  // namespace ondi::server

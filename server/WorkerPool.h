@@ -6,6 +6,8 @@
 
 #include <glib.h>
 
+namespace ondi::server {
+
 // Runs slow work (password hashing) on a few worker threads, so that the server's main loop keeps
 // answering meanwhile, and hands each result back to the main loop that created the pool. The work
 // must not throw and must touch nothing the main loop uses; its completion runs on the main loop.
@@ -38,3 +40,5 @@ class WorkerPool {
   std::shared_ptr<bool> alive_;
   GThreadPool* threads_;
 };
+
+}  // namespace ondi::server

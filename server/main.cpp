@@ -14,15 +14,16 @@ constexpr int kUsageError = 2;
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  auto options = parseServerOptions(arguments);
+  auto options = ondi::server::parseServerOptions(arguments);
   if (!options) {
     std::fprintf(stderr, "ondi-server: %s\n", options.error().c_str());
     return kUsageError;
   }
   if (options->showHelp) {
-    std::fwrite(serverUsage().data(), 1, serverUsage().size(), stdout);
+    const std::string_view usage = ondi::server::serverUsage();
+    std::fwrite(usage.data(), 1, usage.size(), stdout);
     return 0;
   }
-  if (options->dataDirectory.empty()) options->dataDirectory = defaultDataDirectory();
-  return runServer(*options);
+  if (options->dataDirectory.empty()) options->dataDirectory = ondi::server::defaultDataDirectory();
+  return ondi::server::runServer(*options);
 }

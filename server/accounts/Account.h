@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace ondi::server {
+
 // One account of the service as stored.
 struct Account {
   std::string id;
@@ -27,3 +29,5 @@ struct NewAccount {
   std::optional<std::string> googleSubject;
   bool emailVerified = false;
 };
+
+}  // namespace ondi::server

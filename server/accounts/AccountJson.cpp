@@ -1,5 +1,7 @@
 #include "accounts/AccountJson.h"
 
+namespace ondi::server {
+
 nlohmann::json desktopAuthUser(const Account& account) {
   return {
       {"id", account.id},       {"name", account.name},
@@ -7,3 +9,5 @@ nlohmann::json desktopAuthUser(const Account& account) {
       {"guest", false},
   };
 }
+
+}  // namespace ondi::server

@@ -16,6 +16,8 @@
 #include "auth/AuthSettings.h"
 #include "crypto/PasswordHasher.h"
 
+namespace ondi::server {
+
 class Database;
 class ServiceClock;
 class WorkerPool;
@@ -60,3 +62,5 @@ struct AccountServices {
   PreferencesStore preferences;
   AgentInstructionStore instructions;
 };
+
+}  // namespace ondi::server

@@ -6,6 +6,7 @@
 #include "crypto/SecureRandom.h"
 #include "db/Database.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kIdRandomBytes = 16;
@@ -84,3 +85,5 @@ std::optional<Account> AccountStore::findWhere(std::string_view column, std::str
       .plan = query.columnText(6),
   };
 }
+
+}  // namespace ondi::server

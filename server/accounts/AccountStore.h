@@ -5,6 +5,8 @@
 
 #include "accounts/Account.h"
 
+namespace ondi::server {
+
 class Database;
 class ServiceClock;
 class Statement;
@@ -32,3 +34,5 @@ class AccountStore {
   Database& database_;
   const ServiceClock& clock_;
 };
+
+}  // namespace ondi::server

@@ -4,6 +4,8 @@
 
 #include "db/Database.h"
 
+namespace ondi::server {
+
 AgentInstructionStore::AgentInstructionStore(Database& database) : database_(database) {}
 
 std::map<std::string, AgentInstructionStore::Instructions, std::less<>> AgentInstructionStore::load(
@@ -37,3 +39,5 @@ void AgentInstructionStore::reset(std::string_view accountId, std::string_view a
       .bind(2, agentId)
       .step();
 }
+
+}  // namespace ondi::server

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace ondi::server {
+
 class Database;
 
 // The instructions an account has written for its agents, per agent id. An agent without a row
@@ -23,3 +25,5 @@ class AgentInstructionStore {
  private:
   Database& database_;
 };
+
+}  // namespace ondi::server

@@ -1,5 +1,7 @@
 #include "accounts/AgentProfiles.h"
 
+namespace ondi::server {
+
 std::vector<std::string> defaultInstructions(const AgentDefinition& agent) {
   return {agent.defaultInstructions.begin(), agent.defaultInstructions.end()};
 }
@@ -23,3 +25,5 @@ nlohmann::json agentProfilesJson(
   }
   return profiles;
 }
+
+}  // namespace ondi::server

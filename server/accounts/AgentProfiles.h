@@ -9,6 +9,8 @@
 
 #include "accounts/AgentRoster.h"
 
+namespace ondi::server {
+
 // The agent's defaults as the list of texts they are stored and compared as.
 std::vector<std::string> defaultInstructions(const AgentDefinition& agent);
 
@@ -17,3 +19,5 @@ std::vector<std::string> defaultInstructions(const AgentDefinition& agent);
 // instructions for follows those; every other agent follows its defaults.
 nlohmann::json agentProfilesJson(
     const std::map<std::string, std::vector<std::string>, std::less<>>& stored);
+
+}  // namespace ondi::server

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+namespace ondi::server {
 namespace {
 
 constexpr std::array<std::string_view, 4> kMainDefaults{
@@ -82,3 +83,5 @@ const AgentDefinition* findAgent(std::string_view id) {
   const auto agent = std::ranges::find(kRoster, id, &AgentDefinition::id);
   return agent != kRoster.end() ? &*agent : nullptr;
 }
+
+}  // namespace ondi::server

@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+namespace ondi::server {
+
 // One agent of the team that takes part in voice huddles, with the standing instructions it
 // follows until the account changes them.
 struct AgentDefinition {
@@ -18,3 +20,5 @@ std::span<const AgentDefinition> agentRoster();
 
 // The agent with that id, or null.
 const AgentDefinition* findAgent(std::string_view id);
+
+}  // namespace ondi::server

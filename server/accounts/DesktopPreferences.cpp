@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+namespace ondi::server {
 namespace {
 
 constexpr std::array<std::string_view, 6> kSwitches{
@@ -70,3 +71,5 @@ std::expected<nlohmann::json, std::string> checkedDesktopPreferences(const nlohm
   checked["modelProvider"] = *provider;
   return checked;
 }
+
+}  // namespace ondi::server

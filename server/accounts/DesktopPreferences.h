@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+namespace ondi::server {
+
 // Checks the desktop preferences an account wants to store: the eight keys "interfaceStyle",
 // "showInspector", "dailyBriefEnabled", "useOpenAIFallback", "autoModelHandoffEnabled",
 // "requireApprovalForSpend", "requireApprovalForCustomerMessages" and "modelProvider", each of its
@@ -12,3 +14,5 @@
 // desktop keeps that choice to itself. Returns exactly those eight keys (other keys are dropped),
 // or one finished sentence naming the first problem.
 std::expected<nlohmann::json, std::string> checkedDesktopPreferences(const nlohmann::json& value);
+
+}  // namespace ondi::server

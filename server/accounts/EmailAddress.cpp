@@ -4,6 +4,7 @@
 
 #include "accounts/TextInput.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kMaxAddressLength = 254;
@@ -42,3 +43,5 @@ bool isEmailAddress(std::string_view address) {
   return !local.empty() && local.size() <= kMaxLocalPartLength &&
          isDottedDomain(address.substr(at + 1));
 }
+
+}  // namespace ondi::server

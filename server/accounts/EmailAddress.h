@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 // The address as accounts store it: trimmed and in lower case.
 std::string normalizedEmail(std::string_view text);
 
@@ -10,3 +12,5 @@ std::string normalizedEmail(std::string_view text);
 // part and a dotted domain, without white space, controls or characters that need quoting, and
 // no longer than 254 characters.
 bool isEmailAddress(std::string_view address);
+
+}  // namespace ondi::server

@@ -5,6 +5,7 @@
 #include "crypto/SecureRandom.h"
 #include "db/Database.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kTokenBytes = 32;
@@ -57,3 +58,5 @@ std::optional<EmailVerificationStore::SignUp> EmailVerificationStore::redeem(
       .step();
   return signUp;
 }
+
+}  // namespace ondi::server

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 class Database;
 class ServiceClock;
 
@@ -38,3 +40,5 @@ class EmailVerificationStore {
   Database& database_;
   const ServiceClock& clock_;
 };
+
+}  // namespace ondi::server

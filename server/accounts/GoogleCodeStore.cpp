@@ -5,6 +5,7 @@
 #include "crypto/SecureRandom.h"
 #include "db/Database.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kCodeBytes = 32;
@@ -40,3 +41,5 @@ std::optional<GoogleCodeStore::Grant> GoogleCodeStore::redeem(std::string_view c
   if (used.columnInt64(2) <= clock_.now()) return std::nullopt;
   return Grant{.accountId = used.columnText(0), .challenge = used.columnText(1)};
 }
+
+}  // namespace ondi::server

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 class Database;
 class ServiceClock;
 
@@ -34,3 +36,5 @@ class GoogleCodeStore {
   Database& database_;
   const ServiceClock& clock_;
 };
+
+}  // namespace ondi::server

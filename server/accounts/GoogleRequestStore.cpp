@@ -5,6 +5,7 @@
 #include "crypto/SecureRandom.h"
 #include "db/Database.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kIdBytes = 32;
@@ -46,3 +47,5 @@ std::optional<GoogleRequestStore::Pending> GoogleRequestStore::take(std::string_
   if (taken.columnInt64(2) <= clock_.now()) return std::nullopt;
   return Pending{.intent = taken.columnText(0), .challenge = taken.columnText(1)};
 }
+
+}  // namespace ondi::server

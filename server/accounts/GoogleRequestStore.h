@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 class Database;
 class ServiceClock;
 
@@ -36,3 +38,5 @@ class GoogleRequestStore {
   Database& database_;
   const ServiceClock& clock_;
 };
+
+}  // namespace ondi::server

@@ -5,6 +5,7 @@
 #include "accounts/AgentRoster.h"
 #include "accounts/TextInput.h"
 
+namespace ondi::server {
 namespace {
 
 std::expected<std::vector<std::string>, std::string> checkedInstructions(
@@ -65,3 +66,5 @@ std::expected<std::vector<InstructionUpdate>, std::string> checkedInstructionUpd
   }
   return updates;
 }
+
+}  // namespace ondi::server

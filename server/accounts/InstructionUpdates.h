@@ -7,6 +7,8 @@
 
 #include <nlohmann/json.hpp>
 
+namespace ondi::server {
+
 inline constexpr std::size_t kMaxInstructions = 8;
 inline constexpr std::size_t kMaxInstructionCharacters = 800;
 inline constexpr std::size_t kMaxInstructionCharactersInAll = 2400;
@@ -23,3 +25,5 @@ struct InstructionUpdate {
 // sentence naming the first problem.
 std::expected<std::vector<InstructionUpdate>, std::string> checkedInstructionUpdates(
     const nlohmann::json& value);
+
+}  // namespace ondi::server

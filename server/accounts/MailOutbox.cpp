@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace ondi::server {
+
 void MailOutbox::sendVerificationLink(std::string_view email, std::string_view token) const {
   std::fprintf(
       stderr,
@@ -16,3 +18,5 @@ void MailOutbox::sendAccountExistsNotice(std::string_view email) const {
                "already has one; log in instead.\n",
                static_cast<int>(email.size()), email.data());
 }
+
+}  // namespace ondi::server

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 // Stands in for the service's outgoing mail: each message is one line on stderr, where a
 // developer or a test reads it.
 class MailOutbox {
@@ -19,3 +21,5 @@ class MailOutbox {
  private:
   std::string serviceUrl_;
 };
+
+}  // namespace ondi::server

@@ -2,6 +2,8 @@
 
 #include "db/Database.h"
 
+namespace ondi::server {
+
 PreferencesStore::PreferencesStore(Database& database) : database_(database) {}
 
 std::optional<nlohmann::json> PreferencesStore::load(std::string_view accountId) {
@@ -20,3 +22,5 @@ void PreferencesStore::save(std::string_view accountId, const nlohmann::json& pr
       .bind(2, preferences.dump())
       .step();
 }
+
+}  // namespace ondi::server

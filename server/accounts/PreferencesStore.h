@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+namespace ondi::server {
+
 class Database;
 
 // Each account's desktop preferences, kept as the JSON object the desktop sent (already checked).
@@ -19,3 +21,5 @@ class PreferencesStore {
  private:
   Database& database_;
 };
+
+}  // namespace ondi::server

@@ -5,6 +5,7 @@
 #include "crypto/SecureRandom.h"
 #include "db/Database.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kTokenBytes = 32;
@@ -43,3 +44,5 @@ std::optional<std::string> SessionStore::accountFor(std::string_view token) {
 void SessionStore::end(std::string_view token) {
   database_.prepare("DELETE FROM sessions WHERE token_hash = ?").bind(1, sha256Hex(token)).step();
 }
+
+}  // namespace ondi::server

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 class Database;
 class ServiceClock;
 
@@ -28,3 +30,5 @@ class SessionStore {
   Database& database_;
   const ServiceClock& clock_;
 };
+
+}  // namespace ondi::server

@@ -1,5 +1,6 @@
 #include "accounts/TextInput.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::string_view kWhiteSpace = " \t\n\r\f\v";
@@ -21,3 +22,5 @@ std::size_t characterCount(std::string_view utf8) {
   }
   return count;
 }
+
+}  // namespace ondi::server

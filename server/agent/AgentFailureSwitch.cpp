@@ -4,6 +4,8 @@
 
 #include "http/HtmlPage.h"
 
+namespace ondi::server {
+
 void AgentFailureSwitch::arm(unsigned status, Body body, unsigned count) {
   status_ = status;
   body_ = body;
@@ -22,3 +24,5 @@ std::optional<Response> AgentFailureSwitch::nextFailure() {
   return Response::error(
       status_, "The agent failed on purpose with status " + std::to_string(status_) + ".");
 }
+
+}  // namespace ondi::server

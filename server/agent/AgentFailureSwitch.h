@@ -4,6 +4,8 @@
 
 #include "http/Response.h"
 
+namespace ondi::server {
+
 // Makes the next agent prompts fail on purpose, so that the client's fallback can be tested. The
 // failure answers with a chosen status and either an HTML page (as a proxy in front of the
 // service would) or the JSON error envelope.
@@ -22,3 +24,5 @@ class AgentFailureSwitch {
   Body body_ = Body::json;
   unsigned remaining_ = 0;
 };
+
+}  // namespace ondi::server

@@ -9,6 +9,7 @@
 #include "agent/WorkspacePrompt.h"
 #include "http/JsonBody.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kMaxMessageCharacters = 8000;
@@ -51,3 +52,5 @@ std::expected<AgentPrompt, std::string> readAgentPrompt(const nlohmann::json& bo
                      .modelMode = *modelMode,
                      .hasWorkspaceContext = hasContext};
 }
+
+}  // namespace ondi::server

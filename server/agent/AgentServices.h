@@ -5,6 +5,8 @@
 #include "agent/MessageStore.h"
 #include "agent/ThreadStore.h"
 
+namespace ondi::server {
+
 class Database;
 class ServiceClock;
 
@@ -32,3 +34,5 @@ struct AgentServices {
   EventStore events;
   AgentFailureSwitch failures;
 };
+
+}  // namespace ondi::server

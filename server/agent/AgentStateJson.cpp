@@ -8,6 +8,7 @@
 #include "agent/IsoTime.h"
 #include "agent/TurnUsage.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr char kWelcomeId[] = "local-ai-welcome";
@@ -91,3 +92,5 @@ nlohmann::json agentStateJson(AgentServices& services, const Account& account,
       {"usage", usageJson(services, account)},
   };
 }
+
+}  // namespace ondi::server

@@ -6,6 +6,8 @@
 
 #include "accounts/Account.h"
 
+namespace ondi::server {
+
 struct AgentServices;
 
 // The state of one thread as the chat page reads it: {"ok": true, "activeThreadId", "messages"
@@ -16,3 +18,5 @@ struct AgentServices;
 // limit)}}. A thread that does not exist yet reads as empty.
 nlohmann::json agentStateJson(AgentServices& services, const Account& account,
                               std::string_view threadId);
+
+}  // namespace ondi::server

@@ -8,6 +8,7 @@
 
 #include "agent/ChatText.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::array<std::string_view, 4> kBrowserWords{"browser", "in app", "in-app", "inapp"};
@@ -70,3 +71,5 @@ bool asksForMonitoredBrowser(std::string_view prompt) {
          (hasAnyWord(text, kLiveMonitorWords) || showingWordAfterMonitor(text) ||
           monitorAfterShowingWord(text));
 }
+
+}  // namespace ondi::server

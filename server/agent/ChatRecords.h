@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace ondi::server {
+
 // What the agent chat keeps per account. Times are whole seconds since the Unix epoch.
 
 struct ChatThread {
@@ -32,3 +34,5 @@ struct AgentEvent {
   std::string status;
   std::int64_t createdAt = 0;
 };
+
+}  // namespace ondi::server

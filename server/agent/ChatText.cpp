@@ -3,6 +3,7 @@
 #include "accounts/TextInput.h"
 #include "agent/WorkspacePrompt.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kMaxTitleCharacters = 60;
@@ -86,3 +87,5 @@ std::string messagePreview(std::string_view content) {
   return shortened(collapsedBlanks(plainText(readWorkspacePrompt(content).request)),
                    kMaxPreviewCharacters);
 }
+
+}  // namespace ondi::server

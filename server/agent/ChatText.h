@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 inline constexpr std::string_view kNewChatTitle = "New chat";
 
 // Runs of white space become one space, and none is left at either end.
@@ -20,3 +22,5 @@ std::string threadTitle(std::string_view prompt);
 // A message as the thread list shows it: what was typed or answered as plain text on one line
 // (without Markdown's line marks, "**" and backticks), at most 140 characters.
 std::string messagePreview(std::string_view content);
+
+}  // namespace ondi::server

@@ -6,6 +6,7 @@
 #include "crypto/SecureRandom.h"
 #include "db/Database.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kIdRandomBytes = 12;
@@ -48,3 +49,5 @@ std::vector<AgentEvent> EventStore::newestFirst(std::string_view accountId) {
   }
   return events;
 }
+
+}  // namespace ondi::server

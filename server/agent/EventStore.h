@@ -5,6 +5,8 @@
 
 #include "agent/ChatRecords.h"
 
+namespace ondi::server {
+
 class Database;
 class ServiceClock;
 
@@ -26,3 +28,5 @@ class EventStore {
   Database& database_;
   const ServiceClock& clock_;
 };
+
+}  // namespace ondi::server

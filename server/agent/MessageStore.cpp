@@ -7,6 +7,7 @@
 #include "crypto/SecureRandom.h"
 #include "db/Database.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kIdRandomBytes = 12;
@@ -63,3 +64,5 @@ int MessageStore::promptsSince(std::string_view accountId, std::int64_t since) {
   query.bind(1, accountId).bind(2, since).step();
   return static_cast<int>(query.columnInt64(0));
 }
+
+}  // namespace ondi::server

@@ -6,6 +6,8 @@
 
 #include "agent/ChatRecords.h"
 
+namespace ondi::server {
+
 class Database;
 class ServiceClock;
 
@@ -30,3 +32,5 @@ class MessageStore {
   Database& database_;
   const ServiceClock& clock_;
 };
+
+}  // namespace ondi::server

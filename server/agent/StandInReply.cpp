@@ -3,6 +3,7 @@
 #include "agent/ChatText.h"
 #include "agent/WorkspacePrompt.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kMaxQuoteCharacters = 200;
@@ -43,3 +44,5 @@ std::string standInReply(const AgentPrompt& prompt,
   }
   return reply;
 }
+
+}  // namespace ondi::server

@@ -4,6 +4,7 @@
 
 #include "crypto/SecureRandom.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kMaxThreadIdLength = 96;
@@ -23,3 +24,5 @@ bool isThreadId(std::string_view id) {
 std::string newThreadId() {
   return "thread-" + randomHex(kThreadIdRandomBytes);
 }
+
+}  // namespace ondi::server

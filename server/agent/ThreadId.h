@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 // The id the chat page uses for the thread it starts with.
 inline constexpr std::string_view kDefaultThreadId = "default";
 
@@ -15,3 +17,5 @@ bool isThreadId(std::string_view id);
 
 // "thread-" and 16 random hex digits.
 std::string newThreadId();
+
+}  // namespace ondi::server

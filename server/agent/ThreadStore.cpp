@@ -5,6 +5,7 @@
 #include "ServiceClock.h"
 #include "db/Database.h"
 
+namespace ondi::server {
 namespace {
 
 // Threads with their message count and newest message; the caller adds the condition.
@@ -90,3 +91,5 @@ void ThreadStore::touch(std::string_view accountId, std::string_view threadId) {
       .bind(4, threadId)
       .step();
 }
+
+}  // namespace ondi::server

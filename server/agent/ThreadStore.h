@@ -7,6 +7,8 @@
 
 #include "agent/ChatRecords.h"
 
+namespace ondi::server {
+
 class Database;
 class ServiceClock;
 
@@ -33,3 +35,5 @@ class ThreadStore {
   Database& database_;
   const ServiceClock& clock_;
 };
+
+}  // namespace ondi::server

@@ -5,6 +5,7 @@
 #include "ServiceClock.h"
 #include "agent/MessageStore.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
@@ -20,3 +21,5 @@ TurnUsage todaysTurnUsage(MessageStore& messages, const ServiceClock& clock, uns
       .used = messages.promptsSince(account.id, startOfDay),
       .limit = account.plan == kFreePlan ? std::optional(freeTurnLimit) : std::nullopt};
 }
+
+}  // namespace ondi::server

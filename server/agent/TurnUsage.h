@@ -4,6 +4,8 @@
 
 #include "accounts/Account.h"
 
+namespace ondi::server {
+
 class MessageStore;
 class ServiceClock;
 
@@ -19,3 +21,5 @@ struct TurnUsage {
 // The free plan allows freeTurnLimit prompts a day; paid plans have no limit.
 TurnUsage todaysTurnUsage(MessageStore& messages, const ServiceClock& clock, unsigned freeTurnLimit,
                           const Account& account);
+
+}  // namespace ondi::server

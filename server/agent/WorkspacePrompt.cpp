@@ -2,6 +2,7 @@
 
 #include "accounts/TextInput.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::string_view kContextStart = "[[VELMORA_WORKSPACE_CONTEXT]]";
@@ -39,3 +40,5 @@ WorkspacePrompt readWorkspacePrompt(std::string_view message) {
   if (request.starts_with(kRequestLabel)) request = trimmed(request.substr(kRequestLabel.size()));
   return {.request = request, .wrapped = true, .selectedAgent = selectedAgent(context)};
 }
+
+}  // namespace ondi::server

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 // A prompt as the chat page sends it. In a pack workspace the page wraps what the user typed, one
 // part per line: "[[VELMORA_WORKSPACE_CONTEXT]]", the context (among it "Currently selected agent:
 // NAME."), "[[END_VELMORA_WORKSPACE_CONTEXT]]", "User request:", then the request.
@@ -17,3 +19,5 @@ struct WorkspacePrompt {
 
 // A message without a complete wrapper at its start is read as typed.
 WorkspacePrompt readWorkspacePrompt(std::string_view message);
+
+}  // namespace ondi::server

@@ -2,6 +2,8 @@
 
 #include "ServiceClock.h"
 
+namespace ondi::server {
+
 AttemptLimit::AttemptLimit(const ServiceClock& clock, unsigned allowed, std::int64_t windowSeconds)
     : clock_(clock), allowed_(allowed), windowSeconds_(windowSeconds) {}
 
@@ -30,3 +32,5 @@ void AttemptLimit::forgetEnded() {
   const std::int64_t now = clock_.now();
   std::erase_if(windows_, [now](const auto& entry) { return entry.second.endsAt <= now; });
 }
+
+}  // namespace ondi::server

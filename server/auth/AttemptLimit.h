@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 class ServiceClock;
 
 // Counts attempts per key (a client address, an e-mail address) in fixed windows of the service
@@ -35,3 +37,5 @@ class AttemptLimit {
   const std::int64_t windowSeconds_;
   std::map<std::string, Window, std::less<>> windows_;
 };
+
+}  // namespace ondi::server

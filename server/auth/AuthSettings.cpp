@@ -1,5 +1,7 @@
 #include "auth/AuthSettings.h"
 
+namespace ondi::server {
+
 nlohmann::json authProvidersJson(const AuthSettings& settings) {
   return {
       {"googleConfigured", settings.googleEnabled},
@@ -10,3 +12,5 @@ nlohmann::json authProvidersJson(const AuthSettings& settings) {
       {"passwordMinimumLength", settings.passwordMinimumLength},
   };
 }
+
+}  // namespace ondi::server

@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+namespace ondi::server {
+
 // How people may sign in to this server, from its command line.
 struct AuthSettings {
   bool googleEnabled = true;
@@ -17,3 +19,5 @@ struct AuthSettings {
 
 // The "authProviders" object that the session answer and every sign-in answer carry.
 nlohmann::json authProvidersJson(const AuthSettings& settings);
+
+}  // namespace ondi::server

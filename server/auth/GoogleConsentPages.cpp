@@ -2,6 +2,7 @@
 
 #include "http/HtmlPage.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::string_view kStandInNote =
@@ -35,3 +36,5 @@ std::string googleProblemPage(std::string_view message) {
   body += "\n<p>" + escapeHtml(message) + "</p>";
   return htmlDocument("Google sign-in", body);
 }
+
+}  // namespace ondi::server

@@ -2,6 +2,7 @@
 
 #include "crypto/Digest.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr char kTestPersonName[] = "Test Person";
@@ -16,3 +17,5 @@ GoogleIdentity standInGoogleIdentity(const AuthSettings& settings) {
       .subject = "stand-in-" + sha256Hex(settings.googleIdentityEmail).substr(0, kSubjectHexDigits),
   };
 }
+
+}  // namespace ondi::server

@@ -4,6 +4,8 @@
 
 #include "auth/AuthSettings.h"
 
+namespace ondi::server {
+
 // The person the Google stand-in signs in: its name, e-mail address and a stable subject (the
 // account id Google would report), derived from the address so that it survives restarts.
 struct GoogleIdentity {
@@ -13,3 +15,5 @@ struct GoogleIdentity {
 };
 
 GoogleIdentity standInGoogleIdentity(const AuthSettings& settings);
+
+}  // namespace ondi::server

@@ -4,6 +4,7 @@
 
 #include "crypto/Digest.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kChallengeLength = 43;
@@ -32,3 +33,5 @@ bool isCodeVerifier(std::string_view verifier) {
 bool verifierMatches(std::string_view verifier, std::string_view challenge) {
   return isCodeVerifier(verifier) && constantTimeEquals(sha256Base64Url(verifier), challenge);
 }
+
+}  // namespace ondi::server

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kMaxReturnPathLength = 2048;
@@ -14,3 +15,5 @@ bool isLocalPath(std::string_view path) {
          !path.starts_with("/\\") &&
          std::ranges::none_of(path, [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
+
+}  // namespace ondi::server

@@ -3,6 +3,7 @@
 #include "accounts/SessionStore.h"
 #include "accounts/TextInput.h"
 
+namespace ondi::server {
 namespace {
 
 std::string attributes(const Request& request) {
@@ -38,3 +39,5 @@ std::string expiredSessionCookie(const Request& request) {
   return std::string(kSessionCookieName) + "=; Max-Age=0; Expires=Thu, 01 Jan 1970 00:00:00 GMT" +
          attributes(request);
 }
+
+}  // namespace ondi::server

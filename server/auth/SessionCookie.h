@@ -6,6 +6,8 @@
 
 #include "http/Request.h"
 
+namespace ondi::server {
+
 inline constexpr std::string_view kSessionCookieName = "velmora_session";
 
 // The value of the session cookie the request carries, if any.
@@ -17,3 +19,5 @@ std::string sessionCookie(std::string_view token, const Request& request);
 
 // The Set-Cookie value that removes the session cookie.
 std::string expiredSessionCookie(const Request& request);
+
+}  // namespace ondi::server

@@ -3,6 +3,8 @@
 #include "accounts/AccountJson.h"
 #include "auth/SessionCookie.h"
 
+namespace ondi::server {
+
 std::optional<Account> signedInAccount(AccountServices& services, const Request& request) {
   const auto token = sessionToken(request);
   if (!token || token->empty()) return std::nullopt;
@@ -21,3 +23,5 @@ Response signInAnswer(AccountServices& services, const Account& account, const R
   response.headers.emplace_back("Set-Cookie", sessionCookie(token, request));
   return response;
 }
+
+}  // namespace ondi::server

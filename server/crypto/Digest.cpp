@@ -6,6 +6,7 @@
 
 #include "crypto/Encoding.h"
 
+namespace ondi::server {
 namespace {
 
 std::array<unsigned char, crypto_hash_sha256_BYTES> sha256(std::string_view text) {
@@ -32,3 +33,5 @@ std::string sha256Base64(std::string_view text) {
 bool constantTimeEquals(std::string_view a, std::string_view b) {
   return a.size() == b.size() && sodium_memcmp(a.data(), b.data(), a.size()) == 0;
 }
+
+}  // namespace ondi::server

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 // SHA-256 of the text's bytes, as lower-case hex: how tokens and codes are stored.
 std::string sha256Hex(std::string_view text);
 
@@ -17,3 +19,5 @@ std::string sha256Base64(std::string_view text);
 // Compares without an early exit on the first differing byte, so that the time taken does not
 // tell how much of a secret matched.
 bool constantTimeEquals(std::string_view a, std::string_view b);
+
+}  // namespace ondi::server

@@ -2,6 +2,7 @@
 
 #include <sodium.h>
 
+namespace ondi::server {
 namespace {
 
 std::string encoded(std::span<const unsigned char> bytes, int variant) {
@@ -27,3 +28,5 @@ std::string hex(std::span<const unsigned char> bytes) {
   text.pop_back();
   return text;
 }
+
+}  // namespace ondi::server

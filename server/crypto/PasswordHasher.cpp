@@ -6,6 +6,7 @@
 
 #include "crypto/SecureRandom.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kThrowawayPasswordBytes = 32;
@@ -37,3 +38,5 @@ bool PasswordHasher::verify(std::string_view storedHash, std::string_view passwo
 void PasswordHasher::verifyNothing(std::string_view password) const {
   verify(throwawayHash_, password);
 }
+
+}  // namespace ondi::server

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 // Argon2id password hashes in libsodium's self-describing string form, at its "interactive"
 // cost. Hashing and checking take a noticeable fraction of a second by design, so the server runs
 // them on worker threads; every call is safe from any thread.
@@ -24,3 +26,5 @@ class PasswordHasher {
  private:
   std::string throwawayHash_;
 };
+
+}  // namespace ondi::server

@@ -6,6 +6,7 @@
 
 #include "crypto/Encoding.h"
 
+namespace ondi::server {
 namespace {
 
 std::vector<unsigned char> randomBytes(std::size_t byteCount) {
@@ -23,3 +24,5 @@ std::string randomBase64Url(std::size_t byteCount) {
 std::string randomHex(std::size_t byteCount) {
   return hex(randomBytes(byteCount));
 }
+
+}  // namespace ondi::server

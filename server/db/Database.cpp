@@ -4,6 +4,7 @@
 
 #include "db/DatabaseError.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
@@ -48,3 +49,5 @@ Statement Database::prepare(std::string_view sql) {
 int Database::changes() const {
   return sqlite3_changes(db_.get());
 }
+
+}  // namespace ondi::server

@@ -8,6 +8,8 @@
 
 #include "db/Statement.h"
 
+namespace ondi::server {
+
 // One open SQLite connection. Failures throw DatabaseError.
 class Database {
  public:
@@ -31,3 +33,5 @@ class Database {
 
   std::unique_ptr<sqlite3, Closer> db_;
 };
+
+}  // namespace ondi::server

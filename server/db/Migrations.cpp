@@ -7,6 +7,7 @@
 #include "db/DatabaseError.h"
 #include "db/Transaction.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::array kSchemaMigrations{
@@ -164,3 +165,5 @@ int migrate(Database& database, std::span<const Migration> migrations) {
   transaction.commit();
   return latest - current;
 }
+
+}  // namespace ondi::server

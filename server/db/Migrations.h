@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+namespace ondi::server {
+
 class Database;
 
 // One step of the schema. Versions start at 1 and rise by one; a step never changes once shipped.
@@ -22,3 +24,5 @@ int schemaVersion(Database& database);
 // many ran. A failing step leaves the database as it was. Throws DatabaseError, also when the
 // database is newer than the steps known here.
 int migrate(Database& database, std::span<const Migration> migrations);
+
+}  // namespace ondi::server

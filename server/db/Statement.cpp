@@ -4,6 +4,8 @@
 
 #include "db/DatabaseError.h"
 
+namespace ondi::server {
+
 Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
   sqlite3_stmt* raw = nullptr;
   check(sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &raw, nullptr),
@@ -55,3 +57,5 @@ void Statement::check(int result, std::string_view action) const {
   if (result == SQLITE_OK) return;
   throw DatabaseError("Could not " + std::string(action) + ": " + sqlite3_errmsg(db_) + ".");
 }
+
+}  // namespace ondi::server

@@ -7,6 +7,8 @@
 
 #include <sqlite3.h>
 
+namespace ondi::server {
+
 // A prepared SQLite statement. Parameters are numbered from 1 and columns from 0, as in SQLite.
 class Statement {
  public:
@@ -33,3 +35,5 @@ class Statement {
   sqlite3* db_;
   std::unique_ptr<sqlite3_stmt, Finalizer> statement_;
 };
+
+}  // namespace ondi::server

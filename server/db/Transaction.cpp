@@ -3,6 +3,8 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 
+namespace ondi::server {
+
 Transaction::Transaction(Database& database) : database_(database) {
   database_.execute("BEGIN IMMEDIATE");
 }
@@ -20,3 +22,5 @@ void Transaction::commit() {
   database_.execute("COMMIT");
   open_ = false;
 }
+
+}  // namespace ondi::server

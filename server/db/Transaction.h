@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ondi::server {
+
 class Database;
 
 // Holds an immediate write transaction; it rolls back unless commit() was called.
@@ -17,3 +19,5 @@ class Transaction {
   Database& database_;
   bool open_ = true;
 };
+
+}  // namespace ondi::server

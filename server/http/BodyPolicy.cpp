@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+namespace ondi::server {
 namespace {
 
 constexpr std::string_view kFormType = "application/x-www-form-urlencoded";
@@ -43,3 +44,5 @@ std::optional<Response> rejectUnparsableBody(const Request& request, BodyFormat 
   if (nlohmann::json::accept(request.body)) return std::nullopt;
   return Response::error(400, "The request body is not valid JSON.");
 }
+
+}  // namespace ondi::server

@@ -7,6 +7,8 @@
 #include "http/Request.h"
 #include "http/Response.h"
 
+namespace ondi::server {
+
 // The largest request body the server reads; a longer one is answered with 413.
 inline constexpr std::size_t kMaxRequestBodyBytes = 1024 * 1024;
 
@@ -17,3 +19,5 @@ Response bodyTooLargeResponse();
 // sees it. A route that takes a form accepts only a body declared as
 // "application/x-www-form-urlencoded". Nothing otherwise.
 std::optional<Response> rejectUnparsableBody(const Request& request, BodyFormat format);
+
+}  // namespace ondi::server

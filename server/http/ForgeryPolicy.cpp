@@ -5,6 +5,7 @@
 
 #include <glib.h>
 
+namespace ondi::server {
 namespace {
 
 constexpr std::string_view kDesktopHeaderValue = "VelmoraDesktop";
@@ -65,3 +66,5 @@ std::optional<Response> rejectForgedRequest(const Request& request) {
   if (isSameOriginRequest(request)) return std::nullopt;
   return Response::error(403, "This request must come from the Ondi app or an Ondi page.");
 }
+
+}  // namespace ondi::server

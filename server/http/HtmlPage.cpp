@@ -1,5 +1,6 @@
 #include "http/HtmlPage.h"
 
+namespace ondi::server {
 namespace {
 
 // The service's look: the warm paper, ink and clay of the operator page's default palette.
@@ -66,3 +67,5 @@ std::string htmlDocument(std::string_view title, std::string_view body) {
   document += "\n</main></body></html>\n";
   return document;
 }
+
+}  // namespace ondi::server

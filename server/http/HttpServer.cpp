@@ -11,6 +11,7 @@
 #include "http/RequestPipeline.h"
 #include "http/SoupMessageAdapter.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr char kStartTimeKey[] = "ondi-request-start-us";
@@ -171,3 +172,5 @@ void HttpServer::handleRequest(SoupServer* /*server*/, SoupServerMessage* messag
   }
   pending->pauseUnlessAnswered();
 }
+
+}  // namespace ondi::server

@@ -6,6 +6,8 @@
 
 #include "http/Router.h"
 
+namespace ondi::server {
+
 // Serves the router over HTTP with libsoup on the thread's default main context. It caps
 // request bodies, and logs each request to stderr.
 class HttpServer {
@@ -32,3 +34,5 @@ class HttpServer {
   const Router& router_;
   SoupServer* server_;
 };
+
+}  // namespace ondi::server

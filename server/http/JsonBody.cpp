@@ -1,5 +1,7 @@
 #include "http/JsonBody.h"
 
+namespace ondi::server {
+
 std::optional<nlohmann::json> jsonObjectBody(const Request& request) {
   if (request.body.empty()) return nlohmann::json::object();
   nlohmann::json body = nlohmann::json::parse(request.body, nullptr, false);
@@ -12,3 +14,5 @@ std::optional<std::string> stringMember(const nlohmann::json& object, std::strin
   if (member == object.end() || !member->is_string()) return std::nullopt;
   return member->get<std::string>();
 }
+
+}  // namespace ondi::server

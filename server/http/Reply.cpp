@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <exception>
 
+namespace ondi::server {
+
 Reply::Reply(std::function<void(Response)> deliver)
     : state_(std::make_shared<State>(State{.deliver = std::move(deliver)})) {}
 
@@ -22,3 +24,5 @@ void Reply::answerWith(const std::function<Response()>& step) const {
   }
   (*this)(std::move(response));
 }
+
+}  // namespace ondi::server

@@ -5,6 +5,8 @@
 
 #include "http/Response.h"
 
+namespace ondi::server {
+
 // Delivers the answer to one request on the server's main loop. A route that waits for other work
 // (a password hash on a worker thread) keeps its copy and answers when that work is done; only the
 // first answer is sent.
@@ -26,3 +28,5 @@ class Reply {
 
   std::shared_ptr<State> state_;
 };
+
+}  // namespace ondi::server

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace ondi::server {
+
 // An HTTP request as the routes see it, independent of the server library.
 struct Request {
   using Fields = std::map<std::string, std::string, std::less<>>;
@@ -31,3 +33,5 @@ struct Request {
 
   std::optional<std::string> queryItem(std::string_view name) const;
 };
+
+}  // namespace ondi::server

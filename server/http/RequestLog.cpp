@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+namespace ondi::server {
 namespace {
 
 std::string printable(std::string_view text) {
@@ -28,3 +29,5 @@ std::string formatRequestLogLine(std::string_view method, std::string_view path,
   std::snprintf(tail, sizeof tail, " %u %.1f ms", status, milliseconds);
   return printable(method) + " " + printable(path) + tail;
 }
+
+}  // namespace ondi::server

@@ -6,6 +6,8 @@
 #include "http/BodyPolicy.h"
 #include "http/ForgeryPolicy.h"
 
+namespace ondi::server {
+
 void answerRequest(const Router& router, Request request, const Reply& reply) {
   if (auto rejection = rejectForgedRequest(request)) return reply(*std::move(rejection));
   if (auto rejection =
@@ -19,3 +21,5 @@ void answerRequest(const Router& router, Request request, const Reply& reply) {
     reply(Response::error(500, "The server could not complete the request."));
   }
 }
+
+}  // namespace ondi::server

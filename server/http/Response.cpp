@@ -3,6 +3,7 @@
 #include "crypto/Digest.h"
 #include "http/HtmlPage.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::string_view kScriptStart = "<script>";
@@ -64,3 +65,5 @@ std::string Response::bodyText() const {
   if (html) return *html;
   return body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
+
+}  // namespace ondi::server

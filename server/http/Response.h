@@ -8,6 +8,8 @@
 
 #include <nlohmann/json.hpp>
 
+namespace ondi::server {
+
 // An HTTP answer. API answers carry a JSON body; the few addresses a browser opens (the Google
 // stand-in, e-mail verification) answer with an HTML page or a redirect instead.
 struct Response {
@@ -32,3 +34,5 @@ struct Response {
   // header) become U+FFFD.
   std::string bodyText() const;
 };
+
+}  // namespace ondi::server

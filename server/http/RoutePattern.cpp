@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+namespace ondi::server {
 namespace {
 
 // The segments after the leading '/', so "/a//b" gives "a", "", "b". A path that does not begin
@@ -48,3 +49,5 @@ std::optional<Request::Fields> RoutePattern::match(std::string_view path) const 
   }
   return captured;
 }
+
+}  // namespace ondi::server

@@ -7,6 +7,8 @@
 
 #include "http/Request.h"
 
+namespace ondi::server {
+
 // A path pattern such as "/api/connectors/{id}": literal segments match exactly, and a "{name}"
 // segment matches any one non-empty segment and captures it under that name.
 class RoutePattern {
@@ -27,3 +29,5 @@ class RoutePattern {
   std::string text_;
   std::vector<Segment> segments_;
 };
+
+}  // namespace ondi::server

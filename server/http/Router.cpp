@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <set>
 
+namespace ondi::server {
+
 void Router::add(std::string_view method, std::string_view pattern, Handler handler,
                  BodyFormat bodyFormat) {
   addDeferred(
@@ -56,3 +58,5 @@ void Router::dispatch(Request request, const Reply& reply) const {
   response.headers.emplace_back("Allow", allowHeader);
   reply(std::move(response));
 }
+
+}  // namespace ondi::server

@@ -12,6 +12,8 @@
 #include "http/Response.h"
 #include "http/RoutePattern.h"
 
+namespace ondi::server {
+
 // Maps a method and a path to the handler registered for them.
 class Router {
  public:
@@ -46,3 +48,5 @@ class Router {
 
   std::vector<Route> routes_;
 };
+
+}  // namespace ondi::server

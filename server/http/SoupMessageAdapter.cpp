@@ -2,6 +2,7 @@
 
 #include <string>
 
+namespace ondi::server {
 namespace {
 
 void collectHeader(const char* name, const char* value, gpointer data) {
@@ -69,3 +70,5 @@ void applyResponse(SoupServerMessage* message, const Response& response) {
   soup_server_message_set_response(message, response.contentType().c_str(), SOUP_MEMORY_COPY,
                                    text.data(), text.size());
 }
+
+}  // namespace ondi::server

@@ -5,6 +5,7 @@
 #include "crypto/SecureRandom.h"
 #include "http/HtmlPage.h"
 
+namespace ondi::server::openai {
 namespace {
 
 constexpr std::size_t kIdRandomBytes = 16;
@@ -59,3 +60,5 @@ Response responsesAnswer(const ResponsesRequest& request) {
   if (asks(request, "[[empty]]")) return Response::json(200, responseJson(request, ""));
   return Response::json(200, responseJson(request, summary(request)));
 }
+
+}  // namespace ondi::server::openai

@@ -5,6 +5,8 @@
 #include "http/Response.h"
 #include "openai/ResponsesRequest.h"
 
+namespace ondi::server::openai {
+
 // The answers of the OpenAI-compatible test endpoint, in OpenAI's shapes.
 
 // {"error": {"message", "type": "invalid_request_error", "param"?}}; param is left out when empty.
@@ -16,3 +18,5 @@ Response invalidRequest(unsigned status, std::string_view message, std::string_v
 // request: the number of input items, the last user text in quotes, whether instructions came,
 // and the reasoning effort.
 Response responsesAnswer(const ResponsesRequest& request);
+
+}  // namespace ondi::server::openai

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+namespace ondi::server::openai {
 namespace {
 
 constexpr std::array<std::string_view, 4> kRoles{"user", "assistant", "system", "developer"};
@@ -89,3 +90,5 @@ std::expected<ResponsesRequest, ResponsesRequestError> readResponsesRequest(
   }
   return request;
 }
+
+}  // namespace ondi::server::openai

@@ -7,6 +7,8 @@
 
 #include <nlohmann/json.hpp>
 
+namespace ondi::server::openai {
+
 // What the test endpoint reads from an OpenAI Responses request: {"model", "input": [{"role",
 // "content"}...], "instructions"?, "reasoning"?: {"effort"?}}.
 struct ResponsesRequest {
@@ -30,3 +32,5 @@ struct ResponsesRequestError {
 // reasoning as an object with a known effort. Null counts as absent for the optional members.
 std::expected<ResponsesRequest, ResponsesRequestError> readResponsesRequest(
     const nlohmann::json& body);
+
+}  // namespace ondi::server::openai

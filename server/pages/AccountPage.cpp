@@ -2,6 +2,7 @@
 
 #include "http/HtmlPage.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::string_view kReturnHere = "%2Fpage.html%3Fview%3Daccount";
@@ -31,3 +32,5 @@ std::string accountPage(const std::optional<Account>& account) {
       "<a id=\"sign-out\" href=\"/auth.html?mode=sign-out\">Sign out</a></p>";
   return htmlDocument("Your Ondi account", body);
 }
+
+}  // namespace ondi::server

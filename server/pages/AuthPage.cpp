@@ -2,6 +2,7 @@
 
 #include "http/HtmlPage.h"
 
+namespace ondi::server {
 namespace {
 
 // Posts the form as JSON, as the app does, and follows the answer: to the return path once
@@ -140,3 +141,5 @@ std::string verificationInvalidPage() {
                       "<h1>This link is not valid</h1>\n<p>It has expired or was already used. "
                       "Log in from the Ondi app to get a new link.</p>");
 }
+
+}  // namespace ondi::server

@@ -6,6 +6,8 @@
 
 #include "accounts/Account.h"
 
+namespace ondi::server {
+
 // "/auth.html": the service's own sign-in page. Its modes are "sign-in" and "sign-up" (a form
 // whose script posts to the password routes, then goes to the return path), "sign-out" (a button
 // that ends the session) and, for the link in a verification mail, "verify-email" (see below).
@@ -20,3 +22,5 @@ std::string verificationConfirmPage(std::string_view token, std::string_view ema
                                     std::string_view name);
 std::string verificationDonePage();
 std::string verificationInvalidPage();
+
+}  // namespace ondi::server

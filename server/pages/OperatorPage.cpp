@@ -6,6 +6,8 @@
 
 extern "C" void ondi_server_register_resource(void);
 
+namespace ondi::server {
+
 const std::string& operatorPageHtml() {
   static const std::string html = [] {
     ondi_server_register_resource();
@@ -20,3 +22,5 @@ const std::string& operatorPageHtml() {
   }();
   return html;
 }
+
+}  // namespace ondi::server

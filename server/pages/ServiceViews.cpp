@@ -4,6 +4,7 @@
 
 #include "http/HtmlPage.h"
 
+namespace ondi::server {
 namespace {
 
 struct View {
@@ -45,3 +46,5 @@ std::optional<std::string> serviceViewPage(std::string_view view) {
   }
   return std::nullopt;
 }
+
+}  // namespace ondi::server

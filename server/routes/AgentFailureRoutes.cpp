@@ -7,6 +7,7 @@
 #include "http/JsonBody.h"
 #include "http/Router.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr unsigned kMaxFailureCount = 1000;
@@ -58,3 +59,5 @@ void addAgentFailureRoutes(Router& router, AgentFailureSwitch& failures) {
   router.add("POST", "/api/test/agent-failure",
              [&failures](const Request& request) { return armFailures(failures, request); });
 }
+
+}  // namespace ondi::server

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ondi::server {
+
 class AgentFailureSwitch;
 class Router;
 
@@ -7,3 +9,5 @@ class Router;
 // "html" (default "json")} makes the next `count` agent prompts fail with that status and body.
 // Registered only with --test-routes.
 void addAgentFailureRoutes(Router& router, AgentFailureSwitch& failures);
+
+}  // namespace ondi::server

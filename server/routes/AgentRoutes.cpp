@@ -19,6 +19,7 @@
 #include "http/JsonBody.h"
 #include "http/Router.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kWorkflowIdRandomBytes = 12;
@@ -120,3 +121,5 @@ void addAgentRoutes(Router& router, AccountServices& accounts, AgentServices& ag
     return sendPrompt(accounts, agent, request);
   });
 }
+
+}  // namespace ondi::server

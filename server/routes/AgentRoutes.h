@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ondi::server {
+
 class Router;
 struct AccountServices;
 struct AgentServices;
@@ -7,3 +9,5 @@ struct AgentServices;
 // The agent chat of the signed-in account: "GET /api/agent/state?threadId=T", "POST
 // /api/agent/new" and "POST /api/agent/message". Without a session they answer 401.
 void addAgentRoutes(Router& router, AccountServices& accounts, AgentServices& agent);
+
+}  // namespace ondi::server

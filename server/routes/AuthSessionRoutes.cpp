@@ -7,6 +7,7 @@
 #include "auth/SignedInAccount.h"
 #include "http/Router.h"
 
+namespace ondi::server {
 namespace {
 
 // Conversations are kept per account by this server and can be resumed.
@@ -48,3 +49,5 @@ void addAuthSessionRoutes(Router& router, AccountServices& services) {
   router.add("POST", "/api/auth/sign-out",
              [&services](const Request& request) { return signOut(services, request); });
 }
+
+}  // namespace ondi::server

@@ -4,6 +4,7 @@
 #include "http/Router.h"
 #include "pages/AuthPage.h"
 
+namespace ondi::server {
 namespace {
 
 Response confirmSignUp(AccountServices& services, const Request& request) {
@@ -24,3 +25,5 @@ void addEmailVerificationRoutes(Router& router, AccountServices& services) {
       [&services](const Request& request) { return confirmSignUp(services, request); },
       BodyFormat::form);
 }
+
+}  // namespace ondi::server

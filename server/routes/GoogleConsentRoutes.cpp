@@ -12,6 +12,7 @@
 #include "auth/ReturnPath.h"
 #include "http/Router.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::string_view kCallback = "com.velmora.desktop.auth://callback";
@@ -122,3 +123,5 @@ void addGoogleConsentRoutes(Router& router, AccountServices& services) {
       "POST", "/api/auth/google/consent",
       [&services](const Request& request) { return consent(services, request); }, BodyFormat::form);
 }
+
+}  // namespace ondi::server

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ondi::server {
+
 class Router;
 struct AccountServices;
 
@@ -8,3 +10,5 @@ struct AccountServices;
 // which answers with a redirect to the app's callback address "com.velmora.desktop.auth://callback"
 // carrying a one-time code or an error.
 void addGoogleConsentRoutes(Router& router, AccountServices& services);
+
+}  // namespace ondi::server

@@ -6,6 +6,7 @@
 #include "http/JsonBody.h"
 #include "http/Router.h"
 
+namespace ondi::server {
 namespace {
 
 // One answer for every failure, so that it tells nothing about which check failed.
@@ -34,3 +35,5 @@ void addNativeExchangeRoutes(Router& router, AccountServices& services) {
   router.add("POST", "/api/auth/native/exchange",
              [&services](const Request& request) { return exchange(services, request); });
 }
+
+}  // namespace ondi::server

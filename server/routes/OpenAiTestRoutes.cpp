@@ -9,6 +9,7 @@
 #include "openai/ResponsesAnswers.h"
 #include "openai/ResponsesRequest.h"
 
+namespace ondi::server {
 namespace {
 
 struct Endpoint {
@@ -24,18 +25,20 @@ bool isAuthorized(const Endpoint& endpoint, const Request& request) {
 Response createResponse(Endpoint& endpoint, const Request& request) {
   nlohmann::json body = nlohmann::json::parse(request.body, nullptr, false);
   if (!body.is_discarded()) endpoint.lastRequest = body;
-  if (!isAuthorized(endpoint, request)) return invalidRequest(401, "Incorrect API key provided.");
-  if (!body.is_object()) {
-    return invalidRequest(400, "We could not parse the JSON body of your request.");
+  if (!isAuthorized(endpoint, request)) {
+    return openai::invalidRequest(401, "Incorrect API key provided.");
   }
-  const auto checked = readResponsesRequest(body);
-  if (!checked) return invalidRequest(400, checked.error().message, checked.error().param);
-  return responsesAnswer(*checked);
+  if (!body.is_object()) {
+    return openai::invalidRequest(400, "We could not parse the JSON body of your request.");
+  }
+  const auto checked = openai::readResponsesRequest(body);
+  if (!checked) return openai::invalidRequest(400, checked.error().message, checked.error().param);
+  return openai::responsesAnswer(*checked);
 }
 
 Response lastRequest(const Endpoint& endpoint) {
   if (!endpoint.lastRequest) {
-    return invalidRequest(404, "No request has reached /v1/responses yet.");
+    return openai::invalidRequest(404, "No request has reached /v1/responses yet.");
   }
   return Response::json(200, *endpoint.lastRequest);
 }
@@ -50,3 +53,5 @@ void addOpenAiTestRoutes(Router& router, std::string apiKey) {
   router.add("GET", "/v1/test/last-request",
              [endpoint](const Request&) { return lastRequest(*endpoint); });
 }
+
+}  // namespace ondi::server

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace ondi::server {
+
 class Router;
 
 // With --openai-test-endpoint: "POST /v1/responses", an OpenAI-compatible stand-in that accepts
@@ -9,3 +11,5 @@ class Router;
 // and "GET /v1/test/last-request", the JSON body of the last request that reached it, so that
 // tests can check exactly what the client sent.
 void addOpenAiTestRoutes(Router& router, std::string apiKey);
+
+}  // namespace ondi::server

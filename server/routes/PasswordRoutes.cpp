@@ -13,6 +13,7 @@
 #include "http/JsonBody.h"
 #include "http/Router.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::size_t kMaxNameCharacters = 120;
@@ -207,3 +208,5 @@ void addPasswordRoutes(Router& router, AccountServices& services) {
                        signIn(services, request, reply);
                      });
 }
+
+}  // namespace ondi::server

@@ -12,6 +12,7 @@
 #include "http/JsonBody.h"
 #include "http/Router.h"
 
+namespace ondi::server {
 namespace {
 
 // What one request changes, checked in full before anything is written.
@@ -74,3 +75,5 @@ void addPreferencesRoutes(Router& router, AccountServices& services) {
   router.add("PUT", "/api/account/preferences",
              [&services](const Request& request) { return updatePreferences(services, request); });
 }
+
+}  // namespace ondi::server

@@ -12,6 +12,7 @@
 #include "pages/OperatorPage.h"
 #include "pages/ServiceViews.h"
 
+namespace ondi::server {
 namespace {
 
 Response notFoundPage(std::string_view what) {
@@ -62,3 +63,5 @@ void addServicePageRoutes(Router& router, AccountServices& services) {
   router.add("GET", "/auth.html",
              [&services](const Request& request) { return authHtml(services, request); });
 }
+
+}  // namespace ondi::server

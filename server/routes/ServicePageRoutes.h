@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ondi::server {
+
 class Router;
 struct AccountServices;
 
@@ -7,3 +9,5 @@ struct AccountServices;
 // page for every surface so far), "/page.html?view=…" (the account page and the small pages of
 // the other views) and "/auth.html?mode=…".
 void addServicePageRoutes(Router& router, AccountServices& services);
+
+}  // namespace ondi::server

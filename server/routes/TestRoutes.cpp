@@ -10,6 +10,7 @@
 #include "http/JsonBody.h"
 #include "http/Router.h"
 
+namespace ondi::server {
 namespace {
 
 // Ten years: far beyond every expiry the service keeps.
@@ -124,3 +125,5 @@ void addTestRoutes(Router& router, ServiceClock& clock) {
   router.add("POST", "/api/test/clock",
              [&clock](const Request& request) { return advanceClock(clock, request); });
 }
+
+}  // namespace ondi::server

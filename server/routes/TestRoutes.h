@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ondi::server {
+
 class Router;
 class ServiceClock;
 
@@ -9,3 +11,5 @@ class ServiceClock;
 // "Path=/", so that it reaches every path of the origin. "POST /api/test/clock"
 // {"advanceSeconds": N} moves the service's clock forward, so that tests reach expiry times.
 void addTestRoutes(Router& router, ServiceClock& clock);
+
+}  // namespace ondi::server

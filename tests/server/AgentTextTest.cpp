@@ -10,6 +10,7 @@
 #include "agent/ChatText.h"
 #include "agent/WorkspacePrompt.h"
 
+namespace ondi::server {
 namespace {
 
 // The chat page's own test, written as the regular expressions it uses, over the text in lower
@@ -105,3 +106,4 @@ TEST(AgentTextTest, WorkspaceWrappersYieldTheRequestAndTheSelectedAgent) {
 }
 
 }  // namespace
+}  // namespace ondi::server

@@ -6,6 +6,7 @@
 #include "auth/SessionCookie.h"
 #include "crypto/Sodium.h"
 
+namespace ondi::server {
 namespace {
 
 class AuthRulesTest : public ::testing::Test {
@@ -72,3 +73,4 @@ TEST_F(AuthRulesTest, TheSessionCookieIsFoundAmongOthers) {
 }
 
 }  // namespace
+}  // namespace ondi::server

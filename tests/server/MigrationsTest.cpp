@@ -8,6 +8,7 @@
 #include "db/DatabaseError.h"
 #include "db/Migrations.h"
 
+namespace ondi::server {
 namespace {
 
 constexpr std::array kSteps{
@@ -76,3 +77,4 @@ TEST_F(MigrationsTest, AccountsRefuseASecondAccountForAnAddress) {
 }
 
 }  // namespace
+}  // namespace ondi::server

@@ -4,6 +4,7 @@
 #include "http/RoutePattern.h"
 #include "http/Router.h"
 
+namespace ondi::server {
 namespace {
 
 Request requestFor(std::string method, std::string path) {
@@ -75,3 +76,4 @@ TEST(RouterTest, ALaterRegistrationReplacesTheHandler) {
 }
 
 }  // namespace
+}  // namespace ondi::server

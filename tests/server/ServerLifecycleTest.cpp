@@ -14,6 +14,7 @@
 #include "TemporaryDirectory.h"
 #include "db/Migrations.h"
 
+namespace ondi::server {
 namespace {
 
 // Reads one text value with the sqlite3 API directly, not through the server's own code.
@@ -135,3 +136,4 @@ TEST(ServerLifecycleTest, HelpPrintsUsageAndExitsZero) {
 }
 
 }  // namespace
+}  // namespace ondi::server

@@ -6,6 +6,7 @@
 
 #include "ServerOptions.h"
 
+namespace ondi::server {
 namespace {
 
 TEST(ServerOptionsTest, DefaultsApplyToAnEmptyCommandLine) {
@@ -96,3 +97,4 @@ TEST(ServerOptionsTest, ServiceLimitsHaveDefaultsAndTakeValuesFromOneUp) {
 }
 
 }  // namespace
+}  // namespace ondi::server
