@@ -12,13 +12,9 @@ AccountActionBanner::AccountActionBanner(DesktopBrowserModel& model)
   set_transition_type(Gtk::RevealerTransitionType::SLIDE_DOWN);
   message_.add_css_class("ondi-banner");
   set_child(message_);
-  errorChanged_ =
-      model_.account.accountActionError.changed().connect([this](const auto&) { showError(); });
+  connections_.add(
+      model_.account.accountActionError.changed().connect([this](const auto&) { showError(); }));
   showError();
-}
-
-AccountActionBanner::~AccountActionBanner() {
-  errorChanged_.disconnect();
 }
 
 void AccountActionBanner::showError() {

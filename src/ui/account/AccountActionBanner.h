@@ -2,8 +2,7 @@
 
 #include <gtkmm/revealer.h>
 
-#include <sigc++/connection.h>
-
+#include "core/util/ScopedConnections.h"
 #include "ui/account/MessageRow.h"
 
 namespace ondi {
@@ -17,14 +16,13 @@ namespace ondi::ui {
 class AccountActionBanner : public Gtk::Revealer {
  public:
   explicit AccountActionBanner(DesktopBrowserModel& model);
-  ~AccountActionBanner() override;
 
  private:
   void showError();
 
   DesktopBrowserModel& model_;
   MessageRow message_;
-  sigc::connection errorChanged_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

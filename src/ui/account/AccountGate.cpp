@@ -51,13 +51,9 @@ AccountGate::AccountGate(DesktopBrowserModel& model)
   add(buildCheckingPage(), "checking");
   add(buildSignInPage(), "signedOut");
   add(buildUnavailablePage(), "unavailable");
-  stateChanged_ =
-      model_.account.workspaceSessionState.changed().connect([this](const auto&) { showState(); });
+  connections_.add(
+      model_.account.workspaceSessionState.changed().connect([this](const auto&) { showState(); }));
   showState();
-}
-
-AccountGate::~AccountGate() {
-  stateChanged_.disconnect();
 }
 
 Gtk::Widget& AccountGate::buildCheckingPage() {

@@ -4,8 +4,7 @@
 #include <gtkmm/label.h>
 #include <gtkmm/stack.h>
 
-#include <sigc++/connection.h>
-
+#include "core/util/ScopedConnections.h"
 #include "ui/account/AuthenticationForm.h"
 
 namespace ondi {
@@ -19,7 +18,6 @@ namespace ondi::ui {
 class AccountGate : public Gtk::Stack {
  public:
   explicit AccountGate(DesktopBrowserModel& model);
-  ~AccountGate() override;
 
  private:
   Gtk::Widget& buildCheckingPage();
@@ -31,7 +29,7 @@ class AccountGate : public Gtk::Stack {
   AuthenticationForm form_;
   Gtk::Label unavailableMessage_;
   Gtk::Button retry_;
-  sigc::connection stateChanged_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

@@ -31,15 +31,11 @@ AgentInstructionsSection::AgentInstructionsSection(DesktopBrowserModel& model)
   append(editors_);
 
   auto& account = model_.account;
-  connections_.push_back(
+  connections_.add(
       account.workspaceSessionState.changed().connect([this](const auto&) { showProfiles(); }));
-  connections_.push_back(
+  connections_.add(
       account.agentInstructionProfiles.changed().connect([this](const auto&) { showProfiles(); }));
   showProfiles();
-}
-
-AgentInstructionsSection::~AgentInstructionsSection() {
-  for (auto& connection : connections_) connection.disconnect();
 }
 
 void AgentInstructionsSection::showProfiles() {

@@ -3,13 +3,12 @@
 #include <gtkmm/box.h>
 #include <gtkmm/label.h>
 
-#include <sigc++/connection.h>
-
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/util/ScopedConnections.h"
 #include "ui/account/AgentInstructionEditor.h"
 
 namespace ondi {
@@ -23,7 +22,6 @@ namespace ondi::ui {
 class AgentInstructionsSection : public Gtk::Box {
  public:
   explicit AgentInstructionsSection(DesktopBrowserModel& model);
-  ~AgentInstructionsSection() override;
 
  private:
   void showProfiles();
@@ -35,7 +33,7 @@ class AgentInstructionsSection : public Gtk::Box {
   Gtk::Label placeholder_;
   Gtk::Box editors_{Gtk::Orientation::VERTICAL, 16};
   std::map<std::string, std::unique_ptr<AgentInstructionEditor>> editorsByID_;
-  std::vector<sigc::connection> connections_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

@@ -89,21 +89,16 @@ AuthenticationForm::AuthenticationForm(DesktopBrowserModel& model, Dismissal dis
   signal_unmap().connect([this] { forgetPasswords(); });
 }
 
-AuthenticationForm::~AuthenticationForm() {
-  for (auto& connection : connections_) connection.disconnect();
-}
-
 void AuthenticationForm::observeModel() {
   auto& account = model_.account;
-  connections_.push_back(
+  connections_.add(
       account.authenticationIntent.changed().connect([this](const auto&) { showIntent(); }));
-  connections_.push_back(
-      account.authProviders.changed().connect([this](const auto&) { showIntent(); }));
-  connections_.push_back(account.isAuthenticationActionInFlight.changed().connect(
+  connections_.add(account.authProviders.changed().connect([this](const auto&) { showIntent(); }));
+  connections_.add(account.isAuthenticationActionInFlight.changed().connect(
       [this](const auto&) { showProgress(); }));
-  connections_.push_back(account.authenticationNotice.changed().connect(
+  connections_.add(account.authenticationNotice.changed().connect(
       [this](const std::string& text) { notice_.setText(text); }));
-  connections_.push_back(account.authenticationError.changed().connect(
+  connections_.add(account.authenticationError.changed().connect(
       [this](const std::string& text) { error_.setText(text); }));
   notice_.setText(account.authenticationNotice.get());
   error_.setText(account.authenticationError.get());

@@ -4,10 +4,9 @@
 #include <gtkmm/button.h>
 #include <gtkmm/label.h>
 
-#include <sigc++/connection.h>
-
 #include <vector>
 
+#include "core/util/ScopedConnections.h"
 #include "ui/account/FormField.h"
 #include "ui/account/IntentSwitcher.h"
 #include "ui/account/MessageRow.h"
@@ -25,7 +24,6 @@ class AuthenticationForm : public Gtk::Box {
   enum class Dismissal { allowed, notAllowed };
 
   AuthenticationForm(DesktopBrowserModel& model, Dismissal dismissal);
-  ~AuthenticationForm() override;
 
  private:
   Gtk::Widget& buildHeader(Dismissal dismissal);
@@ -59,7 +57,7 @@ class AuthenticationForm : public Gtk::Box {
   Gtk::Label googleLabel_;
   Gtk::Label hint_;
   Gtk::Label protectedNote_;
-  std::vector<sigc::connection> connections_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

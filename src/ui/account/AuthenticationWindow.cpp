@@ -41,13 +41,9 @@ AuthenticationWindow::AuthenticationWindow(DesktopBrowserModel& model, Gtk::Wind
       false);
   add_controller(keys);
 
-  presentedChanged_ = model_.account.isAuthenticationPresented.changed().connect(
-      [this](const auto&) { showPresentation(); });
+  connections_.add(model_.account.isAuthenticationPresented.changed().connect(
+      [this](const auto&) { showPresentation(); }));
   showPresentation();
-}
-
-AuthenticationWindow::~AuthenticationWindow() {
-  presentedChanged_.disconnect();
 }
 
 void AuthenticationWindow::showPresentation() {

@@ -2,8 +2,7 @@
 
 #include <gtkmm/window.h>
 
-#include <sigc++/connection.h>
-
+#include "core/util/ScopedConnections.h"
 #include "ui/account/AuthenticationForm.h"
 
 namespace ondi {
@@ -18,14 +17,13 @@ namespace ondi::ui {
 class AuthenticationWindow : public Gtk::Window {
  public:
   AuthenticationWindow(DesktopBrowserModel& model, Gtk::Window& parent);
-  ~AuthenticationWindow() override;
 
  private:
   void showPresentation();
 
   DesktopBrowserModel& model_;
   AuthenticationForm form_;
-  sigc::connection presentedChanged_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

@@ -22,13 +22,9 @@ IntentSwitcher::IntentSwitcher(DesktopBrowserModel& model)
     });
     append(*button);
   }
-  intentChanged_ =
-      model_.account.authenticationIntent.changed().connect([this](const auto&) { showIntent(); });
+  connections_.add(
+      model_.account.authenticationIntent.changed().connect([this](const auto&) { showIntent(); }));
   showIntent();
-}
-
-IntentSwitcher::~IntentSwitcher() {
-  intentChanged_.disconnect();
 }
 
 void IntentSwitcher::showIntent() {

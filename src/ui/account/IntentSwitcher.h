@@ -3,7 +3,7 @@
 #include <gtkmm/box.h>
 #include <gtkmm/togglebutton.h>
 
-#include <sigc++/connection.h>
+#include "core/util/ScopedConnections.h"
 
 namespace ondi {
 class DesktopBrowserModel;
@@ -16,7 +16,6 @@ namespace ondi::ui {
 class IntentSwitcher : public Gtk::Box {
  public:
   explicit IntentSwitcher(DesktopBrowserModel& model);
-  ~IntentSwitcher() override;
 
  private:
   void showIntent();
@@ -24,7 +23,7 @@ class IntentSwitcher : public Gtk::Box {
   DesktopBrowserModel& model_;
   Gtk::ToggleButton signIn_;
   Gtk::ToggleButton signUp_;
-  sigc::connection intentChanged_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

@@ -51,19 +51,15 @@ CommandMenu::CommandMenu(Gtk::Application& application, DesktopBrowserModel& mod
       action->set_enabled(enabled);
     };
   };
-  connections_.push_back(model_.navigation.canGoBack.changed().connect(enable("back")));
-  connections_.push_back(model_.navigation.canGoForward.changed().connect(enable("forward")));
-  connections_.push_back(model_.account.workspaceSessionState.changed().connect(
+  connections_.add(model_.navigation.canGoBack.changed().connect(enable("back")));
+  connections_.add(model_.navigation.canGoForward.changed().connect(enable("forward")));
+  connections_.add(model_.account.workspaceSessionState.changed().connect(
       [signOut = enable("sign-out")](const WorkspaceSessionState& state) {
         signOut(state.isAuthenticated());
       }));
   enable("back")(model_.navigation.canGoBack.get());
   enable("forward")(model_.navigation.canGoForward.get());
   enable("sign-out")(model_.account.workspaceSessionState.get().isAuthenticated());
-}
-
-CommandMenu::~CommandMenu() {
-  for (auto& connection : connections_) connection.disconnect();
 }
 
 void CommandMenu::addAction(const char* name, const char* accelerator,

@@ -3,9 +3,9 @@
 #include <giomm/menu.h>
 #include <gtkmm/application.h>
 
-#include <sigc++/connection.h>
-
 #include <vector>
+
+#include "core/util/ScopedConnections.h"
 
 namespace ondi {
 class DesktopBrowserModel;
@@ -18,7 +18,6 @@ namespace ondi::ui {
 class CommandMenu {
  public:
   CommandMenu(Gtk::Application& application, DesktopBrowserModel& model);
-  ~CommandMenu();
   CommandMenu(const CommandMenu&) = delete;
   CommandMenu& operator=(const CommandMenu&) = delete;
 
@@ -30,7 +29,7 @@ class CommandMenu {
   Gtk::Application& application_;
   DesktopBrowserModel& model_;
   Glib::RefPtr<Gio::Menu> menu_;
-  std::vector<sigc::connection> connections_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

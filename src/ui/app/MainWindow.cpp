@@ -47,15 +47,11 @@ MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuM
   content_.append(stack_);
   set_child(content_);
 
-  connections_.push_back(
+  connections_.add(
       model_.navigation.activeRoute.changed().connect([this](const auto&) { showRoute(); }));
-  connections_.push_back(
+  connections_.add(
       model_.account.workspaceSessionState.changed().connect([this](const auto&) { showRoute(); }));
   showRoute();
-}
-
-MainWindow::~MainWindow() {
-  for (auto& connection : connections_) connection.disconnect();
 }
 
 void MainWindow::showRoute() {

@@ -8,10 +8,9 @@
 #include <gtkmm/menubutton.h>
 #include <gtkmm/stack.h>
 
-#include <sigc++/connection.h>
-
 #include <vector>
 
+#include "core/util/ScopedConnections.h"
 #include "ui/account/AccountActionBanner.h"
 #include "ui/account/AccountGate.h"
 #include "ui/account/AuthenticationWindow.h"
@@ -29,7 +28,6 @@ namespace ondi::ui {
 class MainWindow : public Gtk::ApplicationWindow {
  public:
   MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuModel>& menu);
-  ~MainWindow() override;
 
  private:
   void showRoute();
@@ -44,7 +42,7 @@ class MainWindow : public Gtk::ApplicationWindow {
   Gtk::Label screenTitle_;
   AccountGate gate_;
   AuthenticationWindow authenticationWindow_;
-  std::vector<sigc::connection> connections_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

@@ -23,7 +23,7 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
   fallback_.set_name("openai-settings.fallback");
   fallback_.set_valign(Gtk::Align::CENTER);
   setAccessibleName(fallback_, "Use direct OpenAI responses");
-  connections_.push_back(fallback_.property_active().signal_changed().connect([this] {
+  connections_.add(fallback_.property_active().signal_changed().connect([this] {
     const bool enabled = fallback_.get_active();
     model_.updateDesktopPreferences([enabled](DesktopAccountPreferences& preferences) {
       preferences.useOpenAIFallback = enabled;
@@ -87,17 +87,13 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
   note_.add_css_class("dim-label");
   append(note_);
 
-  connections_.push_back(model_.account.desktopPreferences.changed().connect(
+  connections_.add(model_.account.desktopPreferences.changed().connect(
       [this](const auto&) { showPreferences(); }));
-  connections_.push_back(model_.account.workspaceSessionState.changed().connect(
+  connections_.add(model_.account.workspaceSessionState.changed().connect(
       [this](const auto&) { showStatus(); }));
   signal_map().connect([this] { showStatus(); });
   showPreferences();
   showStatus();
-}
-
-OpenAISettingsSection::~OpenAISettingsSection() {
-  for (auto& connection : connections_) connection.disconnect();
 }
 
 Gtk::Box& OpenAISettingsSection::labelledRow(const char* title, Gtk::Widget& value) {

@@ -7,11 +7,10 @@
 #include <gtkmm/passwordentry.h>
 #include <gtkmm/switch.h>
 
-#include <sigc++/connection.h>
-
 #include <vector>
 
 #include "core/assist/OpenAIKeySettings.h"
+#include "core/util/ScopedConnections.h"
 
 namespace ondi {
 class DesktopBrowserModel;
@@ -24,7 +23,6 @@ namespace ondi::ui {
 class OpenAISettingsSection : public Gtk::Box {
  public:
   explicit OpenAISettingsSection(DesktopBrowserModel& model);
-  ~OpenAISettingsSection() override;
 
  private:
   Gtk::Box& labelledRow(const char* title, Gtk::Widget& value);
@@ -45,7 +43,7 @@ class OpenAISettingsSection : public Gtk::Box {
   Gtk::LinkButton createKey_;
   Gtk::Label status_;
   Gtk::Label note_;
-  std::vector<sigc::connection> connections_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

@@ -17,12 +17,8 @@ BrowserNoticeBar::BrowserNoticeBar(BrowserTabs& tabs)
   dismiss_.signal_clicked().connect([this] { tabs_.notice.set(std::nullopt); });
   append(text_);
   append(dismiss_);
-  connection_ = tabs_.notice.changed().connect([this](const auto&) { refresh(); });
+  connections_.add(tabs_.notice.changed().connect([this](const auto&) { refresh(); }));
   refresh();
-}
-
-BrowserNoticeBar::~BrowserNoticeBar() {
-  connection_.disconnect();
 }
 
 void BrowserNoticeBar::refresh() {

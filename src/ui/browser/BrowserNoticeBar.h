@@ -4,7 +4,7 @@
 #include <gtkmm/button.h>
 #include <gtkmm/label.h>
 
-#include <sigc++/connection.h>
+#include "core/util/ScopedConnections.h"
 
 namespace ondi {
 class BrowserTabs;
@@ -17,7 +17,6 @@ namespace ondi::ui {
 class BrowserNoticeBar : public Gtk::Box {
  public:
   explicit BrowserNoticeBar(BrowserTabs& tabs);
-  ~BrowserNoticeBar() override;
 
  private:
   void refresh();
@@ -25,7 +24,7 @@ class BrowserNoticeBar : public Gtk::Box {
   BrowserTabs& tabs_;
   Gtk::Label text_;
   Gtk::Button dismiss_;
-  sigc::connection connection_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

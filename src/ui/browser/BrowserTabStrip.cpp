@@ -37,15 +37,10 @@ BrowserTabStrip::BrowserTabStrip(DesktopBrowserModel& model)
   append(scroller_);
   append(newTab_);
 
-  connections_.push_back(
-      model_.tabs.browserTabs.changed().connect([this](const auto&) { showTabs(); }));
-  connections_.push_back(
+  connections_.add(model_.tabs.browserTabs.changed().connect([this](const auto&) { showTabs(); }));
+  connections_.add(
       model_.tabs.selectedBrowserTabID.changed().connect([this](const auto&) { showTabs(); }));
   showTabs();
-}
-
-BrowserTabStrip::~BrowserTabStrip() {
-  for (auto& connection : connections_) connection.disconnect();
 }
 
 void BrowserTabStrip::showTabs() {

@@ -4,9 +4,9 @@
 #include <gtkmm/button.h>
 #include <gtkmm/scrolledwindow.h>
 
-#include <sigc++/connection.h>
-
 #include <vector>
+
+#include "core/util/ScopedConnections.h"
 
 namespace ondi {
 class DesktopBrowserModel;
@@ -20,7 +20,6 @@ class BrowserTabPill;
 class BrowserTabStrip : public Gtk::Box {
  public:
   explicit BrowserTabStrip(DesktopBrowserModel& model);
-  ~BrowserTabStrip() override;
 
  private:
   void showTabs();
@@ -31,7 +30,7 @@ class BrowserTabStrip : public Gtk::Box {
   // Every pill made so far; those past the number of tabs are hidden.
   std::vector<BrowserTabPill*> pillWidgets_;
   Gtk::Button newTab_;
-  std::vector<sigc::connection> connections_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

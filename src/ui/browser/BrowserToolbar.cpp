@@ -84,23 +84,18 @@ BrowserToolbar::BrowserToolbar(DesktopBrowserModel& model)
   }
 
   auto& navigation = model_.navigation;
-  connections_.push_back(
-      navigation.canGoBack.changed().connect([this](bool) { showNavigationState(); }));
-  connections_.push_back(
+  connections_.add(navigation.canGoBack.changed().connect([this](bool) { showNavigationState(); }));
+  connections_.add(
       navigation.canGoForward.changed().connect([this](bool) { showNavigationState(); }));
-  connections_.push_back(
+  connections_.add(
       navigation.currentURLString.changed().connect([this](const auto&) { showAddress(); }));
   // Another tab's address replaces whatever was typed for the previous one.
-  connections_.push_back(model_.tabs.selectedBrowserTabID.changed().connect([this](const auto&) {
+  connections_.add(model_.tabs.selectedBrowserTabID.changed().connect([this](const auto&) {
     editingAddress_ = false;
     showAddress();
   }));
   showNavigationState();
   showAddress();
-}
-
-BrowserToolbar::~BrowserToolbar() {
-  for (auto& connection : connections_) connection.disconnect();
 }
 
 void BrowserToolbar::showNavigationState() {

@@ -5,9 +5,9 @@
 #include <gtkmm/entry.h>
 #include <gtkmm/menubutton.h>
 
-#include <sigc++/connection.h>
-
 #include <vector>
+
+#include "core/util/ScopedConnections.h"
 
 namespace ondi {
 class DesktopBrowserModel;
@@ -20,7 +20,6 @@ namespace ondi::ui {
 class BrowserToolbar : public Gtk::Box {
  public:
   explicit BrowserToolbar(DesktopBrowserModel& model);
-  ~BrowserToolbar() override;
 
  private:
   void showNavigationState();
@@ -38,7 +37,7 @@ class BrowserToolbar : public Gtk::Box {
   // Whether the address field holds text the user typed and has not submitted.
   bool editingAddress_ = false;
   bool showingAddress_ = false;
-  std::vector<sigc::connection> connections_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

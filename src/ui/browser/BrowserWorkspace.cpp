@@ -22,15 +22,11 @@ BrowserWorkspace::BrowserWorkspace(DesktopBrowserModel& model)
   append(tabStrip_);
   append(notice_);
   append(page_);
-  connections_.push_back(model_.tabs.selectedBrowserTabID.changed().connect(
+  connections_.add(model_.tabs.selectedBrowserTabID.changed().connect(
       [this](const auto&) { showSelectedTab(); }));
-  connections_.push_back(
+  connections_.add(
       model_.tabs.browserTabs.changed().connect([this](const auto&) { showSelectedTab(); }));
   showSelectedTab();
-}
-
-BrowserWorkspace::~BrowserWorkspace() {
-  for (auto& connection : connections_) connection.disconnect();
 }
 
 void BrowserWorkspace::showSelectedTab() {

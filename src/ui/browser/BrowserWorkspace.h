@@ -3,10 +3,9 @@
 #include <gtkmm/box.h>
 #include <gtkmm/stack.h>
 
-#include <sigc++/connection.h>
-
 #include <vector>
 
+#include "core/util/ScopedConnections.h"
 #include "ui/browser/BrowserNoticeBar.h"
 #include "ui/browser/BrowserTabStrip.h"
 #include "ui/browser/BrowserToolbar.h"
@@ -22,7 +21,6 @@ namespace ondi::ui {
 class BrowserWorkspace : public Gtk::Box {
  public:
   explicit BrowserWorkspace(DesktopBrowserModel& model);
-  ~BrowserWorkspace() override;
 
  private:
   // Keeps one page per tab in the stack and shows the selected one. Background tabs stay
@@ -34,7 +32,7 @@ class BrowserWorkspace : public Gtk::Box {
   BrowserTabStrip tabStrip_;
   BrowserNoticeBar notice_;
   Gtk::Stack page_;
-  std::vector<sigc::connection> connections_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

@@ -25,12 +25,8 @@ ThemePicker::ThemePicker(DesktopBrowserModel& model)
   append(rows_);
 
   showCurrent();
-  preferences_ = model_.account.desktopPreferences.changed().connect(
-      [this](const DesktopAccountPreferences&) { showCurrent(); });
-}
-
-ThemePicker::~ThemePicker() {
-  preferences_.disconnect();
+  connections_.add(model_.account.desktopPreferences.changed().connect(
+      [this](const DesktopAccountPreferences&) { showCurrent(); }));
 }
 
 Gtk::Widget& ThemePicker::row(VelmoraTheme theme, Gtk::CheckButton& choice) {

@@ -4,12 +4,11 @@
 #include <gtkmm/checkbutton.h>
 #include <gtkmm/label.h>
 
-#include <sigc++/connection.h>
-
 #include <array>
 #include <utility>
 
 #include "core/theme/VelmoraTheme.h"
+#include "core/util/ScopedConnections.h"
 
 namespace ondi {
 class DesktopBrowserModel;
@@ -23,7 +22,6 @@ namespace ondi::ui {
 class ThemePicker : public Gtk::Box {
  public:
   explicit ThemePicker(DesktopBrowserModel& model);
-  ~ThemePicker() override;
 
  private:
   Gtk::Widget& row(VelmoraTheme theme, Gtk::CheckButton& choice);
@@ -33,9 +31,9 @@ class ThemePicker : public Gtk::Box {
   Gtk::Label heading_;
   Gtk::Box rows_{Gtk::Orientation::VERTICAL, 10};
   std::array<std::pair<VelmoraTheme, Gtk::CheckButton>, kAllThemes.size()> choices_;
-  sigc::connection preferences_;
   // Set while the rows show the model's choice, which is not a choice of the user's.
   bool showing_ = false;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui

@@ -17,12 +17,11 @@ ThemeStyleProvider::ThemeStyleProvider(AccountState& account)
   if (auto display = Gdk::Display::get_default()) {
     Gtk::StyleContext::add_provider_for_display(display, provider_, kPriority);
   }
-  preferences_ = account.desktopPreferences.changed().connect(
-      [this](const DesktopAccountPreferences& preferences) { show(preferences); });
+  connections_.add(account.desktopPreferences.changed().connect(
+      [this](const DesktopAccountPreferences& preferences) { show(preferences); }));
 }
 
 ThemeStyleProvider::~ThemeStyleProvider() {
-  preferences_.disconnect();
   if (auto display = Gdk::Display::get_default()) {
     Gtk::StyleContext::remove_provider_for_display(display, provider_);
   }

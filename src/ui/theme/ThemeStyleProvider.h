@@ -2,12 +2,11 @@
 
 #include <gtkmm/cssprovider.h>
 
-#include <sigc++/connection.h>
-
 #include <optional>
 
 #include "core/account/AccountState.h"
 #include "core/theme/VelmoraTheme.h"
+#include "core/util/ScopedConnections.h"
 
 namespace ondi::ui {
 
@@ -28,7 +27,7 @@ class ThemeStyleProvider {
 
   Glib::RefPtr<Gtk::CssProvider> provider_;
   std::optional<VelmoraTheme> theme_;
-  sigc::connection preferences_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi::ui
