@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <sstream>
+#include <string_view>
+#include <vector>
 
 #include "MainLoop.h"
 #include "OndiServerProcess.h"
@@ -70,13 +73,28 @@ class AccountEndToEnd : public ::testing::Test {
     EXPECT_TRUE(runMainLoopUntil([&] { return found.has_value(); }));
     return found.value_or(false);
   }
-  // Lets the preference write reach the service.
+  // The service's log lines for preference writes, in order.
+  std::vector<std::string> preferenceWrites() const {
+    std::vector<std::string> writes;
+    std::istringstream log(server.standardError());
+    for (std::string line; std::getline(log, line);) {
+      if (line.starts_with(kPreferenceWrite)) writes.push_back(line);
+    }
+    return writes;
+  }
+  // Waits until the service has answered the next preference write, and checks it took it.
   void waitForSync() {
-    runMainLoopFor(std::chrono::milliseconds(300));
+    ASSERT_TRUE(runMainLoopUntil([&] { return preferenceWrites().size() > answeredWrites; }));
+    const auto writes = preferenceWrites();
+    answeredWrites = writes.size();
+    EXPECT_EQ(writes.back().substr(std::string_view(kPreferenceWrite).size(), 1), "2")
+        << writes.back();
     EXPECT_EQ(account().accountActionError.get(), "");
   }
 
   static constexpr const char* kPassword = "correct horse battery staple";
+  static constexpr const char* kPreferenceWrite = "PUT /api/account/preferences ";
+  std::size_t answeredWrites = 0;
   OndiServerProcess server;
   TemporaryDirectory folder;
   std::unique_ptr<platform::DesktopComposition> client;

@@ -111,7 +111,8 @@ TEST_F(DesktopThemeIntegration, DisclaimerWaitsForALateComposer) {
   EXPECT_TRUE(runMainLoopUntil([&] {
     return run("document.querySelectorAll('.composer > .velmora-ai-disclaimer').length") == 1;
   }));
-  runMainLoopFor(std::chrono::milliseconds(100));
+  // A further change would wake an observer still watching; the next script runs after it.
+  run("(document.getElementById('root').appendChild(document.createElement('p')), 0)");
   EXPECT_EQ(run("document.querySelectorAll('.velmora-ai-disclaimer').length"), 1);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "MainLoop.h"
@@ -58,9 +60,17 @@ class PageBridgeIntegration : public ::testing::Test {
     EXPECT_TRUE(runMainLoopUntil([&] { return result.has_value(); }));
     return result.value_or(std::unexpected(std::string("no result")));
   }
+  // Waits for `count` messages, then for a last one the main frame posts through the same
+  // queue: once it arrives, whatever the page had posted before has arrived too. The last
+  // message is not kept.
   void waitForMessages(std::size_t count) {
     EXPECT_TRUE(runMainLoopUntil([&] { return delegate.messages.size() >= count; }));
-    runMainLoopFor(std::chrono::milliseconds(200));
+    run("webkit.messageHandlers.velmoraSpeech.postMessage('end of test messages')");
+    const auto isEnd = [](const ScriptMessage& m) {
+      return m.bodyJSON == "\"end of test messages\"";
+    };
+    EXPECT_TRUE(runMainLoopUntil([&] { return std::ranges::any_of(delegate.messages, isEnd); }));
+    std::erase_if(delegate.messages, isEnd);
   }
 
   WebKitFixture webkit;
@@ -97,7 +107,10 @@ TEST_F(PageBridgeIntegration, FramesAndSyntheticEventsAreNotTheMainFrame) {
                                  "'></iframe><iframe src='" + workspace.url("/inner") +
                                  "'></iframe><iframe src='" + foreign.url("/inner") +
                                  "'></iframe>");
+  const int before = delegate.finished;
   view->loadURL(workspace.url("/page"));
+  // The page finishes loading after its frames, so every frame's script has run.
+  ASSERT_TRUE(runMainLoopUntil([&] { return delegate.finished > before; }));
   waitForMessages(3);
   run("window.dispatchEvent(new MessageEvent('message', {data: {velmoraBridge: "
       "'velmoraDesktopAction', body: {}}, origin: location.origin, source: window}))");

@@ -44,7 +44,6 @@ TEST_F(AccountGateTest, ShowsOneGatePerSessionStateInsteadOfTheRoutedScreen) {
     EXPECT_TRUE(findLabel(*checking, "Checking your Ondi account…"));
     EXPECT_TRUE(findLabel(
         *checking, "The workspace opens only after Ondi confirms a signed-in, non-guest account."));
-    settle(200);
     screenshot("gate-checking");
 
     model.account.authProviders.set(passwordProviders(15));
@@ -55,7 +54,6 @@ TEST_F(AccountGateTest, ShowsOneGatePerSessionStateInsteadOfTheRoutedScreen) {
     ASSERT_NE(email, nullptr);
     EXPECT_TRUE(isShown(*email));
     EXPECT_EQ(findNamed(*required, "auth.close"), nullptr) << "the gate's form is not dismissible";
-    settle(200);
     screenshot("gate-signed-out");
 
     // Route changes while gated keep the gate.
@@ -89,7 +87,6 @@ TEST_F(AccountGateTest, UnavailableGateRetriesAndLinksToTheAccountPage) {
     EXPECT_EQ(link->get_uri().raw(),
               std::string(g_getenv("VELMORA_API_BASE_URL")) +
                   "/auth.html?mode=sign-up&returnTo=/agent.html?source%3Dmac_app");
-    settle(200);
     screenshot("gate-unavailable");
 
     auto* retry = findNamed<Gtk::Button>(*gate, "auth.retry");

@@ -67,7 +67,6 @@ TEST_F(AgentInstructionsSectionTest, FollowsTheAccountAndKeepsEditedDraftsPerAge
     EXPECT_TRUE(findLabel(*main, "One instruction per line · up to 8 instructions"));
     EXPECT_EQ(draftOf(*main), "Summarise decisions.\nAsk before spending.");
     EXPECT_EQ(draftOf(*research), "Cite every source.");
-    settle(300);
     screenshot("instructions");
 
     // A new answer from the service replaces untouched drafts and keeps edited ones.

@@ -5,13 +5,17 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <gdkmm/frameclock.h>
 #include <glibmm/main.h>
 #include <gtkmm/stack.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <list>
 #include <memory>
 
 #include "platform/linux/DesktopComposition.h"
+#include "ui/app/MainWindow.h"
 
 using namespace ondi;
 
@@ -75,8 +79,39 @@ void pressEnter(Gtk::Widget& entry) {
 void screenshot(const std::string& name) {
   const char* folder = std::getenv("ONDI_SCREENSHOT_DIR");
   if (!folder) return;
+  waitForPaint();
   const std::string command = "import -window root " + std::string(folder) + "/" + name + ".png";
   g_spawn_command_line_sync(command.c_str(), nullptr, nullptr, nullptr, nullptr);
+}
+
+bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
+  const auto until = g_get_monotonic_time() + milliseconds * 1000;
+  while (!condition() && g_get_monotonic_time() < until) {
+    if (!g_main_context_iteration(nullptr, FALSE)) g_usleep(2000);
+  }
+  return condition();
+}
+
+bool waitForPaint() {
+  struct Frame {
+    Glib::RefPtr<Gdk::FrameClock> clock;
+    gulong handler = 0;
+    bool painted = false;
+  };
+  std::list<Frame> frames;
+  for (Gtk::Window* window : Gtk::Window::list_toplevels()) {
+    auto clock = window->get_mapped() ? window->get_frame_clock() : nullptr;
+    if (!clock) continue;
+    Frame& frame = frames.emplace_back(Frame{clock});
+    frame.handler = g_signal_connect(
+        clock->gobj(), "after-paint",
+        G_CALLBACK(+[](GdkFrameClock*, gpointer painted) { *static_cast<bool*>(painted) = true; }),
+        &frame.painted);
+    window->queue_draw();
+  }
+  const bool done = waitUntil([&] { return std::ranges::all_of(frames, &Frame::painted); });
+  for (Frame& frame : frames) g_signal_handler_disconnect(frame.clock->gobj(), frame.handler);
+  return done;
 }
 
 ApplicationTest::ApplicationTest() {
@@ -97,30 +132,22 @@ void ApplicationTest::runApplication(Check check) {
     application->attach(composition->model, composition->logger, composition->scheduler);
   });
   application->signal_shutdown().connect([&] { composition.reset(); });
-  Glib::signal_timeout().connect_once(
-      [&] {
-        DesktopBrowserModel& model = composition->model;
-        EXPECT_TRUE(waitUntil([&] { return !model.account.isWorkspaceSessionRefreshInFlight; }));
-        check(*application, model);
-        // A request still running when the adapters go away would answer into freed objects.
-        EXPECT_TRUE(waitUntil([&] { return !model.account.isWorkspaceSessionRefreshInFlight; }));
-        application->quit();
-      },
-      1500);
+  Glib::signal_idle().connect_once([&] {
+    DesktopBrowserModel& model = composition->model;
+    const bool launched = waitUntil(
+        [&] {
+          const ui::MainWindow* window = application->mainWindow();
+          return window && window->get_mapped() &&
+                 model.account.workspaceSessionState.get().kind() !=
+                     WorkspaceSessionState::Kind::checking &&
+                 !model.account.isWorkspaceSessionRefreshInFlight;
+        },
+        15000);
+    EXPECT_TRUE(launched) << "the main window shows and the first session check ends";
+    if (launched) check(*application, model);
+    // A request still running when the adapters go away would answer into freed objects.
+    EXPECT_TRUE(waitUntil([&] { return !model.account.isWorkspaceSessionRefreshInFlight; }));
+    application->quit();
+  });
   application->run(0, nullptr);
-}
-
-void ApplicationTest::settle(int milliseconds) {
-  const auto until = g_get_monotonic_time() + milliseconds * 1000;
-  while (g_get_monotonic_time() < until) {
-    if (!g_main_context_iteration(nullptr, FALSE)) g_usleep(2000);
-  }
-}
-
-bool ApplicationTest::waitUntil(const std::function<bool()>& condition, int milliseconds) {
-  const auto until = g_get_monotonic_time() + milliseconds * 1000;
-  while (!condition() && g_get_monotonic_time() < until) {
-    if (!g_main_context_iteration(nullptr, FALSE)) g_usleep(2000);
-  }
-  return condition();
 }

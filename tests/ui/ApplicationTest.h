@@ -37,8 +37,14 @@ void click(Gtk::Widget& button);
 // Presses Enter in an entry.
 void pressEnter(Gtk::Widget& entry);
 
-// Saves a picture of the screen for review when ONDI_SCREENSHOT_DIR names a folder.
+// Saves a picture of the screen for review when ONDI_SCREENSHOT_DIR names a folder, once every
+// shown window has painted its current state.
 void screenshot(const std::string& name);
+
+// Runs the main loop until `condition` holds or the time is up; returns the condition.
+bool waitUntil(const std::function<bool()>& condition, int milliseconds = 5000);
+// Runs the main loop until every shown window has painted a fresh frame; returns whether all did.
+bool waitForPaint();
 
 // Runs the application on private folders, with the account service pointed at a closed
 // loopback port so that every session check fails at once with "unavailable".
@@ -49,12 +55,8 @@ class ApplicationTest : public ::testing::Test {
   ApplicationTest();
   ~ApplicationTest() override;
 
-  // `check` runs once the main window is presented and the first session check has ended.
+  // `check` runs as soon as the main window is shown and the first session check has ended.
   void runApplication(Check check);
-  // Runs the main loop for a while, so that views redraw and answers arrive.
-  void settle(int milliseconds);
-  // Runs the main loop until `condition` holds or the time is up; returns the condition.
-  bool waitUntil(const std::function<bool()>& condition, int milliseconds = 5000);
 
   TemporaryDirectory folder;
 };

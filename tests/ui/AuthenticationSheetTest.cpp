@@ -91,7 +91,6 @@ TEST_F(AuthenticationSheetTest, ShowsEachIntentWithItsTextsFieldsAndButtons) {
     EXPECT_EQ(firstLabelText(*submit), "Log in");
     EXPECT_EQ(firstLabelText(*google), "Continue with Google");
     EXPECT_FALSE(isShown(*findNamed(form, "auth.hint")));
-    settle(300);
     screenshot("sheet-sign-in");
 
     click(*intents[1]);
@@ -107,7 +106,6 @@ TEST_F(AuthenticationSheetTest, ShowsEachIntentWithItsTextsFieldsAndButtons) {
     EXPECT_EQ(hint->get_text(),
               "Use at least 12 characters. Ondi will email you a verification link before the "
               "first login.");
-    settle(300);
     screenshot("sheet-sign-up");
 
     // The model switches the picker too, as after a sign-up that awaits verification.
@@ -206,8 +204,8 @@ TEST_F(AuthenticationSheetTest, EnterWalksTheFieldsAndSubmitsTheirValues) {
     Gtk::Entry& email = entry(sheet, "auth.email");
     Gtk::Entry& password = entry(sheet, "auth.password");
     Gtk::Entry& confirmation = entry(sheet, "auth.confirmation");
-    settle(200);
-    EXPECT_TRUE(hasFocusWithin(sheet, name)) << "the first field takes the focus";
+    EXPECT_TRUE(waitUntil([&] { return hasFocusWithin(sheet, name); }))
+        << "the first field takes the focus";
 
     name.set_text("Ada Lovelace");
     email.set_text("  Ada@Example.com ");

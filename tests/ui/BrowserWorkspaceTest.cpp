@@ -117,7 +117,6 @@ TEST_F(BrowserWorkspaceTest, ToolbarControlsCarryTheirTextsAndOpenPages) {
     EXPECT_EQ(model.tabs.sessions().size(), 3u);
     EXPECT_EQ(model.tabs.selectedSession().requestedURL, "https://www.google.com/");
     model.closeBrowserTab(model.tabs.selectedSession().id);
-    settle(300);
   });
 }
 
@@ -136,14 +135,14 @@ TEST_F(BrowserWorkspaceTest, PillsSelectCloseAndFollowTheTabs) {
     auto* page = findNamed<Gtk::Stack>(window, "browserPage");
     ASSERT_NE(page, nullptr);
     Gtk::Widget* secondView = page->get_visible_child();
-    settle(500);
     screenshot("browser-workspace-three-tabs");
 
     click(*findNamed(*pills[1], "browserTabSelectButton"));
     EXPECT_EQ(selectedPillIndex(window), 1);
     EXPECT_NE(page->get_visible_child(), secondView) << "the page shows the selected tab";
-    settle(300);
-    EXPECT_EQ(findNamed<Gtk::Entry>(window, "browserAddressField")->get_text().raw(), kFirstPage);
+    auto* address = findNamed<Gtk::Entry>(window, "browserAddressField");
+    EXPECT_TRUE(waitUntil([&] { return address->get_text().raw() == kFirstPage; }))
+        << address->get_text().raw();
 
     // Closing the selected tab selects the one that slides into its place.
     click(*findNamed(*pills[1], "browserTabCloseButton"));
@@ -157,7 +156,6 @@ TEST_F(BrowserWorkspaceTest, PillsSelectCloseAndFollowTheTabs) {
     click(*findNamed(*shownPills(window)[0], "browserTabCloseButton"));
     EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::agent());
     EXPECT_EQ(model.tabs.sessions().size(), 1u);
-    settle(300);
   });
 }
 

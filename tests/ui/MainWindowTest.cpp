@@ -65,15 +65,21 @@ TEST_F(MainWindowTest, MenuActionsSwitchTheShownScreen) {
     EXPECT_TRUE(title->get_mapped());
 
     application.activate_action("open-agent-workspace");
-    settle(1500);
     // The agent route re-checks the session, which fails without a service; confirm the
     // account again to look at the surface.
+    EXPECT_TRUE(waitUntil([&] {
+      return model.account.workspaceSessionState.get().kind() ==
+                 WorkspaceSessionState::Kind::unavailable &&
+             !model.account.isWorkspaceSessionRefreshInFlight;
+    }));
     model.account.workspaceSessionState.set(
         WorkspaceSessionState::authenticated({"u1", "Ada", "ada@example.com", "email"}));
     EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::agent());
     EXPECT_FALSE(title->get_mapped());
     EXPECT_TRUE(model.isShowingDesktopChat());
-    EXPECT_EQ(model.navigation.title.get(), "Ondi");
+    // The title follows once the surface has loaded its page.
+    EXPECT_TRUE(waitUntil([&] { return model.navigation.title.get() == "Ondi"; }))
+        << model.navigation.title.get();
     screenshot("main-window-agent");
   });
 }
@@ -84,7 +90,8 @@ TEST_F(MainWindowTest, ActivationBringsBackAMainWindowClosedBesideSettings) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
     ui::MainWindow& window = *application.mainWindow();
     model.load(VelmoraRoute::agent());
-    ASSERT_TRUE(waitUntil([&] { return !model.surfaceWebView().url().empty(); }));
+    // The page's title shows once its document has replaced the pending request.
+    ASSERT_TRUE(waitUntil([&] { return !model.surfaceWebView().title().empty(); }));
     const std::string page = model.surfaceWebView().url();
     Gtk::Widget* content = window.get_child();
 

@@ -10,7 +10,3 @@ bool runMainLoopUntil(const std::function<bool()>& done, std::chrono::millisecon
   }
   return true;
 }
-
-void runMainLoopFor(std::chrono::milliseconds duration) {
-  runMainLoopUntil([] { return false; }, duration);
-}

@@ -7,6 +7,3 @@
 // whether `done` held.
 bool runMainLoopUntil(const std::function<bool()>& done,
                       std::chrono::milliseconds timeout = std::chrono::seconds(10));
-
-// Turns the main context for a while, for checking that something does not happen.
-void runMainLoopFor(std::chrono::milliseconds duration);
