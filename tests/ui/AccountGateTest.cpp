@@ -4,6 +4,7 @@
 #include <gtkmm/label.h>
 #include <gtkmm/linkbutton.h>
 #include <gtkmm/revealer.h>
+#include <gtkmm/spinner.h>
 
 #include "ApplicationTest.h"
 #include "ui/app/MainWindow.h"
@@ -15,6 +16,16 @@ namespace {
 using AccountGateTest = ApplicationTest;
 
 const WorkspaceIdentity kAda{"u1", "Ada Lovelace", "ada@example.com", "email"};
+
+// The first widget of type T under `root` (itself included).
+template <typename T>
+T* findFirst(Gtk::Widget& root) {
+  if (auto* found = dynamic_cast<T*>(&root)) return found;
+  for (Gtk::Widget* child = root.get_first_child(); child; child = child->get_next_sibling()) {
+    if (T* found = findFirst<T>(*child)) return found;
+  }
+  return nullptr;
+}
 
 DesktopAuthProviders passwordProviders(long long minimumLength) {
   DesktopAuthProviders providers;
@@ -65,6 +76,30 @@ TEST_F(AccountGateTest, ShowsOneGatePerSessionStateInsteadOfTheRoutedScreen) {
     EXPECT_TRUE(isShown(*routeTitle));
     EXPECT_EQ(routeTitle->get_text(), "Connectors");
     EXPECT_FALSE(isShown(*required));
+  });
+}
+
+// A spinner left spinning behind the workspace kept the window relaying out every frame.
+TEST_F(AccountGateTest, CheckingSpinnerSpinsOnlyWhileTheGateIsOnScreen) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    ui::MainWindow& window = *application.mainWindow();
+    auto& state = model.account.workspaceSessionState;
+    Gtk::Widget* checking = findNamed(window, "account-checking-gate");
+    ASSERT_NE(checking, nullptr);
+    auto* spinner = findFirst<Gtk::Spinner>(*checking);
+    ASSERT_NE(spinner, nullptr);
+
+    state.set(WorkspaceSessionState::checking());
+    EXPECT_TRUE(waitUntil([&] { return spinner->get_mapped() && spinner->get_spinning(); }));
+
+    state.set(WorkspaceSessionState::authenticated(kAda));
+    EXPECT_TRUE(waitUntil([&] { return !spinner->get_mapped(); }));
+    EXPECT_FALSE(spinner->get_spinning());
+
+    state.set(WorkspaceSessionState::unavailable("Ondi could not reach the account service."));
+    EXPECT_FALSE(spinner->get_spinning());
+    state.set(WorkspaceSessionState::checking());
+    EXPECT_TRUE(waitUntil([&] { return spinner->get_mapped() && spinner->get_spinning(); }));
   });
 }
 

@@ -61,7 +61,10 @@ Gtk::Widget& AccountGate::buildCheckingPage() {
   Gtk::Box& page = card("account-checking-gate", content);
   auto* spinner = Gtk::make_managed<Gtk::Spinner>();
   spinner->set_size_request(32, 32);
-  spinner->set_spinning(true);
+  // A spinning spinner animates even while the gate is hidden behind the workspace, and its
+  // animation keeps the window relaying out every frame; it spins only while it is on screen.
+  spinner->signal_map().connect([spinner] { spinner->start(); });
+  spinner->signal_unmap().connect([spinner] { spinner->stop(); });
   content->append(*spinner);
   content->append(paragraph("Checking your Ondi account…", "title-3"));
   content->append(paragraph(
