@@ -7,7 +7,6 @@
 #include "PageServer.h"
 #include "WebKitFixture.h"
 #include "core/theme/DesktopThemeScripts.h"
-#include "platform/linux/WebKitWebViewAdapter.h"
 
 using namespace ondi;
 
@@ -33,8 +32,7 @@ class DesktopThemeIntegration : public ::testing::Test {
     };
     view = webkit.webViews().makeWebView(configuration);
     view->setDelegate(&loads);
-    gtk_window_set_child(GTK_WINDOW(window),
-                         static_cast<platform::WebKitWebViewAdapter&>(*view).widget());
+    gtk_window_set_child(GTK_WINDOW(window), GTK_WIDGET(view->nativeWidget()));
     gtk_window_present(GTK_WINDOW(window));
   }
   ~DesktopThemeIntegration() override {

@@ -50,9 +50,8 @@ class RecordingDelegate final : public WebViewDelegate {
 };
 
 bool gesturesEnabled(WebView& view) {
-  auto* webView = WEBKIT_WEB_VIEW(dynamic_cast<platform::WebKitWebViewAdapter&>(view).widget());
   return webkit_settings_get_enable_back_forward_navigation_gestures(
-      webkit_web_view_get_settings(webView));
+      webkit_web_view_get_settings(webKitViewOf(view)));
 }
 
 void loadAndWait(WebView& view, const std::string& url) {
@@ -70,8 +69,7 @@ TEST(WebKitWebViewFactory, ViewsOutsideAWindowNavigateSafelyAndSwipeOnlyOnScreen
   EXPECT_FALSE(gesturesEnabled(*view));
 
   GtkWidget* window = gtk_window_new();
-  gtk_window_set_child(GTK_WINDOW(window),
-                       dynamic_cast<platform::WebKitWebViewAdapter&>(*view).widget());
+  gtk_window_set_child(GTK_WINDOW(window), GTK_WIDGET(webKitViewOf(*view)));
   gtk_window_present(GTK_WINDOW(window));
   ASSERT_TRUE(runMainLoopUntil([&] { return gesturesEnabled(*view); }));
 

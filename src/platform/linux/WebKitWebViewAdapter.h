@@ -13,8 +13,7 @@
 
 namespace ondi::platform {
 
-// A WebKitWebView behind the core's WebView port. The GTK widget is exposed for the views
-// that embed it.
+// A WebKitWebView behind the core's WebView port; screens place it through `nativeWidget`.
 class WebKitWebViewAdapter final : public WebView, public sigc::trackable {
  public:
   WebKitWebViewAdapter(WebKitWebView* view, WebViewConfiguration configuration);
@@ -22,7 +21,6 @@ class WebKitWebViewAdapter final : public WebView, public sigc::trackable {
   WebKitWebViewAdapter(const WebKitWebViewAdapter&) = delete;
   WebKitWebViewAdapter& operator=(const WebKitWebViewAdapter&) = delete;
 
-  GtkWidget* widget() const { return GTK_WIDGET(view_); }
   WebKitWebView* webKitView() const { return view_; }
   // Keeps loads from starting until the child-frame filter is settled.
   void holdLoads() { holdingLoads_ = true; }
