@@ -11,6 +11,7 @@
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeSecretStore.h"
 #include "fakes/InMemorySettingsStore.h"
+#include "fakes/RecordingSurfaceChannel.h"
 #include "platform/linux/GlibScheduler.h"
 #include "platform/linux/SoupHttpTransport.h"
 
@@ -32,10 +33,10 @@ class OpenAIResponsesIntegration : public ::testing::Test {
   }
 
   json ask(const json& body) {
-    const std::size_t before = replies.size();
+    const std::size_t before = page.scripts.size();
     client.handleLocalOpenAIRequest(body);
-    EXPECT_TRUE(runMainLoopUntil([&] { return replies.size() > before; }));
-    return replies.empty() ? json() : replies.back();
+    EXPECT_TRUE(runMainLoopUntil([&] { return page.scripts.size() > before; }));
+    return page.scripts.empty() ? json() : page.notificationArgument(page.scripts.back());
   }
   std::string errorFor(const std::string& message) {
     return ask({{"id", "e1"}, {"message", message}}).value("error", "");
@@ -60,15 +61,9 @@ class OpenAIResponsesIntegration : public ::testing::Test {
   fakes::InMemorySettingsStore settings;
   fakes::FakeSecretStore secrets{scheduler};
   AccountState account;
-  Published<std::string> settingsRequestID;
   OpenAIKeychain keychain{secrets, settings, scheduler};
-  std::vector<json> replies;
-  LocalOpenAIClient client{{account, settingsRequestID, settings, environment, transport, keychain,
-                            [this](const std::string& script) {
-                              const auto start = script.find('(', script.find("Update(")) + 1;
-                              replies.push_back(
-                                  json::parse(script.substr(start, script.rfind(");") - start)));
-                            }}};
+  fakes::RecordingSurfaceChannel page;
+  LocalOpenAIClient client{{account, settings, environment, transport, keychain, page}};
 };
 
 TEST_F(OpenAIResponsesIntegration, SendsTheSpecifiedRequestAndRepliesWithTheAnswer) {

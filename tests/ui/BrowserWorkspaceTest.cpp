@@ -98,8 +98,11 @@ TEST_F(BrowserWorkspaceTest, ToolbarControlsCarryTheirTextsAndOpenPages) {
     }
     EXPECT_EQ(labels, (std::vector<std::string>{"Safari", "Google Chrome"}));
 
-    model.navigation.canGoBack.set(true);
-    model.navigation.canGoForward.set(false);
+    // A second page in the same tab gives it somewhere to go back to.
+    ASSERT_TRUE(
+        waitUntil([&] { return model.tabs.selectedSession().webView->url() == kFirstPage; }));
+    model.loadCurrentBrowserTab(kSecondPage, std::nullopt);
+    ASSERT_TRUE(waitUntil([&] { return model.navigation.canGoBack.get(); }));
     EXPECT_TRUE(findNamed(window, "browserBackButton")->get_sensitive());
     EXPECT_FALSE(findNamed(window, "browserForwardButton")->get_sensitive());
 

@@ -11,6 +11,7 @@
 #include "core/desktop/DesktopActionHost.h"
 #include "core/desktop/ExternalBrowsers.h"
 #include "fakes/FakeExternalApplications.h"
+#include "fakes/RecordingSurfaceChannel.h"
 
 namespace ondi {
 namespace {
@@ -36,7 +37,7 @@ struct OpenedTab {
 };
 
 // The application as the dispatcher sees it, recording what it is asked to do.
-class RecordingHost final : public DesktopActionHost {
+class RecordingHost final : public DesktopActionHost, public fakes::RecordingSurfaceChannel {
  public:
   bool openInAppBrowserTab(const std::string& url, std::optional<std::string> title) override {
     if (tabs.size() >= tabRoom) return false;
@@ -56,11 +57,13 @@ class RecordingHost final : public DesktopActionHost {
     workflows.emplace_back(workflowID, title);
     return workflowID == "run_1";
   }
-  void applyConversationThreadSnapshot(const json& body) override { snapshots.push_back(body); }
-  void publishDesktopActionUpdate(const std::string& id, bool ok,
-                                  const std::optional<std::string>& text,
-                                  const std::optional<std::string>& error) override {
-    replies.push_back({id, ok, text, error});
+  // Replies reach the page as notification scripts.
+  void runScript(const std::string& script) override {
+    const json reply = notificationArgument(script);
+    const auto optionalText = [&](const char* key) -> std::optional<std::string> {
+      return reply.contains(key) ? std::optional(reply[key].get<std::string>()) : std::nullopt;
+    };
+    replies.push_back({reply["id"], reply["ok"], optionalText("text"), optionalText("error")});
   }
 
   std::vector<OpenedTab> tabs;
@@ -98,8 +101,8 @@ class DesktopActionDispatcherTest : public ::testing::Test {
   RecordingHost host;
   fakes::FakeExternalApplications applications;
   ExternalBrowsers browsers{applications};
-  std::unique_ptr<DesktopActionDispatcher> dispatcher =
-      std::make_unique<DesktopActionDispatcher>(host, browsers);
+  std::unique_ptr<DesktopActionDispatcher> dispatcher = std::make_unique<DesktopActionDispatcher>(
+      host, browsers, host, [this](const json& body) { host.snapshots.push_back(body); });
 };
 
 TEST_F(DesktopActionDispatcherTest, ActionNamesAreTrimmedButCaseSensitive) {

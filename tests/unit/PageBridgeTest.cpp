@@ -5,32 +5,24 @@
 
 #include "core/surface/PageScripts.h"
 #include "fakes/RecordingLogger.h"
+#include "fakes/RecordingSurfaceChannel.h"
 
 namespace ondi {
 namespace {
 
-class RecordingFeatures final : public PageBridge::Features {
+// The surface the bridge answers through, and the features it hands messages to.
+class RecordingFeatures final : public fakes::RecordingSurfaceChannel {
  public:
-  void handleSpeechRequest(const std::string& action, const std::string& draft) override {
-    calls.push_back("speech " + action + " " + draft);
+  PageBridge::Handlers handlers() {
+    return {[this](const std::string& action, const std::string& draft) {
+              calls.push_back("speech " + action + " " + draft);
+            },
+            [this](const nlohmann::json& body) { calls.push_back("openai " + body.dump()); },
+            [this](const nlohmann::json& body) { calls.push_back("action " + body.dump()); },
+            [this](const nlohmann::json& body) { calls.push_back("threads " + body.dump()); }};
   }
-  void handleLocalOpenAIRequest(const nlohmann::json& body) override {
-    calls.push_back("openai " + body.dump());
-  }
-  void handleDesktopActionRequest(const nlohmann::json& body) override {
-    calls.push_back("action " + body.dump());
-  }
-  void applyConversationThreadSnapshot(const nlohmann::json& body) override {
-    calls.push_back("threads " + body.dump());
-  }
-  bool isShowingDesktopChat() const override { return showingChat; }
-  std::string currentSurfaceURL() const override { return surfaceURL; }
-  void runSurfaceScript(const std::string& script) override { scripts.push_back(script); }
 
   std::vector<std::string> calls;
-  std::vector<std::string> scripts;
-  bool showingChat = true;
-  std::string surfaceURL;
 };
 
 class PageBridgeTest : public ::testing::Test {
@@ -43,7 +35,7 @@ class PageBridgeTest : public ::testing::Test {
   WorkspaceHosts hosts{"ondi.example"};
   fakes::RecordingLogger logger;
   RecordingFeatures features;
-  PageBridge bridge{hosts, logger, features};
+  PageBridge bridge{hosts, logger, features, features.handlers()};
 };
 
 TEST_F(PageBridgeTest, PrivilegedMessagesNeedTheMainFrameOfASecureWorkspaceOrigin) {
@@ -96,9 +88,9 @@ TEST_F(PageBridgeTest, ConversationStateComesFromTheOperatorPageOrASecureWorkspa
   send("velmoraConversationState", R"({"threads":[]})", false);
   send("velmoraConversationState", R"([])");
   features.showingChat = false;
-  features.surfaceURL = "https://example.org/page";
+  features.url = "https://example.org/page";
   send("velmoraConversationState", R"({"threads":[]})");
-  features.surfaceURL = "https://app.ondi.example/agent.html";
+  features.url = "https://app.ondi.example/agent.html";
   send("velmoraConversationState", R"({"x":1})");
   EXPECT_THAT(features.calls,
               ::testing::ElementsAre(R"(threads {"threads":[]})", R"(threads {"x":1})"));

@@ -22,6 +22,8 @@ class AgentInstructionsController {
   AgentInstructionsController(AccountState& state, WorkspaceAPIClient& api)
       : state_(state), api_(api) {}
 
+  AccountState& state() { return state_; }
+
   void updateAgentInstructions(const std::string& agentID,
                                const std::vector<std::string>& instructions, Completion completion);
 

@@ -2,11 +2,11 @@
 
 #include <glib.h>
 
-#include "core/account/AccountHost.h"
 #include "core/account/DesktopPreferencesController.h"
 #include "core/account/Pkce.h"
 #include "core/account/WorkspaceAPIClient.h"
 #include "core/account/WorkspaceSessionController.h"
+#include "core/app/RouteNavigation.h"
 #include "core/app/VelmoraRoute.h"
 #include "core/ports/WebAuthenticator.h"
 #include "core/util/Json.h"
@@ -137,7 +137,7 @@ void AuthenticationController::completeAuthentication(const DesktopAuthUser& use
   d_.state.authenticationError.set("");
   d_.state.authenticationNotice.set("");
   d_.state.isAuthenticationPresented.set(false);
-  d_.host.load(VelmoraRoute::agent());
+  d_.navigation.load(VelmoraRoute::agent());
 }
 
 void AuthenticationController::continueWithGoogle(DesktopAuthIntent intent) {

@@ -8,7 +8,7 @@
 
 namespace ondi {
 
-class AccountHost;
+class RouteNavigation;
 class DesktopPreferencesController;
 class SecureRandom;
 class WebAuthenticator;
@@ -26,10 +26,12 @@ class AuthenticationController {
     DesktopPreferencesController& preferences;
     SecureRandom& random;
     WebAuthenticator& webAuthenticator;
-    AccountHost& host;
+    RouteNavigation& navigation;
   };
 
   explicit AuthenticationController(Dependencies dependencies) : d_(dependencies) {}
+
+  AccountState& state() { return d_.state; }
 
   void presentAuthentication(DesktopAuthIntent intent);
   void dismissAuthentication() { d_.state.isAuthenticationPresented.set(false); }

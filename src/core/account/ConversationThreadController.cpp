@@ -1,10 +1,11 @@
 #include "core/account/ConversationThreadController.h"
 
-#include "core/account/AccountHost.h"
 #include "core/app/NavigationState.h"
+#include "core/app/RouteNavigation.h"
 #include "core/ports/Logger.h"
 #include "core/ports/Scheduler.h"
 #include "core/surface/JavaScript.h"
+#include "core/surface/SurfaceChannel.h"
 
 namespace ondi {
 namespace {
@@ -13,16 +14,16 @@ constexpr std::chrono::milliseconds kPageReadyDelay{900};
 }  // namespace
 
 ConversationThreadController::ConversationThreadController(AccountState& state,
-                                                           NavigationState& navigation,
-                                                           AccountHost& host, Scheduler& scheduler,
-                                                           Logger& logger,
-                                                           ShowingOperatorPage showingOperatorPage)
+                                                           const NavigationState& navigationState,
+                                                           RouteNavigation& navigation,
+                                                           SurfaceChannel& page,
+                                                           Scheduler& scheduler, Logger& logger)
     : state_(state),
+      navigationState_(navigationState),
       navigation_(navigation),
-      host_(host),
+      page_(page),
       scheduler_(scheduler),
-      logger_(logger),
-      showingOperatorPage_(std::move(showingOperatorPage)) {}
+      logger_(logger) {}
 
 std::string ConversationThreadController::newThreadScript() {
   return "(function() {\n  if (window.velmoraDesktopNewThread) {\n    "
@@ -36,8 +37,8 @@ std::string ConversationThreadController::openThreadScript(const std::string& id
 }
 
 void ConversationThreadController::startNewChat() {
-  if (navigation_.activeRoute.get().kind() == VelmoraRoute::Kind::packWorkspace) {
-    if (showingOperatorPage_()) host_.runSurfaceScript(newThreadScript());
+  if (navigationState_.activeRoute.get().kind() == VelmoraRoute::Kind::packWorkspace) {
+    if (page_.isShowingDesktopChat()) page_.runScript(newThreadScript());
     return;
   }
   runInOperatorPage(newThreadScript());
@@ -50,14 +51,14 @@ void ConversationThreadController::openConversationThread(const std::string& id)
 }
 
 void ConversationThreadController::runInOperatorPage(const std::string& script) {
-  navigation_.activeRoute.set(VelmoraRoute::agent());
-  if (showingOperatorPage_()) {
-    host_.runSurfaceScript(script);
+  if (page_.isShowingDesktopChat()) {
+    navigation_.show(VelmoraRoute::agent());
+    page_.runScript(script);
     return;
   }
-  host_.load(VelmoraRoute::agent());
+  navigation_.load(VelmoraRoute::agent());
   scheduler_.postAfter(kPageReadyDelay,
-                       whileAlive(lifetime_, [this, script] { host_.runSurfaceScript(script); }));
+                       whileAlive(lifetime_, [this, script] { page_.runScript(script); }));
 }
 
 void ConversationThreadController::applyConversationThreadSnapshot(const nlohmann::json& body) {

@@ -9,21 +9,19 @@
 
 namespace ondi {
 
-class AccountHost;
 class Logger;
 struct NavigationState;
+class RouteNavigation;
+class SurfaceChannel;
 class Scheduler;
 
 // Keeps the native thread list in step with the operator page, and sends the user's thread
 // choices back to it.
 class ConversationThreadController {
  public:
-  // Whether the surface shows the operator page right now.
-  using ShowingOperatorPage = std::function<bool()>;
-
-  ConversationThreadController(AccountState& state, NavigationState& navigation, AccountHost& host,
-                               Scheduler& scheduler, Logger& logger,
-                               ShowingOperatorPage showingOperatorPage);
+  ConversationThreadController(AccountState& state, const NavigationState& navigationState,
+                               RouteNavigation& navigation, SurfaceChannel& page,
+                               Scheduler& scheduler, Logger& logger);
 
   void startNewChat();
   void openConversationThread(const std::string& id);
@@ -37,11 +35,11 @@ class ConversationThreadController {
   void runInOperatorPage(const std::string& script);
 
   AccountState& state_;
-  NavigationState& navigation_;
-  AccountHost& host_;
+  const NavigationState& navigationState_;
+  RouteNavigation& navigation_;
+  SurfaceChannel& page_;
   Scheduler& scheduler_;
   Logger& logger_;
-  ShowingOperatorPage showingOperatorPage_;
   Lifetime lifetime_;
 };
 

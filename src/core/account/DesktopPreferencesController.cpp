@@ -1,6 +1,5 @@
 #include "core/account/DesktopPreferencesController.h"
 
-#include "core/account/AccountHost.h"
 #include "core/account/WorkspaceAPIClient.h"
 #include "core/ports/SettingsStore.h"
 #include "core/theme/VelmoraTheme.h"
@@ -11,11 +10,10 @@ namespace {
 const std::string kUnifiedTheme = rawValue(VelmoraTheme::unifiedWorkspace);
 }
 
-DesktopPreferencesController::DesktopPreferencesController(AccountState& state,
-                                                           SettingsStore& settings,
-                                                           WorkspaceAPIClient& api,
-                                                           AccountHost& host)
-    : state_(state), settings_(settings), api_(api), host_(host) {}
+DesktopPreferencesController::DesktopPreferencesController(
+    AccountState& state, SettingsStore& settings, WorkspaceAPIClient& api,
+    std::function<void(VelmoraTheme)> showTheme)
+    : state_(state), settings_(settings), api_(api), showTheme_(std::move(showTheme)) {}
 
 void DesktopPreferencesController::update(
     const std::function<void(DesktopAccountPreferences&)>& edit) {
@@ -38,7 +36,7 @@ void DesktopPreferencesController::update(
 void DesktopPreferencesController::apply(const DesktopAccountPreferences& preferences) {
   state_.desktopPreferences.set(preferences);
   preferences.write(settings_);
-  host_.applyDesktopThemeToWebView(currentTheme(settings_));
+  showTheme_(currentTheme(settings_));
   if (const auto provider = modelProviderFromRawValue(preferences.modelProvider)) {
     state_.selectedModelProvider.set(*provider);
   }

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "core/account/AccountState.h"
+#include "core/theme/VelmoraTheme.h"
 #include "core/util/Lifetime.h"
 
 namespace ondi {
 
-class AccountHost;
 class SettingsStore;
 class WorkspaceAPIClient;
 
@@ -18,7 +18,10 @@ class WorkspaceAPIClient;
 class DesktopPreferencesController {
  public:
   DesktopPreferencesController(AccountState& state, SettingsStore& settings,
-                               WorkspaceAPIClient& api, AccountHost& host);
+                               WorkspaceAPIClient& api,
+                               std::function<void(VelmoraTheme)> showTheme);
+
+  AccountState& state() { return state_; }
 
   // The one way screens change a preference.
   void update(const std::function<void(DesktopAccountPreferences&)>& edit);
@@ -35,7 +38,8 @@ class DesktopPreferencesController {
   AccountState& state_;
   SettingsStore& settings_;
   WorkspaceAPIClient& api_;
-  AccountHost& host_;
+  // Shows a theme in the surface at once.
+  std::function<void(VelmoraTheme)> showTheme_;
   Lifetime lifetime_;
 };
 

@@ -17,6 +17,8 @@ class WorkspaceSessionController {
   WorkspaceSessionController(AccountState& state, WorkspaceAPIClient& api,
                              DesktopPreferencesController& preferences);
 
+  AccountState& state() { return state_; }
+
   // Starts a check unless one is running; an authenticated user keeps the workspace meanwhile.
   void refresh();
   // The message shown while the account service is unavailable.

@@ -22,11 +22,12 @@ class Published {
     changed_.emit(value_);
   }
 
-  sigc::signal<void(const T&)>& changed() { return changed_; }
+  // Connecting is not writing: readers holding a const reference may observe.
+  sigc::signal<void(const T&)>& changed() const { return changed_; }
 
  private:
   T value_;
-  sigc::signal<void(const T&)> changed_;
+  mutable sigc::signal<void(const T&)> changed_;
 };
 
 }  // namespace ondi

@@ -5,6 +5,7 @@
 #include "core/ports/Environment.h"
 #include "core/ports/SettingsStore.h"
 #include "core/surface/PageScripts.h"
+#include "core/surface/SurfaceChannel.h"
 #include "core/util/Text.h"
 #include "core/util/Uuid.h"
 
@@ -37,7 +38,9 @@ std::optional<std::string> nonEmptyTrimmed(const std::optional<std::string>& tex
 }  // namespace
 
 LocalOpenAIClient::LocalOpenAIClient(Dependencies dependencies)
-    : deps_(std::move(dependencies)), responses_(deps_.environment, deps_.transport) {}
+    : settingsRequestID(newUUID()),
+      deps_(std::move(dependencies)),
+      responses_(deps_.environment, deps_.transport) {}
 
 void LocalOpenAIClient::handleLocalOpenAIRequest(const nlohmann::json& body) {
   if (!body.is_object()) {
@@ -51,7 +54,7 @@ void LocalOpenAIClient::handleLocalOpenAIRequest(const nlohmann::json& body) {
     return;
   }
   if (action == "openSettings") {
-    deps_.settingsRequestID.set(newUUID());
+    settingsRequestID.set(newUUID());
     publishOpenAIStatus(id);
     return;
   }
@@ -134,7 +137,7 @@ void LocalOpenAIClient::publishFailure(const std::string& id, const std::string&
 }
 
 void LocalOpenAIClient::publish(const nlohmann::json& reply) {
-  if (auto script = PageScripts::openAIUpdate(reply)) deps_.runSurfaceScript(*script);
+  if (auto script = PageScripts::openAIUpdate(reply)) deps_.page.runScript(*script);
 }
 
 }  // namespace ondi

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/app/Published.h"
 #include "core/assist/LocalOpenAIError.h"
 #include "core/assist/OpenAIResponsesClient.h"
 #include "core/util/Lifetime.h"
@@ -16,8 +17,7 @@ struct AccountState;
 class Environment;
 class OpenAIKeychain;
 class SettingsStore;
-template <typename T>
-class Published;
+class SurfaceChannel;
 
 // Answers the operator page's direct OpenAI requests ("status", "openSettings" or a chat
 // message) with the user's own key, and sends every reply to the page.
@@ -28,17 +28,18 @@ class LocalOpenAIClient {
 
   struct Dependencies {
     AccountState& account;
-    // Set to a fresh UUID when the page asks to show Settings.
-    Published<std::string>& settingsRequestID;
     SettingsStore& settings;
     const Environment& environment;
     HttpTransport& transport;
     OpenAIKeychain& keychain;
-    // Runs a script in the surface, ignoring its result.
-    std::function<void(const std::string&)> runSurfaceScript;
+    // Where the replies go.
+    SurfaceChannel& page;
   };
 
   explicit LocalOpenAIClient(Dependencies dependencies);
+
+  // Set to a fresh id each time the page asks to show Settings.
+  Published<std::string> settingsRequestID;
 
   // A request body from the page; a body that is not an object is refused with an error reply.
   void handleLocalOpenAIRequest(const nlohmann::json& body);

@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/NavigationClient.h"
 #include "core/browser/NewWindowRateLimit.h"
 #include "core/ports/WebView.h"
 
@@ -21,8 +20,20 @@ inline constexpr std::string_view kTooManyWindowsNotice =
 // else loads in the tab.
 class BrowserTabNavigation : public WebViewDelegate {
  public:
+  // What the tabs' delegate reports to the browser workspace.
+  class Client {
+   public:
+    virtual ~Client() = default;
+    virtual void openInAppBrowserTab(const std::string& url) = 0;
+    // Refreshes the published navigation state from `view` on a later turn of the main loop.
+    virtual void updateState(const WebView* view) = 0;
+    virtual void webViewDidFinishLoading(const WebView& view) = 0;
+    // Tells the user why the in-app browser did not do what a page asked.
+    virtual void showBrowserNotice(const std::string& text) = 0;
+  };
+
   BrowserTabNavigation(SystemServices& system, MicrophonePolicy& microphone, const Clock& clock,
-                       NavigationClient& client)
+                       Client& client)
       : system_(system), microphone_(microphone), client_(client), newWindows_(clock) {}
 
   // Forgets a tab's view that is being closed.
@@ -47,7 +58,7 @@ class BrowserTabNavigation : public WebViewDelegate {
  private:
   SystemServices& system_;
   MicrophonePolicy& microphone_;
-  NavigationClient& client_;
+  Client& client_;
   NewWindowRateLimit newWindows_;
 };
 

@@ -8,6 +8,8 @@
 #include "core/desktop/DesktopActionHost.h"
 #include "core/desktop/DesktopActionRequest.h"
 #include "core/desktop/ExternalBrowsers.h"
+#include "core/surface/PageScripts.h"
+#include "core/surface/SurfaceChannel.h"
 #include "core/util/Text.h"
 #include "core/util/Url.h"
 
@@ -26,7 +28,7 @@ void DesktopActionDispatcher::handleDesktopActionRequest(const nlohmann::json& b
   const std::string id = request.id();
   const std::string action = request.text("action");
   if (action == "syncConversationThreads") {
-    host_.applyConversationThreadSnapshot(body);
+    conversationState_(body);
   } else if (action == "openManagedBrowserWorkflow") {
     openManagedBrowserWorkflow(request, id);
   } else if (action == "openInAppBrowser") {
@@ -146,7 +148,9 @@ void DesktopActionDispatcher::openBrowserApplication(const std::string& id,
 }
 
 void DesktopActionDispatcher::reply(const std::string& id, const DesktopActionResult& result) {
-  host_.publishDesktopActionUpdate(id, result.ok, result.text, result.error);
+  if (auto script = PageScripts::desktopActionUpdate(id, result.ok, result.text, result.error)) {
+    page_.runScript(*script);
+  }
 }
 
 std::function<void(DesktopActionResult)> DesktopActionDispatcher::replyLater(

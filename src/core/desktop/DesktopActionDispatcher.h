@@ -14,6 +14,7 @@ namespace ondi {
 class DesktopActionHost;
 class DesktopActionRequest;
 class ExternalBrowsers;
+class SurfaceChannel;
 struct ExternalBrowser;
 
 // Carries out the actions the agent page asks of the desktop and answers each request at most
@@ -24,8 +25,16 @@ class DesktopActionDispatcher {
   // At most this many tabs open from one request.
   static constexpr std::size_t kMaximumTabs = 12;
 
-  DesktopActionDispatcher(DesktopActionHost& host, ExternalBrowsers& browsers)
-      : host_(host), browsers_(browsers) {}
+  // The page's conversation-thread snapshot, handed on as it came.
+  using ConversationState = std::function<void(const nlohmann::json& body)>;
+
+  // Replies go to `page`.
+  DesktopActionDispatcher(DesktopActionHost& host, ExternalBrowsers& browsers, SurfaceChannel& page,
+                          ConversationState conversationState)
+      : host_(host),
+        browsers_(browsers),
+        page_(page),
+        conversationState_(std::move(conversationState)) {}
 
   void handleDesktopActionRequest(const nlohmann::json& body);
 
@@ -44,6 +53,8 @@ class DesktopActionDispatcher {
 
   DesktopActionHost& host_;
   ExternalBrowsers& browsers_;
+  SurfaceChannel& page_;
+  ConversationState conversationState_;
   Lifetime lifetime_;
 };
 

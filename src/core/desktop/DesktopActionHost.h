@@ -1,7 +1,5 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <optional>
 #include <string>
 
@@ -9,8 +7,8 @@
 
 namespace ondi {
 
-// What the desktop action dispatcher asks of the application: the in-app browser, managed
-// workflows, conversation threads, and the channel back to the page.
+// What the desktop action dispatcher asks of the in-app browser: its tabs and the managed
+// workflows shown in them.
 class DesktopActionHost {
  public:
   virtual ~DesktopActionHost() = default;
@@ -22,11 +20,6 @@ class DesktopActionHost {
   // Shows a managed cloud-browser workflow; false when its id or control page is not valid.
   virtual bool openManagedBrowserWorkflow(const std::string& workflowID,
                                           const std::string& title) = 0;
-  virtual void applyConversationThreadSnapshot(const nlohmann::json& body) = 0;
-  // Sends the reply to request `id` to the page.
-  virtual void publishDesktopActionUpdate(const std::string& id, bool ok,
-                                          const std::optional<std::string>& text,
-                                          const std::optional<std::string>& error) = 0;
 };
 
 }  // namespace ondi

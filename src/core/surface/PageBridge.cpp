@@ -22,8 +22,8 @@ std::string stringOr(const nlohmann::json& object, const char* key, const std::s
 
 bool PageBridge::allowsConversationStateBridge(bool isMainFrame) const {
   if (!isMainFrame) return false;
-  if (features_.isShowingDesktopChat()) return true;
-  const auto url = Url::parse(features_.currentSurfaceURL());
+  if (page_.isShowingDesktopChat()) return true;
+  const auto url = Url::parse(page_.currentURL());
   return url && hosts_.isSecureWorkspaceOrigin(url->scheme(), url->host());
 }
 
@@ -44,26 +44,25 @@ void PageBridge::receive(const ScriptMessage& message) {
                                     {"ok", false},
                                     {"kind", "error"},
                                     {"error", "Invalid local OpenAI request."}};
-      if (auto script = PageScripts::openAIUpdate(reply)) features_.runSurfaceScript(*script);
+      if (auto script = PageScripts::openAIUpdate(reply)) page_.runScript(*script);
       return;
     }
-    features_.handleLocalOpenAIRequest(body);
+    handlers_.localOpenAI(body);
   } else if (message.name == "velmoraSpeech") {
     const nlohmann::json fields = body.is_object() ? body : nlohmann::json::object();
-    features_.handleSpeechRequest(stringOr(fields, "action", "toggle"),
-                                  stringOr(fields, "draft", ""));
+    handlers_.speech(stringOr(fields, "action", "toggle"), stringOr(fields, "draft", ""));
   } else if (message.name == "velmoraDesktopAction") {
     if (!body.is_object()) {
       if (auto script = PageScripts::desktopActionUpdate(newUUID(), false, std::nullopt,
                                                          "Invalid desktop action request.")) {
-        features_.runSurfaceScript(*script);
+        page_.runScript(*script);
       }
       return;
     }
-    features_.handleDesktopActionRequest(body);
+    handlers_.desktopAction(body);
   } else if (message.name == "velmoraConversationState") {
     if (allowsConversationStateBridge(message.isMainFrame) && body.is_object()) {
-      features_.applyConversationThreadSnapshot(body);
+      handlers_.conversationState(body);
     }
   }
 }

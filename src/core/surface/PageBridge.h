@@ -3,9 +3,11 @@
 #include <nlohmann/json.hpp>
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "core/ports/WebView.h"
+#include "core/surface/SurfaceChannel.h"
 #include "core/surface/WorkspaceHosts.h"
 
 namespace ondi {
@@ -19,22 +21,16 @@ class PageBridge {
   static constexpr std::array<const char*, 4> kHandlerNames{
       "velmoraSpeech", "velmoraOpenAI", "velmoraDesktopAction", "velmoraConversationState"};
 
-  // The features behind the messages, and what the surface shows.
-  class Features {
-   public:
-    virtual ~Features() = default;
-    virtual void handleSpeechRequest(const std::string& action, const std::string& draft) = 0;
-    virtual void handleLocalOpenAIRequest(const nlohmann::json& body) = 0;
-    virtual void handleDesktopActionRequest(const nlohmann::json& body) = 0;
-    virtual void applyConversationThreadSnapshot(const nlohmann::json& body) = 0;
-    virtual bool isShowingDesktopChat() const = 0;
-    virtual std::string currentSurfaceURL() const = 0;
-    // Runs a script in the surface, ignoring its result.
-    virtual void runSurfaceScript(const std::string& script) = 0;
+  // The features behind the messages.
+  struct Handlers {
+    std::function<void(const std::string& action, const std::string& draft)> speech;
+    std::function<void(const nlohmann::json& body)> localOpenAI;
+    std::function<void(const nlohmann::json& body)> desktopAction;
+    std::function<void(const nlohmann::json& body)> conversationState;
   };
 
-  PageBridge(const WorkspaceHosts& hosts, Logger& logger, Features& features)
-      : hosts_(hosts), logger_(logger), features_(features) {}
+  PageBridge(const WorkspaceHosts& hosts, Logger& logger, SurfaceChannel& page, Handlers handlers)
+      : hosts_(hosts), logger_(logger), page_(page), handlers_(std::move(handlers)) {}
 
   void receive(const ScriptMessage& message);
 
@@ -45,7 +41,8 @@ class PageBridge {
  private:
   const WorkspaceHosts& hosts_;
   Logger& logger_;
-  Features& features_;
+  SurfaceChannel& page_;
+  Handlers handlers_;
 };
 
 }  // namespace ondi

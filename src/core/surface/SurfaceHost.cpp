@@ -3,6 +3,8 @@
 #include "core/ports/Logger.h"
 #include "core/ports/SystemServices.h"
 #include "core/surface/NavigationDisposition.h"
+#include "core/theme/DesktopThemeScripts.h"
+#include "core/theme/VelmoraThemePalette.h"
 #include "core/util/Url.h"
 
 namespace ondi {
@@ -15,53 +17,69 @@ std::string hostForLog(const std::string& url) {
   return parsed && !parsed->host().empty() ? parsed->host() : "unknown";
 }
 
-SurfaceHost::SurfaceHost(std::unique_ptr<WebView> webView, NavigationState& navigation,
-                         const ServiceOrigin& origin, const WorkspaceHosts& hosts, Logger& logger,
-                         SystemServices& system, MicrophonePolicy& microphone, Client& client,
-                         std::string desktopChatHTML)
-    : webView_(std::move(webView)),
-      navigation_(navigation),
-      origin_(origin),
-      hosts_(hosts),
-      logger_(logger),
-      system_(system),
-      microphone_(microphone),
-      client_(client),
-      desktopChatHTML_(std::move(desktopChatHTML)) {
+namespace {
+
+WebViewConfiguration surfaceConfiguration(VelmoraTheme theme, const WorkspaceHosts& hosts) {
+  WebViewConfiguration configuration;
+  configuration.scriptsCanOpenWindowsAutomatically = true;
+  configuration.mediaPlaybackRequiresUserAction = false;
+  configuration.showsErrorPages = false;
+  configuration.backgroundColor = cssColor(palette(theme).workspace);
+  configuration.userScripts = {
+      {desktopThemeApplicationScript(theme), UserScript::InjectionTime::documentStart},
+      {minimalDesktopThemeScript(), UserScript::InjectionTime::documentEnd},
+  };
+  configuration.scriptMessageHandlers.assign(PageBridge::kHandlerNames.begin(),
+                                             PageBridge::kHandlerNames.end());
+  configuration.childFrameFilter = [hosts](const std::string& url) {
+    const auto parsed = Url::parse(url);
+    return parsed && hosts.isSecureWorkspaceOrigin(parsed->scheme(), parsed->host());
+  };
+  return configuration;
+}
+
+}  // namespace
+
+SurfaceHost::SurfaceHost(Dependencies dependencies, PageBridge::Handlers handlers)
+    : deps_(std::move(dependencies)),
+      webView_(deps_.webViews.makeWebView(surfaceConfiguration(deps_.storedTheme(), deps_.hosts))),
+      bridge_(deps_.hosts, deps_.logger, *this, std::move(handlers)) {
   webView_->setDelegate(this);
 }
 
 SurfaceHost::~SurfaceHost() {
+  webView_->removeScriptMessageHandlers();
   webView_->setDelegate(nullptr);
 }
 
 void SurfaceHost::loadDesktopChat() {
   isShowingDesktopChat_ = true;
-  navigation_.currentURLString.set(origin_.agentPageURL());
-  webView_->loadHTML(desktopChatHTML_, client_.operatorPageBaseURL());
+  webView_->loadHTML(deps_.desktopChatHTML, deps_.operatorPageBaseURL());
 }
 
 void SurfaceHost::load(const std::string& url) {
-  logger_.info(kCategory, "Loading hosted surface host=" + hostForLog(url));
-  navigation_.activeRoute.set(VelmoraRoute::route(url).value_or(VelmoraRoute::agent()));
+  deps_.logger.info(kCategory, "Loading hosted surface host=" + hostForLog(url));
   isShowingDesktopChat_ = false;
-  const auto parsed = Url::parse(url);
-  navigation_.currentURLString.set(parsed ? parsed->string() : url);
   webView_->loadURL(url);
+}
+
+void SurfaceHost::applyTheme(VelmoraTheme theme) {
+  webView_->setBackgroundColor(cssColor(palette(theme).workspace));
+  runScript(desktopThemeCallScript(theme));
 }
 
 NavigationDecision SurfaceHost::decideNavigationPolicy(WebView&, const NavigationAction& action) {
   using D = PrivilegedWorkspaceNavigationDisposition;
   if (action.url.empty()) return NavigationDecision::cancel;
   switch (privilegedNavigationDisposition(action.url, action.targetFrameIsMain,
-                                          action.isUserGesture, hosts_)) {
+                                          action.isUserGesture, deps_.hosts)) {
     case D::allowInSurface:
       return NavigationDecision::allow;
     case D::openWithSystem:
-      system_.openWithDefaultHandler(action.url);
+      deps_.system.openWithDefaultHandler(action.url);
       return NavigationDecision::cancel;
     case D::openInAppBrowser:
-      client_.openInAppBrowserTab(action.url);
+      deps_.client.openInAppBrowserTab(action.url);
       return NavigationDecision::cancel;
     case D::block:
       return NavigationDecision::cancel;
@@ -72,15 +90,16 @@ NavigationDecision SurfaceHost::decideNavigationPolicy(WebView&, const Navigatio
 void SurfaceHost::newWindowRequested(WebView&, const NavigationAction& action) {
   using D = PrivilegedWorkspaceNavigationDisposition;
   if (action.targetFrameIsMain || action.url.empty()) return;
-  switch (privilegedNavigationDisposition(action.url, std::nullopt, action.isUserGesture, hosts_)) {
+  switch (privilegedNavigationDisposition(action.url, std::nullopt, action.isUserGesture,
+                                          deps_.hosts)) {
     case D::allowInSurface:
-      load(action.url);
+      deps_.client.loadURL(action.url);
       return;
     case D::openWithSystem:
-      system_.openWithDefaultHandler(action.url);
+      deps_.system.openWithDefaultHandler(action.url);
       return;
     case D::openInAppBrowser:
-      client_.openInAppBrowserTab(action.url);
+      deps_.client.openInAppBrowserTab(action.url);
       return;
     case D::block:
       return;
@@ -88,30 +107,31 @@ void SurfaceHost::newWindowRequested(WebView&, const NavigationAction& action) {
 }
 
 void SurfaceHost::navigationStarted(WebView& view) {
-  client_.updateState(&view);
+  deps_.client.updateState(&view);
 }
 
 void SurfaceHost::navigationCommitted(WebView& view) {
-  client_.updateState(&view);
+  deps_.client.updateState(&view);
 }
 
 void SurfaceHost::navigationFinished(WebView& view) {
-  logger_.log(LogLevel::debug, kCategory,
-              "Surface finished loading host=" + hostForLog(view.url()));
-  client_.updateState(&view);
-  client_.webViewDidFinishLoading(view);
+  deps_.logger.log(LogLevel::debug, kCategory,
+                   "Surface finished loading host=" + hostForLog(view.url()));
+  deps_.client.updateState(&view);
+  applyTheme(deps_.storedTheme());
+  deps_.client.webViewDidFinishLoading(view);
 }
 
 void SurfaceHost::navigationFailed(WebView& view, const std::string& failingURL,
                                    const std::string& errorDescription) {
-  logger_.info(kCategory,
-               "Navigation failed host=" + hostForLog(failingURL) + " error=" + errorDescription);
-  client_.updateState(&view);
+  deps_.logger.info(
+      kCategory, "Navigation failed host=" + hostForLog(failingURL) + " error=" + errorDescription);
+  deps_.client.updateState(&view);
 }
 
 void SurfaceHost::mediaCaptureRequested(WebView&, const std::string& origin, MediaCaptureKind kind,
                                         std::function<void(bool)> decide) {
-  microphone_.decide(origin, kind, std::move(decide));
+  deps_.microphone.decide(origin, kind, std::move(decide));
 }
 
 }  // namespace ondi

@@ -4,46 +4,69 @@
 #include <memory>
 #include <string>
 
-#include "core/app/NavigationClient.h"
-#include "core/app/NavigationState.h"
 #include "core/app/ServiceOrigin.h"
 #include "core/ports/WebView.h"
 #include "core/surface/MicrophonePolicy.h"
+#include "core/surface/PageBridge.h"
+#include "core/surface/SurfaceChannel.h"
 #include "core/surface/WorkspaceHosts.h"
+#include "core/theme/VelmoraTheme.h"
 
 namespace ondi {
 
 class Logger;
 class SystemServices;
 
-// The hosted agent surface: what it shows, which navigations it lets through, and what
-// it hands to the in-app browser or the system instead.
-class SurfaceHost : public WebViewDelegate {
+// The hosted agent surface: its web view, what it shows, which navigations it lets through,
+// what it hands to the in-app browser or the system instead, and the page's bridge.
+class SurfaceHost final : public WebViewDelegate, public SurfaceChannel {
  public:
-  // What the surface needs from the rest of the model.
-  class Client : public NavigationClient {
+  // What the surface reports to navigation.
+  class Client {
    public:
-    // The base address the operator page is loaded with.
-    virtual std::string operatorPageBaseURL() const = 0;
-    // A page in the surface posted to one of its script-message handlers.
-    virtual void surfaceScriptMessageReceived(const ScriptMessage& message) = 0;
+    virtual ~Client() = default;
+    virtual void openInAppBrowserTab(const std::string& url) = 0;
+    // A window the page opened on an address the surface keeps.
+    virtual void loadURL(const std::string& url) = 0;
+    // Refreshes the published navigation state from `view` on a later turn of the main loop.
+    virtual void updateState(const WebView* view) = 0;
+    virtual void webViewDidFinishLoading(const WebView& view) = 0;
   };
 
-  SurfaceHost(std::unique_ptr<WebView> webView, NavigationState& navigation,
-              const ServiceOrigin& origin, const WorkspaceHosts& hosts, Logger& logger,
-              SystemServices& system, MicrophonePolicy& microphone, Client& client,
-              std::string desktopChatHTML);
+  struct Dependencies {
+    WebViewFactory& webViews;
+    const ServiceOrigin& origin;
+    const WorkspaceHosts& hosts;
+    Logger& logger;
+    SystemServices& system;
+    MicrophonePolicy& microphone;
+    Client& client;
+    // The base address the operator page is loaded with.
+    std::function<std::string()> operatorPageBaseURL;
+    std::string desktopChatHTML;
+    // The theme the user chose, as stored now: every page the surface loads is shown in it.
+    std::function<VelmoraTheme()> storedTheme;
+  };
+
+  SurfaceHost(Dependencies dependencies, PageBridge::Handlers handlers);
   ~SurfaceHost() override;
+  SurfaceHost(const SurfaceHost&) = delete;
+  SurfaceHost& operator=(const SurfaceHost&) = delete;
 
   void loadDesktopChat();
   void load(const std::string& url);
   void reload() { webView_->reload(); }
+  // Shows `theme` at once: the view's background and the page's colours.
+  void applyTheme(VelmoraTheme theme);
 
   WebView& webView() { return *webView_; }
   const WebView& webView() const { return *webView_; }
-  bool isShowingDesktopChat() const { return isShowingDesktopChat_; }
   // Set while a native screen replaces the surface's page.
   void setShowingDesktopChat(bool showing) { isShowingDesktopChat_ = showing; }
+
+  void runScript(const std::string& script) override { webView_->evaluateJavaScript(script); }
+  bool isShowingDesktopChat() const override { return isShowingDesktopChat_; }
+  std::string currentURL() const override { return webView_->url(); }
 
   NavigationDecision decideNavigationPolicy(WebView& view, const NavigationAction& action) override;
   void newWindowRequested(WebView& view, const NavigationAction& action) override;
@@ -52,23 +75,17 @@ class SurfaceHost : public WebViewDelegate {
   void navigationFinished(WebView& view) override;
   void navigationFailed(WebView& view, const std::string& failingURL,
                         const std::string& errorDescription) override;
-  void navigationCancelled(WebView& view) override { client_.updateState(&view); }
+  void navigationCancelled(WebView& view) override { deps_.client.updateState(&view); }
   void scriptMessageReceived(WebView&, const ScriptMessage& message) override {
-    client_.surfaceScriptMessageReceived(message);
+    bridge_.receive(message);
   }
   void mediaCaptureRequested(WebView& view, const std::string& origin, MediaCaptureKind kind,
                              std::function<void(bool)> decide) override;
 
  private:
+  Dependencies deps_;
   std::unique_ptr<WebView> webView_;
-  NavigationState& navigation_;
-  const ServiceOrigin& origin_;
-  const WorkspaceHosts& hosts_;
-  Logger& logger_;
-  SystemServices& system_;
-  MicrophonePolicy& microphone_;
-  Client& client_;
-  std::string desktopChatHTML_;
+  PageBridge bridge_;
   bool isShowingDesktopChat_ = false;
 };
 

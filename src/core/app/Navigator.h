@@ -1,0 +1,75 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/app/NavigationState.h"
+#include "core/app/RouteNavigation.h"
+#include "core/app/ServiceOrigin.h"
+#include "core/surface/SurfaceHost.h"
+#include "core/util/Lifetime.h"
+
+namespace ondi {
+
+class BrowserWorkspaceController;
+class Logger;
+class Scheduler;
+class WorkspaceHosts;
+
+// Where the user is: the active route, and what the toolbar shows of the page in front. The
+// only writer of the navigation state; the surface and the in-app browser report to it.
+class Navigator final : public RouteNavigation, public SurfaceHost::Client {
+ public:
+  struct Dependencies {
+    const ServiceOrigin& origin;
+    const WorkspaceHosts& hosts;
+    SurfaceHost& surface;
+    BrowserWorkspaceController& browser;
+    Scheduler& scheduler;
+    Logger& logger;
+    // Asks the service again who is signed in.
+    std::function<void()> refreshSession;
+  };
+
+  explicit Navigator(Dependencies dependencies) : deps_(std::move(dependencies)) {}
+  Navigator(const Navigator&) = delete;
+  Navigator& operator=(const Navigator&) = delete;
+
+  const NavigationState& state() const { return state_; }
+
+  void load(const VelmoraRoute& route) override;
+  void show(const VelmoraRoute& route) override { state_.activeRoute.set(route); }
+  void showAddress(const std::string& url) override { state_.currentURLString.set(url); }
+  void updateState(const WebView* view) override;
+  void webViewDidFinishLoading(const WebView& view) override;
+
+  // Loads an address into the surface.
+  void loadURL(const std::string& url) override;
+  void loadDesktopChat();
+  void reload();
+  void goBack() { activeWebView().goBack(); }
+  void goForward() { activeWebView().goForward(); }
+  // The address of what is on screen; none when nothing has one.
+  std::optional<std::string> currentPageURL() const;
+
+  void openInAppBrowserTab(const std::string& url) override;
+
+ private:
+  // A web view named for a later turn: none, the surface, or a tab's.
+  struct ViewReference {
+    bool any;
+    std::optional<std::string> tabID;
+  };
+  void refresh(const ViewReference& reference);
+  WebView& activeWebView();
+  bool showsBrowserWorkspace() const {
+    return state_.activeRoute.get().kind() == VelmoraRoute::Kind::browserWorkspace;
+  }
+
+  Dependencies deps_;
+  NavigationState state_;
+  Lifetime lifetime_;
+};
+
+}  // namespace ondi
