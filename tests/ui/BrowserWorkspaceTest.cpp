@@ -99,8 +99,7 @@ TEST_F(BrowserWorkspaceTest, ToolbarControlsCarryTheirTextsAndOpenPages) {
     EXPECT_EQ(labels, (std::vector<std::string>{"Safari", "Google Chrome"}));
 
     // A second page in the same tab gives it somewhere to go back to.
-    ASSERT_TRUE(
-        waitUntil([&] { return model.tabs.selectedSession().webView->url() == kFirstPage; }));
+    ASSERT_TRUE(waitUntil([&] { return model.navigation.title.get() == "First page"; }));
     model.loadCurrentBrowserTab(kSecondPage, std::nullopt);
     ASSERT_TRUE(waitUntil([&] { return model.navigation.canGoBack.get(); }));
     EXPECT_TRUE(findNamed(window, "browserBackButton")->get_sensitive());

@@ -76,6 +76,8 @@ class DesktopBrowserModel {
   AgentInstructionsController& agentInstructions() { return instructions_; }
   OpenAIKeychain& openAIKeychain() { return openAIKeychain_; }
   AccountWebsite& accountWebsite() { return website_; }
+  WorkspaceSessionController& session() { return session_; }
+  PageHandoff& handoff() { return handoff_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;

@@ -6,21 +6,21 @@
 #include "ui/account/MessageRow.h"
 
 namespace ondi {
-class DesktopBrowserModel;
+struct AccountState;
 }
 
 namespace ondi::ui {
 
 // A strip at the top of the content that reveals the last account action's failure (a sign-out,
-// a settings or instructions sync) while the model reports one.
+// a settings or instructions sync) while the account reports one.
 class AccountActionBanner : public Gtk::Revealer {
  public:
-  explicit AccountActionBanner(DesktopBrowserModel& model);
+  explicit AccountActionBanner(const AccountState& account);
 
  private:
   void showError();
 
-  DesktopBrowserModel& model_;
+  const AccountState& account_;
   MessageRow message_;
   ScopedConnections connections_;
 };

@@ -5,7 +5,8 @@
 #include <gtkmm/scrolledwindow.h>
 #include <gtkmm/spinner.h>
 
-#include "core/app/DesktopBrowserModel.h"
+#include "core/account/AccountWebsite.h"
+#include "core/account/WorkspaceSessionController.h"
 #include "ui/account/AccountStyle.h"
 #include "ui/account/WebsiteLink.h"
 
@@ -42,8 +43,11 @@ Gtk::Box& card(const std::string& name, Gtk::Box*& content) {
 
 }  // namespace
 
-AccountGate::AccountGate(DesktopBrowserModel& model)
-    : model_(model), form_(model, AuthenticationForm::Dismissal::notAllowed) {
+AccountGate::AccountGate(AuthenticationController& authentication,
+                         WorkspaceSessionController& session, AccountWebsite& website)
+    : session_(session),
+      website_(website),
+      form_(authentication, website, AuthenticationForm::Dismissal::notAllowed) {
   installAccountStyle();
   set_name("accountGate");
   set_hexpand(true);
@@ -51,8 +55,8 @@ AccountGate::AccountGate(DesktopBrowserModel& model)
   add(buildCheckingPage(), "checking");
   add(buildSignInPage(), "signedOut");
   add(buildUnavailablePage(), "unavailable");
-  connections_.add(
-      model_.account.workspaceSessionState.changed().connect([this](const auto&) { showState(); }));
+  connections_.add(session_.state().workspaceSessionState.changed().connect(
+      [this](const auto&) { showState(); }));
   showState();
 }
 
@@ -109,12 +113,12 @@ Gtk::Widget& AccountGate::buildUnavailablePage() {
   retry_.add_css_class("suggested-action");
   retry_.set_halign(Gtk::Align::CENTER);
   retry_.set_margin_top(4);
-  retry_.signal_clicked().connect([this] { model_.refreshWorkspaceSession(); });
+  retry_.signal_clicked().connect([this] { session_.refresh(); });
   content->append(retry_);
 
   auto* website = Gtk::make_managed<WebsiteLink>(
-      "Create or manage your account at", [this] { return model_.accountWebsiteURL(); },
-      [this] { model_.openAccountWebsite(); }, "account-unavailable-website");
+      "Create or manage your account at", [this] { return website_.url(); },
+      [this] { website_.open(); }, "account-unavailable-website");
   website->set_halign(Gtk::Align::CENTER);
   website->set_margin_top(8);
   content->append(*website);
@@ -123,7 +127,7 @@ Gtk::Widget& AccountGate::buildUnavailablePage() {
 
 void AccountGate::showState() {
   using Kind = WorkspaceSessionState::Kind;
-  const WorkspaceSessionState& state = model_.account.workspaceSessionState.get();
+  const WorkspaceSessionState& state = session_.state().workspaceSessionState.get();
   switch (state.kind()) {
     case Kind::checking:
     case Kind::authenticated:

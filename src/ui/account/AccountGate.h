@@ -8,8 +8,10 @@
 #include "ui/account/AuthenticationForm.h"
 
 namespace ondi {
-class DesktopBrowserModel;
-}
+class AccountWebsite;
+class AuthenticationController;
+class WorkspaceSessionController;
+}  // namespace ondi
 
 namespace ondi::ui {
 
@@ -17,7 +19,8 @@ namespace ondi::ui {
 // runs, the sign-in form when nobody is signed in, and a retry when the service is out of reach.
 class AccountGate : public Gtk::Stack {
  public:
-  explicit AccountGate(DesktopBrowserModel& model);
+  AccountGate(AuthenticationController& authentication, WorkspaceSessionController& session,
+              AccountWebsite& website);
 
  private:
   Gtk::Widget& buildCheckingPage();
@@ -25,7 +28,8 @@ class AccountGate : public Gtk::Stack {
   Gtk::Widget& buildUnavailablePage();
   void showState();
 
-  DesktopBrowserModel& model_;
+  WorkspaceSessionController& session_;
+  AccountWebsite& website_;
   AuthenticationForm form_;
   Gtk::Label unavailableMessage_;
   Gtk::Button retry_;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/app/DesktopBrowserModel.h"
+#include "core/account/AgentInstructionsController.h"
 #include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
@@ -21,9 +21,10 @@ std::string joinedLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-AgentInstructionEditor::AgentInstructionEditor(DesktopBrowserModel& model, std::string profileID)
+AgentInstructionEditor::AgentInstructionEditor(AgentInstructionsController& instructions,
+                                               std::string profileID)
     : Gtk::Box(Gtk::Orientation::VERTICAL, 8),
-      model_(model),
+      instructions_(instructions),
       profileID_(std::move(profileID)),
       saved_("agent-instructions.saved", "emblem-ok-symbolic", "success"),
       failed_("agent-instructions.error", "dialog-warning-symbolic", "error") {
@@ -79,7 +80,7 @@ AgentInstructionEditor::AgentInstructionEditor(DesktopBrowserModel& model, std::
 }
 
 const AgentInstructionProfile* AgentInstructionEditor::profile() const {
-  const auto& profiles = model_.account.agentInstructionProfiles.get();
+  const auto& profiles = instructions_.state().agentInstructionProfiles.get();
   const auto found = std::ranges::find(profiles, profileID_, &AgentInstructionProfile::id);
   return found == profiles.end() ? nullptr : &*found;
 }
@@ -98,7 +99,7 @@ void AgentInstructionEditor::save(const std::string& text, std::string successMe
   saved_.setText("");
   failed_.setText("");
   showSaving(true);
-  model_.updateAgentInstructions(
+  instructions_.updateAgentInstructions(
       profileID_, normalizedInstructions(text),
       whileAlive(lifetime_,
                  [this, successMessage = std::move(successMessage)](

@@ -12,7 +12,7 @@
 #include "ui/account/MessageRow.h"
 
 namespace ondi {
-class DesktopBrowserModel;
+class AgentInstructionsController;
 struct AgentInstructionProfile;
 }  // namespace ondi
 
@@ -22,7 +22,7 @@ namespace ondi::ui {
 // the saved instructions, one per line, follows them while untouched, and is kept once edited.
 class AgentInstructionEditor : public Gtk::Box {
  public:
-  AgentInstructionEditor(DesktopBrowserModel& model, std::string profileID);
+  AgentInstructionEditor(AgentInstructionsController& instructions, std::string profileID);
 
   // Shows the profile's current name and role, and its instructions while the draft is untouched.
   void showProfile();
@@ -34,7 +34,7 @@ class AgentInstructionEditor : public Gtk::Box {
   void setDraft(const std::vector<std::string>& instructions);
   void showSaving(bool saving);
 
-  DesktopBrowserModel& model_;
+  AgentInstructionsController& instructions_;
   std::string profileID_;
   Gtk::Label name_;
   Gtk::Label role_;

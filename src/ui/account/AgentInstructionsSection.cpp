@@ -1,12 +1,12 @@
 #include "ui/account/AgentInstructionsSection.h"
 
-#include "core/app/DesktopBrowserModel.h"
+#include "core/account/AgentInstructionsController.h"
 #include "ui/account/AccountStyle.h"
 
 namespace ondi::ui {
 
-AgentInstructionsSection::AgentInstructionsSection(DesktopBrowserModel& model)
-    : Gtk::Box(Gtk::Orientation::VERTICAL, 12), model_(model) {
+AgentInstructionsSection::AgentInstructionsSection(AgentInstructionsController& instructions)
+    : Gtk::Box(Gtk::Orientation::VERTICAL, 12), instructions_(instructions) {
   installAccountStyle();
   set_name("agent-instructions-section");
 
@@ -30,7 +30,7 @@ AgentInstructionsSection::AgentInstructionsSection(DesktopBrowserModel& model)
   append(placeholder_);
   append(editors_);
 
-  auto& account = model_.account;
+  auto& account = instructions_.state();
   connections_.add(
       account.workspaceSessionState.changed().connect([this](const auto&) { showProfiles(); }));
   connections_.add(
@@ -39,8 +39,8 @@ AgentInstructionsSection::AgentInstructionsSection(DesktopBrowserModel& model)
 }
 
 void AgentInstructionsSection::showProfiles() {
-  const bool signedIn = model_.account.workspaceSessionState.get().isAuthenticated();
-  const bool loaded = !model_.account.agentInstructionProfiles.get().empty();
+  const bool signedIn = instructions_.state().workspaceSessionState.get().isAuthenticated();
+  const bool loaded = !instructions_.state().agentInstructionProfiles.get().empty();
   if (!signedIn) {
     // Drafts belong to the account that wrote them.
     while (Gtk::Widget* child = editors_.get_first_child()) editors_.remove(*child);
@@ -54,15 +54,16 @@ void AgentInstructionsSection::showProfiles() {
   if (signedIn && loaded) placeEditors();
 }
 
-// One editor per profile, in the model's order; editors of profiles that are gone are dropped.
+// One editor per profile, in the account's order; editors of profiles that are gone are dropped.
 void AgentInstructionsSection::placeEditors() {
   std::map<std::string, std::unique_ptr<AgentInstructionEditor>> kept;
   std::vector<Gtk::Widget*> order;
-  for (const AgentInstructionProfile& profile : model_.account.agentInstructionProfiles.get()) {
+  for (const AgentInstructionProfile& profile :
+       instructions_.state().agentInstructionProfiles.get()) {
     if (kept.contains(profile.id)) continue;
     auto found = editorsByID_.extract(profile.id);
     auto editor = found ? std::move(found.mapped())
-                        : std::make_unique<AgentInstructionEditor>(model_, profile.id);
+                        : std::make_unique<AgentInstructionEditor>(instructions_, profile.id);
     editor->showProfile();
     order.push_back(editor.get());
     kept.emplace(profile.id, std::move(editor));

@@ -12,7 +12,7 @@
 #include "ui/account/AgentInstructionEditor.h"
 
 namespace ondi {
-class DesktopBrowserModel;
+class AgentInstructionsController;
 }
 
 namespace ondi::ui {
@@ -21,13 +21,13 @@ namespace ondi::ui {
 // It keeps one editor, and so one draft, per profile id while the account stays signed in.
 class AgentInstructionsSection : public Gtk::Box {
  public:
-  explicit AgentInstructionsSection(DesktopBrowserModel& model);
+  explicit AgentInstructionsSection(AgentInstructionsController& instructions);
 
  private:
   void showProfiles();
   void placeEditors();
 
-  DesktopBrowserModel& model_;
+  AgentInstructionsController& instructions_;
   Gtk::Label heading_;
   Gtk::Label explanation_;
   Gtk::Label placeholder_;

@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-#include "core/app/DesktopBrowserModel.h"
+#include "core/account/AccountWebsite.h"
+#include "core/account/AuthenticationController.h"
 #include "ui/account/AccountStyle.h"
 #include "ui/account/WebsiteLink.h"
 #include "ui/app/AccessibleName.h"
@@ -36,10 +37,12 @@ Gtk::Image& symbol(const char* iconName) {
 
 }  // namespace
 
-AuthenticationForm::AuthenticationForm(DesktopBrowserModel& model, Dismissal dismissal)
+AuthenticationForm::AuthenticationForm(AuthenticationController& authentication,
+                                       AccountWebsite& website, Dismissal dismissal)
     : Gtk::Box(Gtk::Orientation::VERTICAL, 16),
-      model_(model),
-      intent_(model),
+      authentication_(authentication),
+      website_(website),
+      intent_(authentication),
       name_({"Full name", "auth.name", "avatar-default-symbolic", false, Gtk::InputPurpose::NAME}),
       email_({"Email", "auth.email", "mail-unread-symbolic", false, Gtk::InputPurpose::EMAIL}),
       password_({"Password", "auth.password", "dialog-password-symbolic", true,
@@ -90,7 +93,7 @@ AuthenticationForm::AuthenticationForm(DesktopBrowserModel& model, Dismissal dis
 }
 
 void AuthenticationForm::observeModel() {
-  auto& account = model_.account;
+  auto& account = authentication_.state();
   connections_.add(
       account.authenticationIntent.changed().connect([this](const auto&) { showIntent(); }));
   connections_.add(account.authProviders.changed().connect([this](const auto&) { showIntent(); }));
@@ -123,7 +126,7 @@ Gtk::Widget& AuthenticationForm::buildHeader(Dismissal dismissal) {
     setAccessibleName(close_, "Close account window");
     close_.add_css_class("flat");
     close_.add_css_class("circular");
-    close_.signal_clicked().connect([this] { model_.dismissAuthentication(); });
+    close_.signal_clicked().connect([this] { authentication_.dismissAuthentication(); });
     header->append(close_);
   }
   return *header;
@@ -147,8 +150,9 @@ Gtk::Widget& AuthenticationForm::buildButtons() {
   google_.set_child(googleContent);
   nameAfterLabel(google_, googleLabel_);
   google_.set_name("auth.google");
-  google_.signal_clicked().connect(
-      [this] { model_.continueWithGoogle(model_.account.authenticationIntent.get()); });
+  google_.signal_clicked().connect([this] {
+    authentication_.continueWithGoogle(authentication_.state().authenticationIntent.get());
+  });
   buttons->append(google_);
   return *buttons;
 }
@@ -166,14 +170,15 @@ Gtk::Widget& AuthenticationForm::buildFooter() {
   protectedNote_.add_css_class("dim-label");
   footer->append(protectedNote_);
   footer->append(*Gtk::make_managed<WebsiteLink>(
-      "Manage your account on the web at", [this] { return model_.accountWebsiteURL(); },
-      [this] { model_.openAccountWebsite(); }, "auth.website"));
+      "Manage your account on the web at", [this] { return website_.url(); },
+      [this] { website_.open(); }, "auth.website"));
   return *footer;
 }
 
 void AuthenticationForm::showIntent() {
-  const bool signUp = model_.account.authenticationIntent.get() == DesktopAuthIntent::signUp;
-  const DesktopAuthProviders& providers = model_.account.authProviders.get();
+  const bool signUp =
+      authentication_.state().authenticationIntent.get() == DesktopAuthIntent::signUp;
+  const DesktopAuthProviders& providers = authentication_.state().authProviders.get();
   const bool passwords = providers.emailPasswordEnabled;
 
   title_.set_text(signUp ? "Create your Ondi account" : "Welcome back");
@@ -191,8 +196,9 @@ void AuthenticationForm::showIntent() {
 }
 
 void AuthenticationForm::showProgress() {
-  const bool inFlight = model_.account.isAuthenticationActionInFlight.get();
-  const bool signUp = model_.account.authenticationIntent.get() == DesktopAuthIntent::signUp;
+  const bool inFlight = authentication_.state().isAuthenticationActionInFlight.get();
+  const bool signUp =
+      authentication_.state().authenticationIntent.get() == DesktopAuthIntent::signUp;
   submitLabel_.set_text(inFlight ? "Please wait…" : signUp ? "Create account" : "Log in");
   submit_.set_sensitive(!inFlight);
   google_.set_sensitive(!inFlight);
@@ -217,8 +223,9 @@ void AuthenticationForm::activateField(FormField& field) {
 
 void AuthenticationForm::submit() {
   if (!submit_.get_visible() || !submit_.get_sensitive()) return;
-  model_.submitPasswordAuthentication(model_.account.authenticationIntent.get(), name_.text(),
-                                      email_.text(), password_.text(), confirmation_.text());
+  authentication_.submitPasswordAuthentication(authentication_.state().authenticationIntent.get(),
+                                               name_.text(), email_.text(), password_.text(),
+                                               confirmation_.text());
 }
 
 void AuthenticationForm::focusFirstField() {

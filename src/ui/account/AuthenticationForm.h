@@ -12,18 +12,20 @@
 #include "ui/account/MessageRow.h"
 
 namespace ondi {
-class DesktopBrowserModel;
-}
+class AccountWebsite;
+class AuthenticationController;
+}  // namespace ondi
 
 namespace ondi::ui {
 
 // The account sheet's content: log in or create an account with e-mail and password, or
-// continue with Google. Everything it shows follows the model's authentication fields.
+// continue with Google. Everything it shows follows the account's authentication fields.
 class AuthenticationForm : public Gtk::Box {
  public:
   enum class Dismissal { allowed, notAllowed };
 
-  AuthenticationForm(DesktopBrowserModel& model, Dismissal dismissal);
+  AuthenticationForm(AuthenticationController& authentication, AccountWebsite& website,
+                     Dismissal dismissal);
 
  private:
   Gtk::Widget& buildHeader(Dismissal dismissal);
@@ -39,7 +41,8 @@ class AuthenticationForm : public Gtk::Box {
   void focusFirstField();
   void forgetPasswords();
 
-  DesktopBrowserModel& model_;
+  AuthenticationController& authentication_;
+  AccountWebsite& website_;
   Gtk::Button close_;
   Gtk::Label title_;
   Gtk::Label identityLine_;

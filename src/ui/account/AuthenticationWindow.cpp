@@ -3,12 +3,14 @@
 #include <gtkmm/eventcontrollerkey.h>
 #include <gtkmm/windowhandle.h>
 
-#include "core/app/DesktopBrowserModel.h"
+#include "core/account/AuthenticationController.h"
 
 namespace ondi::ui {
 
-AuthenticationWindow::AuthenticationWindow(DesktopBrowserModel& model, Gtk::Window& parent)
-    : model_(model), form_(model, AuthenticationForm::Dismissal::allowed) {
+AuthenticationWindow::AuthenticationWindow(AuthenticationController& authentication,
+                                           AccountWebsite& website, Gtk::Window& parent)
+    : authentication_(authentication),
+      form_(authentication, website, AuthenticationForm::Dismissal::allowed) {
   set_name("authenticationWindow");
   set_title("Ondi Account");
   set_modal(true);
@@ -27,7 +29,7 @@ AuthenticationWindow::AuthenticationWindow(DesktopBrowserModel& model, Gtk::Wind
 
   signal_close_request().connect(
       [this] {
-        model_.dismissAuthentication();
+        authentication_.dismissAuthentication();
         return false;
       },
       false);
@@ -41,13 +43,13 @@ AuthenticationWindow::AuthenticationWindow(DesktopBrowserModel& model, Gtk::Wind
       false);
   add_controller(keys);
 
-  connections_.add(model_.account.isAuthenticationPresented.changed().connect(
+  connections_.add(authentication_.state().isAuthenticationPresented.changed().connect(
       [this](const auto&) { showPresentation(); }));
   showPresentation();
 }
 
 void AuthenticationWindow::showPresentation() {
-  if (model_.account.isAuthenticationPresented.get()) {
+  if (authentication_.state().isAuthenticationPresented.get()) {
     present();
   } else {
     set_visible(false);

@@ -6,22 +6,24 @@
 #include "ui/account/AuthenticationForm.h"
 
 namespace ondi {
-class DesktopBrowserModel;
-}
+class AccountWebsite;
+class AuthenticationController;
+}  // namespace ondi
 
 namespace ondi::ui {
 
-// The account sheet: a modal window over the main window, shown while the model presents
+// The account sheet: a modal window over the main window, shown while the account presents
 // authentication. Closing it, with its close button, Escape or the window manager, dismisses
 // the presentation.
 class AuthenticationWindow : public Gtk::Window {
  public:
-  AuthenticationWindow(DesktopBrowserModel& model, Gtk::Window& parent);
+  AuthenticationWindow(AuthenticationController& authentication, AccountWebsite& website,
+                       Gtk::Window& parent);
 
  private:
   void showPresentation();
 
-  DesktopBrowserModel& model_;
+  AuthenticationController& authentication_;
   AuthenticationForm form_;
   ScopedConnections connections_;
 };

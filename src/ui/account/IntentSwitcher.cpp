@@ -1,12 +1,12 @@
 #include "ui/account/IntentSwitcher.h"
 
-#include "core/app/DesktopBrowserModel.h"
+#include "core/account/AuthenticationController.h"
 #include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
 
-IntentSwitcher::IntentSwitcher(DesktopBrowserModel& model)
-    : Gtk::Box(Gtk::Orientation::HORIZONTAL), model_(model) {
+IntentSwitcher::IntentSwitcher(AuthenticationController& authentication)
+    : Gtk::Box(Gtk::Orientation::HORIZONTAL), authentication_(authentication) {
   set_name("auth.intent");
   add_css_class("linked");
   set_homogeneous(true);
@@ -18,17 +18,18 @@ IntentSwitcher::IntentSwitcher(DesktopBrowserModel& model)
                                 std::pair{&signUp_, DesktopAuthIntent::signUp}}) {
     button->set_hexpand(true);
     button->signal_toggled().connect([this, button, intent] {
-      if (button->get_active()) model_.setAuthenticationIntent(intent);
+      if (button->get_active()) authentication_.setAuthenticationIntent(intent);
     });
     append(*button);
   }
-  connections_.add(
-      model_.account.authenticationIntent.changed().connect([this](const auto&) { showIntent(); }));
+  connections_.add(authentication_.state().authenticationIntent.changed().connect(
+      [this](const auto&) { showIntent(); }));
   showIntent();
 }
 
 void IntentSwitcher::showIntent() {
-  const bool signUp = model_.account.authenticationIntent.get() == DesktopAuthIntent::signUp;
+  const bool signUp =
+      authentication_.state().authenticationIntent.get() == DesktopAuthIntent::signUp;
   (signUp ? signUp_ : signIn_).set_active(true);
 }
 

@@ -6,21 +6,21 @@
 #include "core/util/ScopedConnections.h"
 
 namespace ondi {
-class DesktopBrowserModel;
+class AuthenticationController;
 }
 
 namespace ondi::ui {
 
-// The "Account action" picker: "Log in" or "Create account", bound to the model's
+// The "Account action" picker: "Log in" or "Create account", bound to the account's
 // authentication intent.
 class IntentSwitcher : public Gtk::Box {
  public:
-  explicit IntentSwitcher(DesktopBrowserModel& model);
+  explicit IntentSwitcher(AuthenticationController& authentication);
 
  private:
   void showIntent();
 
-  DesktopBrowserModel& model_;
+  AuthenticationController& authentication_;
   Gtk::ToggleButton signIn_;
   Gtk::ToggleButton signUp_;
   ScopedConnections connections_;

@@ -16,10 +16,10 @@ std::string screenTitle(const VelmoraRoute& route) {
 
 MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuModel>& menu)
     : model_(model),
-      accountActionBanner_(model),
-      browser_(model),
-      gate_(model),
-      authenticationWindow_(model, *this) {
+      accountActionBanner_(model.account),
+      browser_(model.browser(), model.navigator(), model.handoff()),
+      gate_(model.authentication(), model.session(), model.accountWebsite()),
+      authenticationWindow_(model.authentication(), model.accountWebsite(), *this) {
   set_name("mainWindow");
   set_title("Ondi");
   set_default_size(1480, 900);

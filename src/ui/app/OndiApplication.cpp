@@ -80,9 +80,10 @@ Gtk::Window& OndiApplication::settingsWindow() {
     title->set_xalign(0);
     title->add_css_class("title-1");
     sections->append(*title);
-    sections->append(*Gtk::make_managed<ThemePicker>(*model_));
-    sections->append(*Gtk::make_managed<AgentInstructionsSection>(*model_));
-    sections->append(*Gtk::make_managed<OpenAISettingsSection>(*model_));
+    sections->append(*Gtk::make_managed<ThemePicker>(model_->preferences()));
+    sections->append(*Gtk::make_managed<AgentInstructionsSection>(model_->agentInstructions()));
+    sections->append(
+        *Gtk::make_managed<OpenAISettingsSection>(model_->preferences(), model_->openAIKeychain()));
     auto* scroller = Gtk::make_managed<Gtk::ScrolledWindow>();
     scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
     scroller->set_child(*sections);

@@ -1,6 +1,6 @@
 #include "ui/assist/OpenAISettingsSection.h"
 
-#include "core/app/DesktopBrowserModel.h"
+#include "core/account/DesktopPreferencesController.h"
 #include "core/assist/OpenAIPrompt.h"
 #include "ui/app/AccessibleName.h"
 
@@ -9,10 +9,11 @@ namespace {
 constexpr const char* kAPIKeysPage = "https://platform.openai.com/api-keys";
 }
 
-OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
+OpenAISettingsSection::OpenAISettingsSection(DesktopPreferencesController& preferences,
+                                             OpenAIKeychain& keychain)
     : Gtk::Box(Gtk::Orientation::VERTICAL, 12),
-      model_(model),
-      keySettings_(model.account, model.openAIKeychain()) {
+      preferences_(preferences),
+      keySettings_(preferences.state(), keychain) {
   set_name("openai-settings-section");
 
   heading_.set_text("OpenAI");
@@ -25,7 +26,7 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
   setAccessibleName(fallback_, "Use direct OpenAI responses");
   connections_.add(fallback_.property_active().signal_changed().connect([this] {
     const bool enabled = fallback_.get_active();
-    model_.updateDesktopPreferences([enabled](DesktopAccountPreferences& preferences) {
+    preferences_.update([enabled](DesktopAccountPreferences& preferences) {
       preferences.useOpenAIFallback = enabled;
     });
   }));
@@ -87,9 +88,9 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopBrowserModel& model)
   note_.add_css_class("dim-label");
   append(note_);
 
-  connections_.add(model_.account.desktopPreferences.changed().connect(
+  connections_.add(preferences_.state().desktopPreferences.changed().connect(
       [this](const auto&) { showPreferences(); }));
-  connections_.add(model_.account.workspaceSessionState.changed().connect(
+  connections_.add(preferences_.state().workspaceSessionState.changed().connect(
       [this](const auto&) { showStatus(); }));
   signal_map().connect([this] { showStatus(); });
   showPreferences();
@@ -107,7 +108,7 @@ Gtk::Box& OpenAISettingsSection::labelledRow(const char* title, Gtk::Widget& val
 }
 
 void OpenAISettingsSection::showPreferences() {
-  fallback_.set_active(model_.account.desktopPreferences.get().useOpenAIFallback);
+  fallback_.set_active(preferences_.state().desktopPreferences.get().useOpenAIFallback);
 }
 
 void OpenAISettingsSection::showStatus() {

@@ -13,8 +13,9 @@
 #include "core/util/ScopedConnections.h"
 
 namespace ondi {
-class DesktopBrowserModel;
-}
+class DesktopPreferencesController;
+class OpenAIKeychain;
+}  // namespace ondi
 
 namespace ondi::ui {
 
@@ -22,7 +23,7 @@ namespace ondi::ui {
 // signed-in account's API key, which can be saved or removed but is never shown again.
 class OpenAISettingsSection : public Gtk::Box {
  public:
-  explicit OpenAISettingsSection(DesktopBrowserModel& model);
+  OpenAISettingsSection(DesktopPreferencesController& preferences, OpenAIKeychain& keychain);
 
  private:
   Gtk::Box& labelledRow(const char* title, Gtk::Widget& value);
@@ -32,7 +33,7 @@ class OpenAISettingsSection : public Gtk::Box {
   void show(const OpenAIKeySettings::Outcome& outcome);
   void save();
 
-  DesktopBrowserModel& model_;
+  DesktopPreferencesController& preferences_;
   OpenAIKeySettings keySettings_;
   Gtk::Label heading_;
   Gtk::Switch fallback_;

@@ -3,15 +3,15 @@
 #include <gtkmm/image.h>
 #include <gtkmm/label.h>
 
-#include "core/app/DesktopBrowserModel.h"
+#include "core/browser/BrowserWorkspaceController.h"
 #include "core/browser/WebDestinations.h"
 #include "ui/app/AccessibleName.h"
 #include "ui/browser/BrowserTabPill.h"
 
 namespace ondi::ui {
 
-BrowserTabStrip::BrowserTabStrip(DesktopBrowserModel& model)
-    : Gtk::Box(Gtk::Orientation::HORIZONTAL, 8), model_(model) {
+BrowserTabStrip::BrowserTabStrip(BrowserWorkspaceController& browser)
+    : Gtk::Box(Gtk::Orientation::HORIZONTAL, 8), browser_(browser) {
   set_name("browserTabStrip");
   add_css_class("browser-tab-strip");
 
@@ -32,25 +32,26 @@ BrowserTabStrip::BrowserTabStrip(DesktopBrowserModel& model)
   newTab_.add_css_class("flat");
   newTab_.set_valign(Gtk::Align::CENTER);
   newTab_.signal_clicked().connect(
-      [this] { model_.openInAppBrowserTab(WebDestinations::googleSearchHome, std::nullopt); });
+      [this] { browser_.openInAppBrowserTab(WebDestinations::googleSearchHome, std::nullopt); });
 
   append(scroller_);
   append(newTab_);
 
-  connections_.add(model_.tabs.browserTabs.changed().connect([this](const auto&) { showTabs(); }));
   connections_.add(
-      model_.tabs.selectedBrowserTabID.changed().connect([this](const auto&) { showTabs(); }));
+      browser_.tabs.browserTabs.changed().connect([this](const auto&) { showTabs(); }));
+  connections_.add(
+      browser_.tabs.selectedBrowserTabID.changed().connect([this](const auto&) { showTabs(); }));
   showTabs();
 }
 
 void BrowserTabStrip::showTabs() {
-  const auto& snapshots = model_.tabs.browserTabs.get();
-  const std::string& selectedID = model_.tabs.selectedSession().id;
+  const auto& snapshots = browser_.tabs.browserTabs.get();
+  const std::string& selectedID = browser_.tabs.selectedSession().id;
   // Pills are hidden rather than removed: a pill's own close button may be what asked.
   while (pillWidgets_.size() < snapshots.size()) {
     auto* pill = Gtk::make_managed<BrowserTabPill>(
-        [this](const std::string& id) { model_.selectBrowserTab(id); },
-        [this](const std::string& id) { model_.closeBrowserTab(id); });
+        [this](const std::string& id) { browser_.selectBrowserTab(id); },
+        [this](const std::string& id) { browser_.closeBrowserTab(id); });
     pills_.append(*pill);
     pillWidgets_.push_back(pill);
   }

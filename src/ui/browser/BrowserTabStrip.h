@@ -9,7 +9,7 @@
 #include "core/util/ScopedConnections.h"
 
 namespace ondi {
-class DesktopBrowserModel;
+class BrowserWorkspaceController;
 }
 
 namespace ondi::ui {
@@ -19,12 +19,12 @@ class BrowserTabPill;
 // One pill per tab, in tab order with the selected one highlighted, and a "New tab" button.
 class BrowserTabStrip : public Gtk::Box {
  public:
-  explicit BrowserTabStrip(DesktopBrowserModel& model);
+  explicit BrowserTabStrip(BrowserWorkspaceController& browser);
 
  private:
   void showTabs();
 
-  DesktopBrowserModel& model_;
+  BrowserWorkspaceController& browser_;
   Gtk::ScrolledWindow scroller_;
   Gtk::Box pills_{Gtk::Orientation::HORIZONTAL, 6};
   // Every pill made so far; those past the number of tabs are hidden.

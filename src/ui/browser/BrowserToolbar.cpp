@@ -5,8 +5,10 @@
 #include <gtkmm/image.h>
 #include <gtkmm/label.h>
 
-#include "core/app/DesktopBrowserModel.h"
+#include "core/app/Navigator.h"
+#include "core/browser/BrowserWorkspaceController.h"
 #include "core/browser/WebDestinations.h"
+#include "core/desktop/PageHandoff.h"
 #include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
@@ -29,17 +31,21 @@ Glib::RefPtr<Gio::Menu> openElsewhereMenu() {
 
 }  // namespace
 
-BrowserToolbar::BrowserToolbar(DesktopBrowserModel& model)
-    : Gtk::Box(Gtk::Orientation::HORIZONTAL, 6), model_(model) {
+BrowserToolbar::BrowserToolbar(BrowserWorkspaceController& browser, Navigator& navigator,
+                               PageHandoff& handoff)
+    : Gtk::Box(Gtk::Orientation::HORIZONTAL, 6),
+      browser_(browser),
+      navigator_(navigator),
+      handoff_(handoff) {
   set_name("browserToolbar");
   add_css_class("browser-toolbar");
 
   setUpIconButton(back_, "browserBackButton", "go-previous-symbolic", "Back");
   setUpIconButton(forward_, "browserForwardButton", "go-next-symbolic", "Forward");
   setUpIconButton(reload_, "browserReloadButton", "view-refresh-symbolic", "Reload");
-  back_.signal_clicked().connect([this] { model_.goBack(); });
-  forward_.signal_clicked().connect([this] { model_.goForward(); });
-  reload_.signal_clicked().connect([this] { model_.reload(); });
+  back_.signal_clicked().connect([this] { navigator_.goBack(); });
+  forward_.signal_clicked().connect([this] { navigator_.goForward(); });
+  reload_.signal_clicked().connect([this] { navigator_.reload(); });
 
   gmail_.set_name("browserGmailButton");
   auto* gmailContent = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 6);
@@ -52,7 +58,7 @@ BrowserToolbar::BrowserToolbar(DesktopBrowserModel& model)
   nameAfterLabel(gmail_, *gmailLabel);
   gmail_.set_tooltip_text("Open Gmail");
   gmail_.signal_clicked().connect(
-      [this] { model_.loadCurrentBrowserTab(WebDestinations::gmailInbox, "Gmail"); });
+      [this] { browser_.loadCurrentBrowserTab(WebDestinations::gmailInbox, "Gmail"); });
 
   address_.set_name("browserAddressField");
   address_.add_css_class("browser-address");
@@ -68,8 +74,8 @@ BrowserToolbar::BrowserToolbar(DesktopBrowserModel& model)
   go_.signal_clicked().connect([this] { submitAddress(); });
 
   auto actions = Gio::SimpleActionGroup::create();
-  actions->add_action("open-in-safari", [this] { model_.openCurrentInSafari(); });
-  actions->add_action("open-in-chrome", [this] { model_.openCurrentInChrome(); });
+  actions->add_action("open-in-safari", [this] { handoff_.openIn(ExternalBrowser::safari); });
+  actions->add_action("open-in-chrome", [this] { handoff_.openIn(ExternalBrowser::chrome); });
   insert_action_group("browser", actions);
   openElsewhere_.set_name("browserOpenElsewhereMenu");
   openElsewhere_.set_icon_name("send-to-symbolic");
@@ -83,14 +89,14 @@ BrowserToolbar::BrowserToolbar(DesktopBrowserModel& model)
     append(*widget);
   }
 
-  auto& navigation = model_.navigation;
+  auto& navigation = navigator_.state();
   connections_.add(navigation.canGoBack.changed().connect([this](bool) { showNavigationState(); }));
   connections_.add(
       navigation.canGoForward.changed().connect([this](bool) { showNavigationState(); }));
   connections_.add(
       navigation.currentURLString.changed().connect([this](const auto&) { showAddress(); }));
   // Another tab's address replaces whatever was typed for the previous one.
-  connections_.add(model_.tabs.selectedBrowserTabID.changed().connect([this](const auto&) {
+  connections_.add(browser_.tabs.selectedBrowserTabID.changed().connect([this](const auto&) {
     editingAddress_ = false;
     showAddress();
   }));
@@ -99,20 +105,20 @@ BrowserToolbar::BrowserToolbar(DesktopBrowserModel& model)
 }
 
 void BrowserToolbar::showNavigationState() {
-  back_.set_sensitive(model_.navigation.canGoBack.get());
-  forward_.set_sensitive(model_.navigation.canGoForward.get());
+  back_.set_sensitive(navigator_.state().canGoBack.get());
+  forward_.set_sensitive(navigator_.state().canGoForward.get());
 }
 
 void BrowserToolbar::showAddress() {
   // What the user is typing is not replaced by a page that moves on meanwhile.
   if (editingAddress_) return;
   showingAddress_ = true;
-  address_.set_text(model_.navigation.currentURLString.get());
+  address_.set_text(navigator_.state().currentURLString.get());
   showingAddress_ = false;
 }
 
 void BrowserToolbar::submitAddress() {
-  model_.loadBrowserAddress(address_.get_text());
+  browser_.loadBrowserAddress(address_.get_text());
   editingAddress_ = false;
   showAddress();
 }

@@ -10,8 +10,10 @@
 #include "core/util/ScopedConnections.h"
 
 namespace ondi {
-class DesktopBrowserModel;
-}
+class BrowserWorkspaceController;
+class Navigator;
+class PageHandoff;
+}  // namespace ondi
 
 namespace ondi::ui {
 
@@ -19,14 +21,16 @@ namespace ondi::ui {
 // button, and the menu that hands the page to another browser.
 class BrowserToolbar : public Gtk::Box {
  public:
-  explicit BrowserToolbar(DesktopBrowserModel& model);
+  BrowserToolbar(BrowserWorkspaceController& browser, Navigator& navigator, PageHandoff& handoff);
 
  private:
   void showNavigationState();
   void showAddress();
   void submitAddress();
 
-  DesktopBrowserModel& model_;
+  BrowserWorkspaceController& browser_;
+  Navigator& navigator_;
+  PageHandoff& handoff_;
   Gtk::Button back_;
   Gtk::Button forward_;
   Gtk::Button reload_;

@@ -2,18 +2,19 @@
 
 #include <algorithm>
 
-#include "core/app/DesktopBrowserModel.h"
+#include "core/browser/BrowserWorkspaceController.h"
 #include "ui/app/WebViewWidget.h"
 #include "ui/browser/BrowserStyle.h"
 
 namespace ondi::ui {
 
-BrowserWorkspace::BrowserWorkspace(DesktopBrowserModel& model)
+BrowserWorkspace::BrowserWorkspace(BrowserWorkspaceController& browser, Navigator& navigator,
+                                   PageHandoff& handoff)
     : Gtk::Box(Gtk::Orientation::VERTICAL),
-      model_(model),
-      toolbar_(model),
-      tabStrip_(model),
-      notice_(model.tabs) {
+      browser_(browser),
+      toolbar_(browser, navigator, handoff),
+      tabStrip_(browser),
+      notice_(browser.tabs) {
   installBrowserStyle();
   set_name("browserWorkspace");
   page_.set_name("browserPage");
@@ -22,16 +23,16 @@ BrowserWorkspace::BrowserWorkspace(DesktopBrowserModel& model)
   append(tabStrip_);
   append(notice_);
   append(page_);
-  connections_.add(model_.tabs.selectedBrowserTabID.changed().connect(
+  connections_.add(browser_.tabs.selectedBrowserTabID.changed().connect(
       [this](const auto&) { showSelectedTab(); }));
   connections_.add(
-      model_.tabs.browserTabs.changed().connect([this](const auto&) { showSelectedTab(); }));
+      browser_.tabs.browserTabs.changed().connect([this](const auto&) { showSelectedTab(); }));
   showSelectedTab();
 }
 
 void BrowserWorkspace::showSelectedTab() {
   std::vector<Gtk::Widget*> pages;
-  for (const auto& session : model_.tabs.sessions()) pages.push_back(&widgetOf(*session.webView));
+  for (const auto& session : browser_.tabs.sessions()) pages.push_back(&widgetOf(*session.webView));
   for (Gtk::Widget* child = page_.get_first_child(); child;) {
     Gtk::Widget* next = child->get_next_sibling();
     if (std::ranges::find(pages, child) == pages.end()) page_.remove(*child);
@@ -42,7 +43,7 @@ void BrowserWorkspace::showSelectedTab() {
     page->set_vexpand(true);
     page_.add(*page);
   }
-  page_.set_visible_child(widgetOf(*model_.tabs.selectedSession().webView));
+  page_.set_visible_child(widgetOf(*browser_.tabs.selectedSession().webView));
 }
 
 }  // namespace ondi::ui

@@ -11,8 +11,10 @@
 #include "ui/browser/BrowserToolbar.h"
 
 namespace ondi {
-class DesktopBrowserModel;
-}
+class BrowserWorkspaceController;
+class Navigator;
+class PageHandoff;
+}  // namespace ondi
 
 namespace ondi::ui {
 
@@ -20,14 +22,14 @@ namespace ondi::ui {
 // page's request, and the selected tab's page.
 class BrowserWorkspace : public Gtk::Box {
  public:
-  explicit BrowserWorkspace(DesktopBrowserModel& model);
+  BrowserWorkspace(BrowserWorkspaceController& browser, Navigator& navigator, PageHandoff& handoff);
 
  private:
   // Keeps one page per tab in the stack and shows the selected one. Background tabs stay
   // in the window: WebKit's navigation gestures expect every view to have one.
   void showSelectedTab();
 
-  DesktopBrowserModel& model_;
+  BrowserWorkspaceController& browser_;
   BrowserToolbar toolbar_;
   BrowserTabStrip tabStrip_;
   BrowserNoticeBar notice_;

@@ -1,13 +1,13 @@
 #include "ui/theme/ThemePicker.h"
 
-#include "core/app/DesktopBrowserModel.h"
+#include "core/account/DesktopPreferencesController.h"
 #include "ui/app/AccessibleName.h"
 #include "ui/theme/PanelClasses.h"
 
 namespace ondi::ui {
 
-ThemePicker::ThemePicker(DesktopBrowserModel& model)
-    : Gtk::Box(Gtk::Orientation::VERTICAL, 12), model_(model) {
+ThemePicker::ThemePicker(DesktopPreferencesController& preferences)
+    : Gtk::Box(Gtk::Orientation::VERTICAL, 12), preferences_(preferences) {
   set_name("theme-picker");
 
   heading_.set_text("Theme");
@@ -25,7 +25,7 @@ ThemePicker::ThemePicker(DesktopBrowserModel& model)
   append(rows_);
 
   showCurrent();
-  connections_.add(model_.account.desktopPreferences.changed().connect(
+  connections_.add(preferences_.state().desktopPreferences.changed().connect(
       [this](const DesktopAccountPreferences&) { showCurrent(); }));
 }
 
@@ -47,7 +47,7 @@ Gtk::Widget& ThemePicker::row(VelmoraTheme theme, Gtk::CheckButton& choice) {
   nameAfterLabel(choice, *name);
   choice.signal_toggled().connect([this, theme, &choice] {
     if (showing_ || !choice.get_active()) return;
-    model_.updateDesktopPreferences([theme](DesktopAccountPreferences& preferences) {
+    preferences_.update([theme](DesktopAccountPreferences& preferences) {
       preferences.interfaceStyle = rawValue(theme);
     });
   });
@@ -56,7 +56,7 @@ Gtk::Widget& ThemePicker::row(VelmoraTheme theme, Gtk::CheckButton& choice) {
 
 void ThemePicker::showCurrent() {
   const VelmoraTheme current =
-      themeFromRawValue(model_.account.desktopPreferences.get().interfaceStyle)
+      themeFromRawValue(preferences_.state().desktopPreferences.get().interfaceStyle)
           .value_or(VelmoraTheme::washiStudio);
   showing_ = true;
   for (auto& [theme, choice] : choices_) {

@@ -11,27 +11,27 @@
 #include "core/util/ScopedConnections.h"
 
 namespace ondi {
-class DesktopBrowserModel;
+class DesktopPreferencesController;
 }
 
 namespace ondi::ui {
 
 // The settings section that chooses among the six themes: one row per theme with its title
-// and description. A choice goes through the model's preference update, so it is stored,
+// and description. A choice goes through the preference update, so it is stored,
 // synchronised with the account and shown at once in native screens and the page.
 class ThemePicker : public Gtk::Box {
  public:
-  explicit ThemePicker(DesktopBrowserModel& model);
+  explicit ThemePicker(DesktopPreferencesController& preferences);
 
  private:
   Gtk::Widget& row(VelmoraTheme theme, Gtk::CheckButton& choice);
   void showCurrent();
 
-  DesktopBrowserModel& model_;
+  DesktopPreferencesController& preferences_;
   Gtk::Label heading_;
   Gtk::Box rows_{Gtk::Orientation::VERTICAL, 10};
   std::array<std::pair<VelmoraTheme, Gtk::CheckButton>, kAllThemes.size()> choices_;
-  // Set while the rows show the model's choice, which is not a choice of the user's.
+  // Set while the rows show the stored choice, which is not a choice of the user's.
   bool showing_ = false;
   ScopedConnections connections_;
 };
