@@ -11,6 +11,7 @@
 #include "PageServer.h"
 #include "WebKitPlatform.h"
 #include "core/app/DesktopBrowserModel.h"
+#include "core/util/GlibHandles.h"
 #include "fakes/FakeHttpTransport.h"
 #include "platform/linux/WebKitWebAuthenticator.h"
 
@@ -26,10 +27,8 @@ class BrowserIdentity : public ::testing::Test {
 
   // WebKitGTK's own user agent, as fresh settings give it.
   static std::string engineUserAgent() {
-    WebKitSettings* settings = webkit_settings_new();
-    std::string userAgent = webkit_settings_get_user_agent(settings);
-    g_object_unref(settings);
-    return userAgent;
+    const auto settings = glib::ObjectRef<WebKitSettings>::adopt(webkit_settings_new());
+    return webkit_settings_get_user_agent(settings.get());
   }
 
   static std::string userAgentOf(WebView& view) {
@@ -41,17 +40,13 @@ class BrowserIdentity : public ::testing::Test {
 
   static std::string userAgentOf(WebKitWebView* view) {
     std::optional<std::string> userAgent;
-    webkit_web_view_evaluate_javascript(
-        view, "navigator.userAgent", -1, nullptr, nullptr, nullptr,
-        [](GObject* source, GAsyncResult* result, gpointer data) {
-          JSCValue* value =
-              webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), result, nullptr);
-          char* text = value ? jsc_value_to_string(value) : g_strdup("");
-          *static_cast<std::optional<std::string>*>(data) = text;
-          g_free(text);
-          if (value) g_object_unref(value);
-        },
-        &userAgent);
+    const auto evaluated = glib::asyncReady([&userAgent](GObject* source, GAsyncResult* result) {
+      const auto value = glib::ObjectRef<JSCValue>::adopt(
+          webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), result, nullptr));
+      userAgent = value ? glib::takeString(jsc_value_to_string(value.get())) : "";
+    });
+    webkit_web_view_evaluate_javascript(view, "navigator.userAgent", -1, nullptr, nullptr, nullptr,
+                                        evaluated.callback, evaluated.data);
     EXPECT_TRUE(runMainLoopUntil([&] { return userAgent.has_value(); }));
     return userAgent.value_or("");
   }

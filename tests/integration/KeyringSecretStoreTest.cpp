@@ -7,6 +7,7 @@
 #include "MainLoop.h"
 #include "SessionKeyring.h"
 #include "core/assist/OpenAIKeychain.h"
+#include "core/util/GlibHandles.h"
 #include "fakes/InMemorySettingsStore.h"
 #include "platform/linux/GlibScheduler.h"
 #include "platform/linux/LibsecretSecretStore.h"
@@ -74,10 +75,7 @@ class Keyring : public ::testing::Test {
   }
 
   static std::string unique(const std::string& prefix) {
-    char* uuid = g_uuid_string_random();
-    std::string name = prefix + uuid;
-    g_free(uuid);
-    return name;
+    return prefix + glib::takeString(g_uuid_string_random());
   }
 
   platform::GlibScheduler scheduler;

@@ -10,6 +10,7 @@
 #include "WebKitFixture.h"
 #include "core/account/WorkspaceAPIClient.h"
 #include "core/assist/OpenAIResponsesClient.h"
+#include "core/util/GlibHandles.h"
 #include "fakes/FakeEnvironment.h"
 #include "platform/linux/GlibScheduler.h"
 #include "platform/linux/SoupHttpTransport.h"
@@ -25,24 +26,24 @@ using Headers = std::map<std::string, std::string>;
 class RecordingServer {
  public:
   RecordingServer(const std::string& address, unsigned status, std::string location = {})
-      : server_(soup_server_new(nullptr, nullptr)), status_(status), location_(location) {
-    GInetAddress* inet = g_inet_address_new_from_string(address.c_str());
-    GSocketAddress* socket = g_inet_socket_address_new(inet, 0);
-    const bool listening =
-        soup_server_listen(server_, socket, static_cast<SoupServerListenOptions>(0), nullptr);
-    g_object_unref(socket);
-    g_object_unref(inet);
-    if (!listening) throw std::runtime_error("RecordingServer could not listen on " + address);
-    GSList* uris = soup_server_get_uris(server_);
+      : server_(glib::ObjectRef<SoupServer>::adopt(soup_server_new(nullptr, nullptr))),
+        status_(status),
+        location_(location) {
+    const auto inet =
+        glib::ObjectRef<GInetAddress>::adopt(g_inet_address_new_from_string(address.c_str()));
+    const auto socket =
+        glib::ObjectRef<GSocketAddress>::adopt(g_inet_socket_address_new(inet.get(), 0));
+    if (!soup_server_listen(server_.get(), socket.get(), static_cast<SoupServerListenOptions>(0),
+                            nullptr)) {
+      throw std::runtime_error("RecordingServer could not listen on " + address);
+    }
+    GSList* uris = soup_server_get_uris(server_.get());
     origin_ =
         "http://" + address + ":" + std::to_string(g_uri_get_port(static_cast<GUri*>(uris->data)));
     g_slist_free_full(uris, reinterpret_cast<GDestroyNotify>(g_uri_unref));
-    soup_server_add_handler(server_, nullptr, handle, this, nullptr);
+    soup_server_add_handler(server_.get(), nullptr, handle, this, nullptr);
   }
-  ~RecordingServer() {
-    soup_server_disconnect(server_);
-    g_object_unref(server_);
-  }
+  ~RecordingServer() { soup_server_disconnect(server_.get()); }
   RecordingServer(const RecordingServer&) = delete;
   RecordingServer& operator=(const RecordingServer&) = delete;
 
@@ -60,9 +61,7 @@ class RecordingServer {
     const char* value = nullptr;
     soup_message_headers_iter_init(&iter, soup_server_message_get_request_headers(message));
     while (soup_message_headers_iter_next(&iter, &name, &value)) {
-      char* lowercased = g_ascii_strdown(name, -1);
-      headers[lowercased] = value;
-      g_free(lowercased);
+      headers[glib::takeString(g_ascii_strdown(name, -1))] = value;
     }
     self->requests_.push_back(std::move(headers));
     SoupMessageHeaders* response = soup_server_message_get_response_headers(message);
@@ -73,7 +72,7 @@ class RecordingServer {
     soup_server_message_set_response(message, "application/json", SOUP_MEMORY_STATIC, "{}", 2);
   }
 
-  SoupServer* server_;
+  glib::ObjectRef<SoupServer> server_;
   unsigned status_;
   std::string location_;
   std::string origin_;

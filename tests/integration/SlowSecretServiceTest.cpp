@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "MainLoop.h"
+#include "core/util/GlibHandles.h"
 #include "platform/linux/LibsecretSecretStore.h"
 
 using namespace ondi;
@@ -36,21 +37,21 @@ constexpr const char* kInterface = R"(<node>
 class SlowSecretService {
  public:
   SlowSecretService() {
-    GError* error = nullptr;
-    char* address = g_dbus_address_get_for_bus_sync(G_BUS_TYPE_SESSION, nullptr, &error);
+    glib::Error error;
+    const glib::String address(
+        g_dbus_address_get_for_bus_sync(G_BUS_TYPE_SESSION, nullptr, error.out()));
     if (address) {
-      connection_ = g_dbus_connection_new_for_address_sync(
-          address,
+      connection_ = glib::ObjectRef<GDBusConnection>::adopt(g_dbus_connection_new_for_address_sync(
+          address.get(),
           static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
                                             G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
-          nullptr, nullptr, &error);
-      g_free(address);
+          nullptr, nullptr, error.out()));
     }
     if (!connection_) throw std::runtime_error(std::string("no session bus: ") + error->message);
-    node_ = g_dbus_node_info_new_for_xml(kInterface, nullptr);
+    node_.reset(g_dbus_node_info_new_for_xml(kInterface, nullptr));
     static const GDBusInterfaceVTable vtable{handle, nullptr, nullptr, {}};
     registration_ =
-        g_dbus_connection_register_object(connection_, "/org/freedesktop/secrets",
+        g_dbus_connection_register_object(connection_.get(), "/org/freedesktop/secrets",
                                           node_->interfaces[0], &vtable, this, nullptr, nullptr);
   }
   ~SlowSecretService() {
@@ -58,15 +59,13 @@ class SlowSecretService {
       g_dbus_method_invocation_return_dbus_error(call, "org.freedesktop.DBus.Error.Failed",
                                                  "The service is going away.");
     }
-    g_dbus_connection_unregister_object(connection_, registration_);
-    g_dbus_node_info_unref(node_);
-    g_dbus_connection_close_sync(connection_, nullptr, nullptr);
-    g_object_unref(connection_);
+    g_dbus_connection_unregister_object(connection_.get(), registration_);
+    g_dbus_connection_close_sync(connection_.get(), nullptr, nullptr);
   }
   SlowSecretService(const SlowSecretService&) = delete;
   SlowSecretService& operator=(const SlowSecretService&) = delete;
 
-  std::string busName() const { return g_dbus_connection_get_unique_name(connection_); }
+  std::string busName() const { return g_dbus_connection_get_unique_name(connection_.get()); }
   std::size_t heldSearches() const { return held_.size(); }
   void answerHeldSearches() {
     for (GDBusMethodInvocation* call : held_) {
@@ -88,8 +87,8 @@ class SlowSecretService {
                             "/org/freedesktop/secrets/session/slow"));
   }
 
-  GDBusConnection* connection_ = nullptr;
-  GDBusNodeInfo* node_ = nullptr;
+  glib::ObjectRef<GDBusConnection> connection_;
+  glib::Owned<GDBusNodeInfo, g_dbus_node_info_unref> node_;
   unsigned registration_ = 0;
   std::vector<GDBusMethodInvocation*> held_;
 };

@@ -9,6 +9,7 @@
 #include "core/app/RouteNavigation.h"
 #include "core/app/VelmoraRoute.h"
 #include "core/ports/WebAuthenticator.h"
+#include "core/util/GlibHandles.h"
 #include "core/util/Json.h"
 #include "core/util/Text.h"
 #include "core/util/Url.h"
@@ -28,12 +29,11 @@ bool isSuccess(const DesktopAPIResponse& response) {
 
 // The value of one query item of an address, decoded; none when absent.
 std::optional<std::string> queryItem(const Url& url, const std::string& name) {
-  GHashTable* items = g_uri_parse_params(url.query().c_str(), -1, "&", G_URI_PARAMS_NONE, nullptr);
+  const glib::Owned<GHashTable, g_hash_table_unref> items(
+      g_uri_parse_params(url.query().c_str(), -1, "&", G_URI_PARAMS_NONE, nullptr));
   if (!items) return std::nullopt;
-  const auto* value = static_cast<const char*>(g_hash_table_lookup(items, name.c_str()));
-  std::optional<std::string> result = value ? std::optional<std::string>(value) : std::nullopt;
-  g_hash_table_unref(items);
-  return result;
+  const auto* value = static_cast<const char*>(g_hash_table_lookup(items.get(), name.c_str()));
+  return value ? std::optional<std::string>(value) : std::nullopt;
 }
 
 }  // namespace

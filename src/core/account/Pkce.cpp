@@ -6,16 +6,14 @@
 #include <utility>
 
 #include "core/ports/SecureRandom.h"
+#include "core/util/GlibHandles.h"
 #include "core/util/Url.h"
 
 namespace ondi {
 namespace {
 
 std::string queryValue(const std::string& value) {
-  char* escaped = g_uri_escape_string(value.c_str(), "/?:@", FALSE);
-  std::string result = escaped;
-  g_free(escaped);
-  return result;
+  return glib::takeString(g_uri_escape_string(value.c_str(), "/?:@", FALSE));
 }
 
 std::optional<std::string> withQuery(
@@ -35,9 +33,7 @@ std::optional<std::string> withQuery(
 }  // namespace
 
 std::string base64URL(const std::vector<unsigned char>& bytes) {
-  char* encoded = g_base64_encode(bytes.data(), bytes.size());
-  std::string text = encoded;
-  g_free(encoded);
+  std::string text = glib::takeString(g_base64_encode(bytes.data(), bytes.size()));
   std::ranges::replace(text, '+', '-');
   std::ranges::replace(text, '/', '_');
   std::erase(text, '=');
@@ -53,11 +49,10 @@ std::optional<std::string> randomBase64URL(SecureRandom& random, std::size_t byt
 std::string codeChallenge(const std::string& verifier) {
   std::vector<unsigned char> digest(32);
   gsize length = digest.size();
-  GChecksum* checksum = g_checksum_new(G_CHECKSUM_SHA256);
-  g_checksum_update(checksum, reinterpret_cast<const guchar*>(verifier.data()),
+  const glib::Owned<GChecksum, g_checksum_free> checksum(g_checksum_new(G_CHECKSUM_SHA256));
+  g_checksum_update(checksum.get(), reinterpret_cast<const guchar*>(verifier.data()),
                     static_cast<gssize>(verifier.size()));
-  g_checksum_get_digest(checksum, digest.data(), &length);
-  g_checksum_free(checksum);
+  g_checksum_get_digest(checksum.get(), digest.data(), &length);
   return base64URL(digest);
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/ports/Scheduler.h"
 #include "core/ports/SettingsStore.h"
+#include "core/util/GlibHandles.h"
 #include "core/util/Text.h"
 
 namespace ondi {
@@ -18,11 +19,9 @@ std::unexpected<SecretStatus> failure(std::int32_t code) {
 std::optional<std::string> OpenAIKeychain::account(const std::string& userID) {
   const std::string trimmed = trimmedWhitespace(userID);
   if (trimmed.empty()) return std::nullopt;
-  char* digest = g_compute_checksum_for_data(
-      G_CHECKSUM_SHA256, reinterpret_cast<const guchar*>(trimmed.data()), trimmed.size());
-  std::string result = std::string("api-key-") + digest;
-  g_free(digest);
-  return result;
+  return "api-key-" +
+         glib::takeString(g_compute_checksum_for_data(
+             G_CHECKSUM_SHA256, reinterpret_cast<const guchar*>(trimmed.data()), trimmed.size()));
 }
 
 bool OpenAIKeychain::hasSavedAPIKeyHint(const std::string& userID) const {

@@ -3,6 +3,7 @@
 #include <glib.h>
 
 #include "core/browser/WebDestinations.h"
+#include "core/util/GlibHandles.h"
 #include "core/util/Text.h"
 #include "core/util/Url.h"
 
@@ -12,10 +13,7 @@ namespace {
 // Every character outside the unreserved set is escaped, so that "+", "&", "#" and "="
 // reach the search as typed instead of splitting or ending the query.
 std::string escapedQueryValue(const std::string& value) {
-  char* escaped = g_uri_escape_string(value.c_str(), nullptr, FALSE);
-  std::string result = escaped;
-  g_free(escaped);
-  return result;
+  return glib::takeString(g_uri_escape_string(value.c_str(), nullptr, FALSE));
 }
 
 }  // namespace

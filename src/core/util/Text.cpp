@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "core/util/GlibHandles.h"
+
 namespace ondi {
 namespace {
 
@@ -37,10 +39,7 @@ std::string validUTF8(std::string_view text) {
   if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
     return std::string(text);
   }
-  char* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
-  std::string result = valid;
-  g_free(valid);
-  return result;
+  return glib::takeString(g_utf8_make_valid(text.data(), static_cast<gssize>(text.size())));
 }
 
 }  // namespace

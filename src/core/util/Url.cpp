@@ -3,15 +3,13 @@
 #include <glib.h>
 
 #include <algorithm>
-#include <memory>
+
+#include "core/util/GlibHandles.h"
 
 namespace ondi {
 namespace {
 
-struct UriDeleter {
-  void operator()(GUri* uri) const { g_uri_unref(uri); }
-};
-using UriPtr = std::unique_ptr<GUri, UriDeleter>;
+using UriPtr = glib::Owned<GUri, g_uri_unref>;
 
 std::string orEmpty(const char* text) {
   return text ? text : "";
@@ -28,9 +26,7 @@ std::optional<Url> Url::parse(const std::string& text) {
   UriPtr uri(g_uri_parse(text.c_str(), G_URI_FLAGS_ENCODED, nullptr));
   if (!uri) return std::nullopt;
   Url url;
-  char* rendered = g_uri_to_string(uri.get());
-  url.text_ = rendered;
-  g_free(rendered);
+  url.text_ = glib::takeString(g_uri_to_string(uri.get()));
   url.scheme_ = orEmpty(g_uri_get_scheme(uri.get()));
   url.host_ = orEmpty(g_uri_get_host(uri.get()));
   const int port = g_uri_get_port(uri.get());
@@ -42,12 +38,10 @@ std::optional<Url> Url::parse(const std::string& text) {
 }
 
 std::optional<Url> Url::resolve(const std::string& reference) const {
-  char* resolved =
-      g_uri_resolve_relative(text_.c_str(), reference.c_str(), G_URI_FLAGS_ENCODED, nullptr);
+  const glib::String resolved(
+      g_uri_resolve_relative(text_.c_str(), reference.c_str(), G_URI_FLAGS_ENCODED, nullptr));
   if (!resolved) return std::nullopt;
-  std::string text = resolved;
-  g_free(resolved);
-  return parse(text);
+  return parse(resolved.get());
 }
 
 std::string Url::lowercasedScheme() const {

@@ -2,12 +2,12 @@
 
 #include <glib.h>
 
+#include "core/util/GlibHandles.h"
+
 namespace ondi {
 
 std::string newUUID() {
-  char* text = g_uuid_string_random();
-  std::string uuid = text;
-  g_free(text);
+  std::string uuid = glib::takeString(g_uuid_string_random());
   for (char& c : uuid) c = g_ascii_toupper(c);
   return uuid;
 }

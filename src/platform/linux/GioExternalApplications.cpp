@@ -4,9 +4,10 @@
 #include <gtk/gtk.h>
 
 #include <map>
-#include <memory>
 #include <string_view>
 #include <vector>
+
+#include "core/util/GlibHandles.h"
 
 namespace ondi::platform {
 namespace {
@@ -19,137 +20,104 @@ const std::map<std::string, std::vector<std::string>, std::less<>> kDesktopEntri
     {"com.apple.Safari", {}},
 };
 
-struct AppInfoDeleter {
-  void operator()(GDesktopAppInfo* info) const { g_object_unref(info); }
-};
-using AppInfo = std::unique_ptr<GDesktopAppInfo, AppInfoDeleter>;
+using AppInfo = glib::ObjectRef<GDesktopAppInfo>;
 
 constexpr const char* kNotFound = "The application is not installed.";
 
 AppInfo locate(std::string_view bundleIdentifier) {
   const auto entries = kDesktopEntries.find(bundleIdentifier);
-  if (entries == kDesktopEntries.end()) return nullptr;
+  if (entries == kDesktopEntries.end()) return {};
   for (const auto& entry : entries->second) {
-    if (GDesktopAppInfo* info = g_desktop_app_info_new(entry.c_str())) return AppInfo(info);
+    if (auto info = AppInfo::adopt(g_desktop_app_info_new(entry.c_str()))) return info;
   }
-  return nullptr;
+  return {};
 }
 
 // A launch context that hands the launched application an activation token, so that it may
 // come to the front; none without a display.
-GAppLaunchContext* activatingLaunchContext() {
+glib::ObjectRef<GAppLaunchContext> activatingLaunchContext() {
   GdkDisplay* display = gdk_display_get_default();
-  return display ? G_APP_LAUNCH_CONTEXT(gdk_display_get_app_launch_context(display)) : nullptr;
-}
-
-// Moves a completion to the heap for a GIO callback, which takes it back exactly once.
-template <typename Completion>
-gpointer release(Completion completion) {
-  return new Completion(std::move(completion));
-}
-
-template <typename Completion>
-std::unique_ptr<Completion> reclaim(gpointer data) {
-  return std::unique_ptr<Completion>(static_cast<Completion*>(data));
+  return glib::ObjectRef<GAppLaunchContext>::adopt(
+      display ? G_APP_LAUNCH_CONTEXT(gdk_display_get_app_launch_context(display)) : nullptr);
 }
 
 // Runs `completion` with `value` on a later turn of the main loop.
 template <typename Value>
 void deliverLater(std::function<void(Value)> completion, Value value) {
-  using Call = std::function<void()>;
-  g_idle_add_once([](gpointer data) { (*reclaim<Call>(data))(); },
-                  release(Call([completion = std::move(completion), value = std::move(value)] {
-                    completion(value);
-                  })));
-}
-
-std::string takeMessage(GError* error) {
-  std::string message = error->message;
-  g_error_free(error);
-  return message;
+  glib::idleOnce(
+      [completion = std::move(completion), value = std::move(value)] { completion(value); });
 }
 
 }  // namespace
 
 bool GioExternalApplications::isInstalled(const std::string& bundleIdentifier) const {
-  return locate(bundleIdentifier) != nullptr;
+  return static_cast<bool>(locate(bundleIdentifier));
 }
 
 void GioExternalApplications::openURL(const std::string& url, const std::string& bundleIdentifier,
                                       std::function<void(ApplicationOpenOutcome)> completion) {
-  using Completion = std::function<void(ApplicationOpenOutcome)>;
   using Status = ApplicationOpenOutcome::Status;
   const AppInfo info = locate(bundleIdentifier);
   if (!info) {
     deliverLater<ApplicationOpenOutcome>(std::move(completion), {Status::couldNotStart, kNotFound});
     return;
   }
-  GError* error = nullptr;
-  GSubprocess* process = g_subprocess_new(
-      static_cast<GSubprocessFlags>(G_SUBPROCESS_FLAGS_STDOUT_SILENCE |
-                                    G_SUBPROCESS_FLAGS_STDERR_SILENCE),
-      &error, "gio", "launch", g_desktop_app_info_get_filename(info.get()), url.c_str(), nullptr);
+  glib::Error error;
+  auto process = glib::ObjectRef<GSubprocess>::adopt(
+      g_subprocess_new(static_cast<GSubprocessFlags>(G_SUBPROCESS_FLAGS_STDOUT_SILENCE |
+                                                     G_SUBPROCESS_FLAGS_STDERR_SILENCE),
+                       error.out(), "gio", "launch", g_desktop_app_info_get_filename(info.get()),
+                       url.c_str(), nullptr));
   if (!process) {
     deliverLater<ApplicationOpenOutcome>(std::move(completion),
-                                         {Status::couldNotStart, takeMessage(error)});
+                                         {Status::couldNotStart, error->message});
     return;
   }
-  g_subprocess_wait_async(
-      process, nullptr,
-      [](GObject* source, GAsyncResult* result, gpointer data) {
-        auto pending = reclaim<Completion>(data);
+  const auto exited =
+      glib::asyncReady([completion = std::move(completion)](GObject* source, GAsyncResult* result) {
         auto* child = G_SUBPROCESS(source);
-        GError* waitError = nullptr;
+        glib::Error waitError;
         ApplicationOpenOutcome outcome;
-        if (!g_subprocess_wait_finish(child, result, &waitError)) {
-          outcome = {Status::couldNotStart, takeMessage(waitError)};
+        if (!g_subprocess_wait_finish(child, result, waitError.out())) {
+          outcome = {Status::couldNotStart, waitError->message};
         } else if (!g_subprocess_get_if_exited(child) || g_subprocess_get_exit_status(child) != 0) {
           outcome = {Status::failed, {}};
         }
-        g_object_unref(child);
-        (*pending)(outcome);
-      },
-      release(std::move(completion)));
+        completion(outcome);
+      });
+  g_subprocess_wait_async(process.get(), nullptr, exited.callback, exited.data);
 }
 
 void GioExternalApplications::openApplication(
     const std::string& bundleIdentifier,
     std::function<void(std::optional<std::string>)> completion) {
-  using Completion = std::function<void(std::optional<std::string>)>;
   const AppInfo info = locate(bundleIdentifier);
   if (!info) {
     deliverLater<std::optional<std::string>>(std::move(completion), kNotFound);
     return;
   }
-  GAppLaunchContext* context = activatingLaunchContext();
-  g_app_info_launch_uris_async(
-      G_APP_INFO(info.get()), nullptr, context, nullptr,
-      [](GObject* source, GAsyncResult* result, gpointer data) {
-        auto pending = reclaim<Completion>(data);
-        GError* error = nullptr;
-        if (g_app_info_launch_uris_finish(G_APP_INFO(source), result, &error)) {
-          (*pending)(std::nullopt);
+  const auto launched =
+      glib::asyncReady([completion = std::move(completion)](GObject* source, GAsyncResult* result) {
+        glib::Error error;
+        if (g_app_info_launch_uris_finish(G_APP_INFO(source), result, error.out())) {
+          completion(std::nullopt);
         } else {
-          (*pending)(takeMessage(error));
+          completion(error->message);
         }
-      },
-      release(std::move(completion)));
-  if (context) g_object_unref(context);
+      });
+  g_app_info_launch_uris_async(G_APP_INFO(info.get()), nullptr, activatingLaunchContext().get(),
+                               nullptr, launched.callback, launched.data);
 }
 
 void GioExternalApplications::openWithDefaultHandler(const std::string& url,
                                                      std::function<void(bool)> completion) {
-  using Completion = std::function<void(bool)>;
-  g_app_info_launch_default_for_uri_async(
-      url.c_str(), nullptr, nullptr,
-      [](GObject*, GAsyncResult* result, gpointer data) {
-        auto pending = reclaim<Completion>(data);
-        GError* error = nullptr;
-        const bool opened = g_app_info_launch_default_for_uri_finish(result, &error);
-        if (error) g_error_free(error);
-        (*pending)(opened);
-      },
-      release(std::move(completion)));
+  const auto launched =
+      glib::asyncReady([completion = std::move(completion)](GObject*, GAsyncResult* result) {
+        glib::Error error;
+        completion(g_app_info_launch_default_for_uri_finish(result, error.out()));
+      });
+  g_app_info_launch_default_for_uri_async(url.c_str(), nullptr, nullptr, launched.callback,
+                                          launched.data);
 }
 
 AutomationScriptOutcome GioExternalApplications::runAppleScript(const std::string&) {

@@ -2,13 +2,9 @@
 
 #include <glib.h>
 
-namespace ondi::platform {
+#include "core/util/GlibHandles.h"
 
-struct GlibScheduler::Pending {
-  GlibScheduler* owner;
-  TaskId id;
-  std::function<void()> task;
-};
+namespace ondi::platform {
 
 GlibScheduler::~GlibScheduler() {
   for (const auto& [id, source] : sources_) g_source_remove(source);
@@ -32,21 +28,17 @@ void GlibScheduler::cancel(TaskId id) {
 
 Scheduler::TaskId GlibScheduler::schedule(unsigned delayMs, std::function<void()> task) {
   const TaskId id = nextId_++;
-  auto* pending = new Pending{this, id, std::move(task)};
-  auto destroy = [](void* data) { delete static_cast<Pending*>(data); };
+  const auto run = glib::sourceCallback([this, id, task = std::move(task)]() -> gboolean {
+    sources_.erase(id);
+    task();
+    return G_SOURCE_REMOVE;
+  });
   const unsigned source =
       delayMs == 0
-          ? g_idle_add_full(G_PRIORITY_DEFAULT, &GlibScheduler::run, pending, destroy)
-          : g_timeout_add_full(G_PRIORITY_DEFAULT, delayMs, &GlibScheduler::run, pending, destroy);
+          ? g_idle_add_full(G_PRIORITY_DEFAULT, run.callback, run.data, run.destroy)
+          : g_timeout_add_full(G_PRIORITY_DEFAULT, delayMs, run.callback, run.data, run.destroy);
   sources_.emplace(id, source);
   return id;
-}
-
-int GlibScheduler::run(void* data) {
-  auto* pending = static_cast<Pending*>(data);
-  pending->owner->sources_.erase(pending->id);
-  pending->task();
-  return G_SOURCE_REMOVE;
 }
 
 }  // namespace ondi::platform

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <unordered_map>
 
 #include "core/ports/Scheduler.h"
@@ -21,9 +20,7 @@ class GlibScheduler final : public Scheduler {
   void cancel(TaskId id) override;
 
  private:
-  struct Pending;
   TaskId schedule(unsigned delayMs, std::function<void()> task);
-  static int run(void* data);
 
   TaskId nextId_ = 1;
   std::unordered_map<TaskId, unsigned> sources_;

@@ -4,6 +4,7 @@
 #include <glib/gstdio.h>
 
 #include "core/ports/Logger.h"
+#include "core/util/GlibHandles.h"
 
 namespace ondi::platform {
 namespace {
@@ -12,12 +13,10 @@ constexpr std::string_view kCategory = "settings";
 
 JsonSettingsStore::JsonSettingsStore(std::filesystem::path file, Logger& logger)
     : file_(std::move(file)), logger_(logger) {
-  char* contents = nullptr;
+  glib::String contents;
   gsize length = 0;
-  if (!g_file_get_contents(file_.c_str(), &contents, &length, nullptr)) return;
-  std::string text(contents, length);
-  g_free(contents);
-  auto parsed = nlohmann::json::parse(text, nullptr, false);
+  if (!g_file_get_contents(file_.c_str(), contents.out(), &length, nullptr)) return;
+  auto parsed = nlohmann::json::parse(std::string_view(contents.get(), length), nullptr, false);
   if (parsed.is_object()) {
     values_ = std::move(parsed);
     return;
@@ -81,12 +80,12 @@ void JsonSettingsStore::save() const {
   std::filesystem::create_directories(file_.parent_path(), ignored);
   const std::string text =
       values_.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-  GError* error = nullptr;
+  glib::Error error;
   // g_file_set_contents writes a temporary file and renames it over the old one.
-  if (!g_file_set_contents(file_.c_str(), text.data(), static_cast<gssize>(text.size()), &error)) {
+  if (!g_file_set_contents(file_.c_str(), text.data(), static_cast<gssize>(text.size()),
+                           error.out())) {
     logger_.log(LogLevel::error, kCategory,
                 std::string("Could not save settings: ") + error->message);
-    g_error_free(error);
   }
 }
 

@@ -6,23 +6,13 @@
 #include <memory>
 #include <optional>
 
+#include "core/util/GlibHandles.h"
+
 namespace ondi::platform {
 namespace {
 
-struct ItemListDeleter {
-  void operator()(GList* items) const { g_list_free_full(items, g_object_unref); }
-};
-using ItemList = std::unique_ptr<GList, ItemListDeleter>;
-
-struct ObjectDeleter {
-  void operator()(gpointer object) const { g_object_unref(object); }
-};
-struct ValueDeleter {
-  void operator()(SecretValue* value) const { secret_value_unref(value); }
-};
-struct TableDeleter {
-  void operator()(GHashTable* table) const { g_hash_table_unref(table); }
-};
+using ItemList = glib::OwnedList<SecretItem, g_object_unref>;
+using Value = glib::Owned<SecretValue, secret_value_unref>;
 
 // The schema of one service's items; valid while `service` is.
 SecretSchema schemaFor(const std::string& service) {
@@ -62,12 +52,10 @@ std::int32_t codeOf(const GError* error) {
   return SecretStatus::internalComponent;
 }
 
-// Takes the error: its status, described by the service's own message.
-SecretStatus statusOf(GError* error) {
-  if (g_dbus_error_is_remote_error(error)) g_dbus_error_strip_remote_error(error);
-  SecretStatus status{codeOf(error), std::string(error->message)};
-  g_error_free(error);
-  return status;
+// The error's status, described by the service's own message.
+SecretStatus statusOf(const glib::Error& error) {
+  if (g_dbus_error_is_remote_error(error.get())) g_dbus_error_strip_remote_error(error.get());
+  return {codeOf(error.get()), std::string(error->message)};
 }
 
 SecretStatus stillLocked(bool allowedInteraction) {
@@ -80,17 +68,17 @@ SecretStatus stillLocked(bool allowedInteraction) {
 std::expected<ItemList, SecretStatus> search(const std::string& service, const std::string& account,
                                              int flags, bool interactive,
                                              GCancellable* cancellable) {
-  GError* error = nullptr;
-  std::unique_ptr<SecretService, ObjectDeleter> secrets(
-      secret_service_get_sync(SECRET_SERVICE_NONE, cancellable, &error));
+  glib::Error error;
+  const auto secrets = glib::ObjectRef<SecretService>::adopt(
+      secret_service_get_sync(SECRET_SERVICE_NONE, cancellable, error.out()));
   if (!secrets) return std::unexpected(statusOf(error));
   const SecretSchema schema = schemaFor(service);
-  std::unique_ptr<GHashTable, TableDeleter> attributes(
+  const glib::Owned<GHashTable, g_hash_table_unref> attributes(
       secret_attributes_build(&schema, "account", account.c_str(), nullptr));
   if (interactive) flags |= SECRET_SEARCH_UNLOCK;
   ItemList items(secret_service_search_sync(secrets.get(), &schema, attributes.get(),
                                             static_cast<SecretSearchFlags>(flags), cancellable,
-                                            &error));
+                                            error.out()));
   if (error) return std::unexpected(statusOf(error));
   return items;
 }
@@ -107,8 +95,7 @@ SecretStore::ReadResult readItem(const std::string& service, const std::string& 
   if (!items) return std::unexpected(items.error());
   if (!*items) return std::nullopt;
   SecretItem* item = itemAt(items->get());
-  std::unique_ptr<SecretValue, ValueDeleter> value(
-      secret_item_get_locked(item) ? nullptr : secret_item_get_secret(item));
+  const Value value(secret_item_get_locked(item) ? nullptr : secret_item_get_secret(item));
   // A locked item comes back without its secret.
   if (!value) return std::unexpected(stillLocked(allowInteraction));
   gsize length = 0;
@@ -123,10 +110,12 @@ SecretStatus updateItem(const std::string& service, const std::string& account,
   if (!*items) return {SecretStatus::itemNotFound, std::nullopt};
   SecretItem* item = itemAt(items->get());
   if (secret_item_get_locked(item)) return stillLocked(true);
-  std::unique_ptr<SecretValue, ValueDeleter> value(
+  const Value value(
       secret_value_new(secret.data(), static_cast<gssize>(secret.size()), "text/plain"));
-  GError* error = nullptr;
-  if (!secret_item_set_secret_sync(item, value.get(), cancellable, &error)) return statusOf(error);
+  glib::Error error;
+  if (!secret_item_set_secret_sync(item, value.get(), cancellable, error.out())) {
+    return statusOf(error);
+  }
   return {};
 }
 
@@ -134,9 +123,9 @@ SecretStatus addItem(const std::string& service, const std::string& account,
                      const std::string& secret, GCancellable* cancellable) {
   const SecretSchema schema = schemaFor(service);
   const std::string label = service + ": " + account;
-  GError* error = nullptr;
+  glib::Error error;
   if (!secret_password_store_sync(&schema, SECRET_COLLECTION_DEFAULT, label.c_str(), secret.c_str(),
-                                  cancellable, &error, "account", account.c_str(), nullptr)) {
+                                  cancellable, error.out(), "account", account.c_str(), nullptr)) {
     return error ? statusOf(error) : SecretStatus{SecretStatus::internalComponent, std::nullopt};
   }
   return {};
@@ -152,8 +141,8 @@ SecretStatus removeItems(const std::string& service, const std::string& account,
   for (GList* link = items->get(); link; link = link->next) {
     SecretItem* item = itemAt(link);
     if (secret_item_get_locked(item)) return stillLocked(true);
-    GError* error = nullptr;
-    if (!secret_item_delete_sync(item, cancellable, &error)) return statusOf(error);
+    glib::Error error;
+    if (!secret_item_delete_sync(item, cancellable, error.out())) return statusOf(error);
   }
   return {};
 }
@@ -162,60 +151,52 @@ SecretStatus removeItems(const std::string& service, const std::string& account,
 struct Job {
   std::function<void(GCancellable*)> work;
   std::function<void()> finish;
-  GMainContext* context;
-  GCancellable* cancellable;
-
-  ~Job() {
-    g_object_unref(cancellable);
-    g_main_context_unref(context);
-  }
+  glib::Owned<GMainContext, g_main_context_unref> context;
+  glib::ObjectRef<GCancellable> cancellable;
 };
 
-// The completion's turn on the main loop; a store that has gone away calls nothing.
-gboolean finishJob(gpointer data) {
-  auto* job = static_cast<Job*>(data);
-  if (!g_cancellable_is_cancelled(job->cancellable)) job->finish();
-  return G_SOURCE_REMOVE;
-}
-
+// Runs on the worker; the completion's turn comes on the main loop, where a store that has
+// gone away calls nothing.
 void runJob(gpointer data, gpointer) {
-  auto* job = static_cast<Job*>(data);
-  if (!g_cancellable_is_cancelled(job->cancellable)) job->work(job->cancellable);
-  GSource* source = g_idle_source_new();
-  g_source_set_callback(source, finishJob, job,
-                        [](gpointer done) { delete static_cast<Job*>(done); });
-  g_source_attach(source, job->context);
-  g_source_unref(source);
+  auto job = glib::takeBack<Job>(data);
+  GCancellable* cancellable = job->cancellable.get();
+  if (!g_cancellable_is_cancelled(cancellable)) job->work(cancellable);
+  GMainContext* context = job->context.get();
+  const auto finish = glib::sourceCallback([job = std::move(job)]() -> gboolean {
+    if (!g_cancellable_is_cancelled(job->cancellable.get())) job->finish();
+    return G_SOURCE_REMOVE;
+  });
+  const glib::Owned<GSource, g_source_unref> source(g_idle_source_new());
+  g_source_set_callback(source.get(), finish.callback, finish.data, finish.destroy);
+  g_source_attach(source.get(), context);
 }
 
 }  // namespace
 
 LibsecretSecretStore::LibsecretSecretStore()
     : context_(g_main_context_ref_thread_default()),
-      cancellable_(g_cancellable_new()),
+      cancellable_(glib::ObjectRef<GCancellable>::adopt(g_cancellable_new())),
       // One worker: calls run one at a time, in order.
       worker_(g_thread_pool_new(runJob, nullptr, 1, FALSE, nullptr)) {}
 
 LibsecretSecretStore::~LibsecretSecretStore() {
-  g_cancellable_cancel(cancellable_);
+  g_cancellable_cancel(cancellable_.get());
   // Waits for the call in progress, which the cancellation cuts short; queued calls are
   // skipped. Their completions are dropped on the main loop.
   g_thread_pool_free(worker_, FALSE, TRUE);
-  g_object_unref(cancellable_);
-  g_main_context_unref(context_);
 }
 
 template <typename Result>
 void LibsecretSecretStore::run(std::function<Result(GCancellable*)> work,
                                std::function<void(Result)> completion) {
   auto result = std::make_shared<std::optional<Result>>();
-  auto* job =
-      new Job{[work = std::move(work), result](GCancellable* cancellable) {
-                result->emplace(work(cancellable));
-              },
-              [completion = std::move(completion), result] { completion(std::move(**result)); },
-              g_main_context_ref(context_), G_CANCELLABLE(g_object_ref(cancellable_))};
-  g_thread_pool_push(worker_, job, nullptr);
+  Job job{[work = std::move(work), result](GCancellable* cancellable) {
+            result->emplace(work(cancellable));
+          },
+          [completion = std::move(completion), result] { completion(std::move(**result)); },
+          glib::Owned<GMainContext, g_main_context_unref>(g_main_context_ref(context_.get())),
+          cancellable_};
+  g_thread_pool_push(worker_, glib::handOver(std::move(job)), nullptr);
 }
 
 void LibsecretSecretStore::read(const std::string& service, const std::string& account,

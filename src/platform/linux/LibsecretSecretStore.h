@@ -4,6 +4,7 @@
 #include <glib.h>
 
 #include "core/ports/SecretStore.h"
+#include "core/util/GlibHandles.h"
 
 namespace ondi::platform {
 
@@ -34,8 +35,8 @@ class LibsecretSecretStore final : public SecretStore {
   template <typename Result>
   void run(std::function<Result(GCancellable*)> work, std::function<void(Result)> completion);
 
-  GMainContext* context_;
-  GCancellable* cancellable_;
+  glib::Owned<GMainContext, g_main_context_unref> context_;
+  glib::ObjectRef<GCancellable> cancellable_;
   GThreadPool* worker_;
 };
 

@@ -33,16 +33,17 @@ Cookie cookieFromSoup(SoupCookie* cookie) {
   return result;
 }
 
-SoupCookie* soupCookieFrom(const Cookie& cookie) {
-  SoupCookie* result =
-      soup_cookie_new(cookie.name.c_str(), cookie.value.c_str(), cookie.domain.c_str(),
-                      cookie.path.empty() ? "/" : cookie.path.c_str(), -1);
+OwnedSoupCookie soupCookieFrom(const Cookie& cookie) {
+  OwnedSoupCookie owned(soup_cookie_new(cookie.name.c_str(), cookie.value.c_str(),
+                                        cookie.domain.c_str(),
+                                        cookie.path.empty() ? "/" : cookie.path.c_str(), -1));
+  SoupCookie* result = owned.get();
   soup_cookie_set_secure(result, cookie.secure);
   soup_cookie_set_http_only(result, cookie.httpOnly);
   if (cookie.expires) {
-    GDateTime* expires = g_date_time_new_from_unix_utc(*cookie.expires);
-    soup_cookie_set_expires(result, expires);
-    g_date_time_unref(expires);
+    const glib::Owned<GDateTime, g_date_time_unref> expires(
+        g_date_time_new_from_unix_utc(*cookie.expires));
+    soup_cookie_set_expires(result, expires.get());
   }
   if (cookie.sameSite == "Lax") soup_cookie_set_same_site_policy(result, SOUP_SAME_SITE_POLICY_LAX);
   if (cookie.sameSite == "Strict") {
@@ -50,7 +51,7 @@ SoupCookie* soupCookieFrom(const Cookie& cookie) {
   }
   if (cookie.sameSite == "None")
     soup_cookie_set_same_site_policy(result, SOUP_SAME_SITE_POLICY_NONE);
-  return result;
+  return owned;
 }
 
 }  // namespace ondi::platform

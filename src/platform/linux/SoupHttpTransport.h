@@ -3,6 +3,7 @@
 #include <libsoup/soup.h>
 
 #include "core/ports/HttpTransport.h"
+#include "core/util/GlibHandles.h"
 
 namespace ondi::platform {
 
@@ -20,7 +21,7 @@ class SoupHttpTransport final : public HttpTransport {
             std::function<void(std::expected<HttpResponse, TransportError>)> completion) override;
 
  private:
-  SoupSession* session_;
+  glib::ObjectRef<SoupSession> session_;
 };
 
 }  // namespace ondi::platform

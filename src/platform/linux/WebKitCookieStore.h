@@ -3,6 +3,7 @@
 #include <gio/gio.h>
 
 #include "core/ports/CookieStore.h"
+#include "core/util/GlibHandles.h"
 
 namespace ondi::platform {
 
@@ -25,7 +26,7 @@ class WebKitCookieStore final : public CookieStore {
 
  private:
   WebKitNetwork& network_;
-  GCancellable* cancellable_;
+  glib::ObjectRef<GCancellable> cancellable_;
 };
 
 }  // namespace ondi::platform

@@ -4,7 +4,8 @@ namespace ondi::platform {
 
 WebKitNetwork::WebKitNetwork(const std::filesystem::path& dataDirectory,
                              const std::filesystem::path& cacheDirectory)
-    : session_(webkit_network_session_new(dataDirectory.c_str(), cacheDirectory.c_str())) {
+    : session_(glib::ObjectRef<WebKitNetworkSession>::adopt(
+          webkit_network_session_new(dataDirectory.c_str(), cacheDirectory.c_str()))) {
   const auto cookies = dataDirectory / "cookies.sqlite";
   webkit_cookie_manager_set_persistent_storage(cookieManager(), cookies.c_str(),
                                                WEBKIT_COOKIE_PERSISTENT_STORAGE_SQLITE);
@@ -15,13 +16,7 @@ WebKitNetwork::~WebKitNetwork() {
   // evaluation) finishes on a later turn of the main loop and releases the web views and
   // managers it holds then. WebKit crashes when such an object outlives its session, so the
   // session is released only after that work has been dispatched.
-  g_idle_add_full(
-      G_PRIORITY_LOW,
-      [](gpointer session) {
-        g_object_unref(session);
-        return G_SOURCE_REMOVE;
-      },
-      session_, nullptr);
+  glib::idleOnce([session = std::move(session_)]() mutable { session = {}; }, G_PRIORITY_LOW);
 }
 
 }  // namespace ondi::platform

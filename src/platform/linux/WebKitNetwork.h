@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "core/util/GlibHandles.h"
+
 namespace ondi::platform {
 
 // The one persistent website data store: every hosted web view and every native request
@@ -16,13 +18,13 @@ class WebKitNetwork {
   WebKitNetwork(const WebKitNetwork&) = delete;
   WebKitNetwork& operator=(const WebKitNetwork&) = delete;
 
-  WebKitNetworkSession* session() const { return session_; }
+  WebKitNetworkSession* session() const { return session_.get(); }
   WebKitCookieManager* cookieManager() const {
-    return webkit_network_session_get_cookie_manager(session_);
+    return webkit_network_session_get_cookie_manager(session_.get());
   }
 
  private:
-  WebKitNetworkSession* session_;
+  glib::ObjectRef<WebKitNetworkSession> session_;
 };
 
 }  // namespace ondi::platform

@@ -3,17 +3,15 @@
 #include <string>
 
 #include "core/browser/BrowserUserAgentPolicy.h"
+#include "core/util/GlibHandles.h"
 
 namespace ondi::platform {
 namespace {
 
 // Read from fresh settings, so that a user agent set on some view never feeds back into it.
 std::string browserUserAgent() {
-  WebKitSettings* defaults = webkit_settings_new();
-  std::string userAgent =
-      BrowserUserAgentPolicy::userAgent(webkit_settings_get_user_agent(defaults));
-  g_object_unref(defaults);
-  return userAgent;
+  const auto defaults = glib::ObjectRef<WebKitSettings>::adopt(webkit_settings_new());
+  return BrowserUserAgentPolicy::userAgent(webkit_settings_get_user_agent(defaults.get()));
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "platform/linux/WebKitWebAuthenticator.h"
 
-#include <memory>
 #include <set>
 
+#include "core/util/GlibHandles.h"
 #include "platform/linux/WebKitNetwork.h"
 #include "platform/linux/WebKitUserAgent.h"
 
@@ -81,21 +81,12 @@ void WebKitWebAuthenticator::finish(std::expected<std::string, WebAuthentication
   gtk_widget_set_visible(GTK_WIDGET(window_), FALSE);
   // The window goes and the completion runs on a later turn: this may be called from inside
   // one of the web view's own signals.
-  struct Ending {
-    GtkWindow* window;
-    Completion completion;
-    std::expected<std::string, WebAuthenticationFailure> outcome;
-  };
-  auto* ending = new Ending{window_, std::move(completion_), std::move(outcome)};
-  window_ = nullptr;
   view_ = nullptr;
-  g_idle_add_once(
-      [](gpointer data) {
-        std::unique_ptr<Ending> owned(static_cast<Ending*>(data));
-        gtk_window_destroy(owned->window);
-        if (owned->completion) owned->completion(std::move(owned->outcome));
-      },
-      ending);
+  glib::idleOnce([window = std::exchange(window_, nullptr), completion = std::move(completion_),
+                  outcome = std::move(outcome)]() mutable {
+    gtk_window_destroy(window);
+    if (completion) completion(std::move(outcome));
+  });
 }
 
 gboolean WebKitWebAuthenticator::onDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
@@ -121,9 +112,9 @@ gboolean WebKitWebAuthenticator::onCloseRequest(GtkWindow*, gpointer data) {
 void WebKitWebAuthenticator::onSchemeRequest(WebKitURISchemeRequest* request, gpointer data) {
   auto* self = static_cast<WebKitWebAuthenticator*>(data);
   const std::string url = webkit_uri_scheme_request_get_uri(request);
-  GError* error = g_error_new_literal(G_IO_ERROR, G_IO_ERROR_CANCELLED, "Handled natively.");
-  webkit_uri_scheme_request_finish_error(request, error);
-  g_error_free(error);
+  const glib::Error error(
+      g_error_new_literal(G_IO_ERROR, G_IO_ERROR_CANCELLED, "Handled natively."));
+  webkit_uri_scheme_request_finish_error(request, error.get());
   // Only the sign-in window's own page may end the sign-in: any other page could name the
   // scheme in an image or a frame.
   if (self && self->view_ && webkit_uri_scheme_request_get_web_view(request) == self->view_ &&

@@ -1,6 +1,5 @@
 #include "platform/linux/WebKitWebViewAdapter.h"
 
-#include <memory>
 #include <utility>
 
 #include <nlohmann/json.hpp>
@@ -32,28 +31,27 @@ void decide(WebKitPolicyDecision* decision, NavigationDecision verdict) {
 }  // namespace
 
 WebKitWebViewAdapter::WebKitWebViewAdapter(WebKitWebView* view, WebViewConfiguration configuration)
-    : view_(WEBKIT_WEB_VIEW(g_object_ref_sink(view))), configuration_(std::move(configuration)) {
-  g_signal_connect(view_, "decide-policy", G_CALLBACK(onDecidePolicy), this);
-  g_signal_connect(view_, "create", G_CALLBACK(onCreate), this);
-  g_signal_connect(view_, "load-changed", G_CALLBACK(onLoadChanged), this);
-  g_signal_connect(view_, "notify::title", G_CALLBACK(onTitleChanged), this);
-  g_signal_connect(view_, "load-failed", G_CALLBACK(onLoadFailed), this);
-  g_signal_connect(view_, "permission-request", G_CALLBACK(onPermissionRequest), this);
-  WebKitUserContentManager* manager = webkit_web_view_get_user_content_manager(view_);
+    : view_(glib::ObjectRef<WebKitWebView>::sink(view)), configuration_(std::move(configuration)) {
+  g_signal_connect(view_.get(), "decide-policy", G_CALLBACK(onDecidePolicy), this);
+  g_signal_connect(view_.get(), "create", G_CALLBACK(onCreate), this);
+  g_signal_connect(view_.get(), "load-changed", G_CALLBACK(onLoadChanged), this);
+  g_signal_connect(view_.get(), "notify::title", G_CALLBACK(onTitleChanged), this);
+  g_signal_connect(view_.get(), "load-failed", G_CALLBACK(onLoadFailed), this);
+  g_signal_connect(view_.get(), "permission-request", G_CALLBACK(onPermissionRequest), this);
+  WebKitUserContentManager* manager = webkit_web_view_get_user_content_manager(view_.get());
   for (const std::string& name : configuration_.scriptMessageHandlers) {
-    auto binding = std::make_unique<HandlerBinding>(HandlerBinding{this, name});
     const std::string signal = "script-message-received::" + name;
-    g_signal_connect(manager, signal.c_str(), G_CALLBACK(onScriptMessage), binding.get());
-    handlerBindings_.push_back(std::move(binding));
+    scriptMessageHandlers_.push_back(glib::connectSignal<WebKitUserContentManager*, JSCValue*>(
+        manager, signal.c_str(), [this, name](WebKitUserContentManager*, JSCValue* value) {
+          scriptMessageReceived(name, value);
+        }));
   }
 }
 
 void WebKitWebViewAdapter::removeScriptMessageHandlers() {
-  WebKitUserContentManager* manager = webkit_web_view_get_user_content_manager(view_);
-  for (const auto& binding : handlerBindings_) {
-    g_signal_handlers_disconnect_by_data(manager, binding.get());
-  }
-  handlerBindings_.clear();
+  WebKitUserContentManager* manager = webkit_web_view_get_user_content_manager(view_.get());
+  for (const gulong handler : scriptMessageHandlers_) g_signal_handler_disconnect(manager, handler);
+  scriptMessageHandlers_.clear();
   for (const std::string& name : configuration_.scriptMessageHandlers) {
     webkit_user_content_manager_unregister_script_message_handler(manager, name.c_str(),
                                                                   kBridgeWorld);
@@ -61,15 +59,11 @@ void WebKitWebViewAdapter::removeScriptMessageHandlers() {
   configuration_.scriptMessageHandlers.clear();
 }
 
-void WebKitWebViewAdapter::onScriptMessage(WebKitUserContentManager*, JSCValue* value,
-                                           gpointer data) {
-  const auto* binding = static_cast<HandlerBinding*>(data);
-  WebKitWebViewAdapter* self = binding->adapter;
-  if (!self->delegate_) return;
+void WebKitWebViewAdapter::scriptMessageReceived(const std::string& name, JSCValue* value) {
+  if (!delegate_) return;
   // The relay posts {body, isMainFrame, origin}; anything else did not come from it.
-  char* json = jsc_value_to_json(value, 0);
-  const auto relayed = nlohmann::json::parse(json ? json : "", nullptr, false);
-  g_free(json);
+  const glib::String json(jsc_value_to_json(value, 0));
+  const auto relayed = nlohmann::json::parse(json ? json.get() : "", nullptr, false);
   if (!relayed.is_object() || !relayed.contains("body") || !relayed.contains("isMainFrame") ||
       !relayed["isMainFrame"].is_boolean() || !relayed.contains("origin") ||
       !relayed["origin"].is_string()) {
@@ -78,27 +72,27 @@ void WebKitWebViewAdapter::onScriptMessage(WebKitUserContentManager*, JSCValue* 
   ScriptMessage message;
   message.bodyJSON = relayed["body"].dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
   message.isMainFrame = relayed["isMainFrame"].get<bool>();
-  if (GUri* origin =
-          g_uri_parse(relayed["origin"].get<std::string>().c_str(), G_URI_FLAGS_NONE, nullptr)) {
-    message.originScheme = g_uri_get_scheme(origin) ? g_uri_get_scheme(origin) : "";
-    message.originHost = g_uri_get_host(origin) ? g_uri_get_host(origin) : "";
-    g_uri_unref(origin);
+  const glib::Owned<GUri, g_uri_unref> origin(
+      g_uri_parse(relayed["origin"].get<std::string>().c_str(), G_URI_FLAGS_NONE, nullptr));
+  if (origin) {
+    message.originScheme = g_uri_get_scheme(origin.get()) ? g_uri_get_scheme(origin.get()) : "";
+    message.originHost = g_uri_get_host(origin.get()) ? g_uri_get_host(origin.get()) : "";
   }
-  message.name = binding->name;
-  self->delegate_->scriptMessageReceived(*self, message);
+  message.name = name;
+  delegate_->scriptMessageReceived(*this, message);
 }
 
 WebKitWebViewAdapter::~WebKitWebViewAdapter() {
   cancelLoadTimeout();
   removeScriptMessageHandlers();
-  g_signal_handlers_disconnect_by_data(view_, this);
-  webkit_web_view_stop_loading(view_);
-  g_object_unref(view_);
+  g_signal_handlers_disconnect_by_data(view_.get(), this);
+  webkit_web_view_stop_loading(view_.get());
 }
 
 void WebKitWebViewAdapter::childFrameFilterSettled(WebKitUserContentFilter* filter) {
   if (filter) {
-    webkit_user_content_manager_add_filter(webkit_web_view_get_user_content_manager(view_), filter);
+    webkit_user_content_manager_add_filter(webkit_web_view_get_user_content_manager(view_.get()),
+                                           filter);
   }
   holdingLoads_ = false;
   if (auto load = std::exchange(heldLoad_, nullptr)) load();
@@ -110,7 +104,7 @@ void WebKitWebViewAdapter::loadHTML(const std::string& html, const std::string& 
     return;
   }
   cancelLoadTimeout();
-  webkit_web_view_load_html(view_, html.c_str(), baseURL.c_str());
+  webkit_web_view_load_html(view_.get(), html.c_str(), baseURL.c_str());
 }
 
 void WebKitWebViewAdapter::loadURL(const std::string& url,
@@ -120,14 +114,14 @@ void WebKitWebViewAdapter::loadURL(const std::string& url,
     return;
   }
   cancelLoadTimeout();
-  webkit_web_view_load_uri(view_, url.c_str());
+  webkit_web_view_load_uri(view_.get(), url.c_str());
   if (!timeout) return;
   loadTimeoutSource_ = g_timeout_add_full(
       G_PRIORITY_DEFAULT, static_cast<unsigned>(timeout->count()),
       [](gpointer data) -> gboolean {
         auto* self = static_cast<WebKitWebViewAdapter*>(data);
         self->loadTimeoutSource_ = 0;
-        webkit_web_view_stop_loading(self->view_);
+        webkit_web_view_stop_loading(self->view_.get());
         return G_SOURCE_REMOVE;
       },
       this, nullptr);
@@ -139,46 +133,42 @@ void WebKitWebViewAdapter::cancelLoadTimeout() {
 }
 
 std::string WebKitWebViewAdapter::url() const {
-  const char* uri = webkit_web_view_get_uri(view_);
+  const char* uri = webkit_web_view_get_uri(view_.get());
   return uri ? uri : "";
 }
 
 std::string WebKitWebViewAdapter::title() const {
-  const char* title = webkit_web_view_get_title(view_);
+  const char* title = webkit_web_view_get_title(view_.get());
   return title ? title : "";
 }
 
 void WebKitWebViewAdapter::setBackgroundColor(const std::string& cssColor) {
   GdkRGBA background;
   if (gdk_rgba_parse(&background, cssColor.c_str())) {
-    webkit_web_view_set_background_color(view_, &background);
+    webkit_web_view_set_background_color(view_.get(), &background);
   }
 }
 
 void WebKitWebViewAdapter::evaluateJavaScript(const std::string& script,
                                               std::function<void(ScriptResult)> completion) {
-  using Completion = std::function<void(ScriptResult)>;
-  auto* pending = completion ? new Completion(std::move(completion)) : nullptr;
-  webkit_web_view_evaluate_javascript(
-      view_, script.c_str(), static_cast<gssize>(script.size()), nullptr, nullptr, nullptr,
-      [](GObject* source, GAsyncResult* result, gpointer data) {
-        std::unique_ptr<Completion> done(static_cast<Completion*>(data));
-        GError* error = nullptr;
-        JSCValue* value =
-            webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), result, &error);
+  const auto evaluated =
+      glib::asyncReady([completion = std::move(completion)](GObject* source, GAsyncResult* result) {
+        glib::Error error;
+        const auto value =
+            glib::ObjectRef<JSCValue>::adopt(webkit_web_view_evaluate_javascript_finish(
+                WEBKIT_WEB_VIEW(source), result, error.out()));
+        if (!completion) return;
         if (!value) {
-          std::string message = error ? error->message : "The script failed.";
-          g_clear_error(&error);
-          if (done) (*done)(std::unexpected(std::move(message)));
+          completion(std::unexpected(error ? error->message : "The script failed."));
           return;
         }
-        char* json = jsc_value_is_undefined(value) ? nullptr : jsc_value_to_json(value, 0);
-        std::string text = json ? json : "null";
-        g_free(json);
-        g_object_unref(value);
-        if (done) (*done)(std::move(text));
-      },
-      pending);
+        const glib::String json(
+            jsc_value_is_undefined(value.get()) ? nullptr : jsc_value_to_json(value.get(), 0));
+        completion(json ? json.get() : "null");
+      });
+  webkit_web_view_evaluate_javascript(view_.get(), script.c_str(),
+                                      static_cast<gssize>(script.size()), nullptr, nullptr, nullptr,
+                                      evaluated.callback, evaluated.data);
 }
 
 bool WebKitWebViewAdapter::isConfinedFrameAddress(const std::string& url) const {
@@ -311,16 +301,16 @@ gboolean WebKitWebViewAdapter::onPermissionRequest(WebKitWebView*, WebKitPermiss
                                 : audio        ? MediaCaptureKind::microphone
                                 : video        ? MediaCaptureKind::camera
                                                : MediaCaptureKind::other;
-  g_object_ref(request);
   const std::string origin = self->navigationPending_ ? "" : self->committedURL_;
-  self->delegate_->mediaCaptureRequested(*self, origin, kind, [request](bool granted) {
-    if (granted) {
-      webkit_permission_request_allow(request);
-    } else {
-      webkit_permission_request_deny(request);
-    }
-    g_object_unref(request);
-  });
+  self->delegate_->mediaCaptureRequested(
+      *self, origin, kind,
+      [request = glib::ObjectRef<WebKitPermissionRequest>::retain(request)](bool granted) {
+        if (granted) {
+          webkit_permission_request_allow(request.get());
+        } else {
+          webkit_permission_request_deny(request.get());
+        }
+      });
   return TRUE;
 }
 

@@ -3,13 +3,13 @@
 #include <webkit/webkit.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include <sigc++/trackable.h>
 
 #include "core/ports/WebView.h"
+#include "core/util/GlibHandles.h"
 
 namespace ondi::platform {
 
@@ -21,7 +21,7 @@ class WebKitWebViewAdapter final : public WebView, public sigc::trackable {
   WebKitWebViewAdapter(const WebKitWebViewAdapter&) = delete;
   WebKitWebViewAdapter& operator=(const WebKitWebViewAdapter&) = delete;
 
-  WebKitWebView* webKitView() const { return view_; }
+  WebKitWebView* webKitView() const { return view_.get(); }
   // Keeps loads from starting until the child-frame filter is settled.
   void holdLoads() { holdingLoads_ = true; }
   // Installs the child-frame filter (none when it could not be compiled) and starts the last
@@ -30,21 +30,23 @@ class WebKitWebViewAdapter final : public WebView, public sigc::trackable {
 
   void setDelegate(WebViewDelegate* delegate) override { delegate_ = delegate; }
   // The GtkWidget of the view.
-  NativeWidget* nativeWidget() const override { return reinterpret_cast<NativeWidget*>(view_); }
+  NativeWidget* nativeWidget() const override {
+    return reinterpret_cast<NativeWidget*>(view_.get());
+  }
   void removeScriptMessageHandlers() override;
   void loadHTML(const std::string& html, const std::string& baseURL) override;
   void loadURL(const std::string& url, std::optional<std::chrono::milliseconds> timeout) override;
-  void reload() override { webkit_web_view_reload(view_); }
-  void goBack() override { webkit_web_view_go_back(view_); }
-  void goForward() override { webkit_web_view_go_forward(view_); }
+  void reload() override { webkit_web_view_reload(view_.get()); }
+  void goBack() override { webkit_web_view_go_back(view_.get()); }
+  void goForward() override { webkit_web_view_go_forward(view_.get()); }
   void stopLoading() override {
     heldLoad_ = nullptr;
-    webkit_web_view_stop_loading(view_);
+    webkit_web_view_stop_loading(view_.get());
   }
-  bool canGoBack() const override { return webkit_web_view_can_go_back(view_); }
-  bool canGoForward() const override { return webkit_web_view_can_go_forward(view_); }
+  bool canGoBack() const override { return webkit_web_view_can_go_back(view_.get()); }
+  bool canGoForward() const override { return webkit_web_view_can_go_forward(view_.get()); }
   bool isLoading() const override {
-    return heldLoad_ != nullptr || webkit_web_view_is_loading(view_);
+    return heldLoad_ != nullptr || webkit_web_view_is_loading(view_.get());
   }
   std::string url() const override;
   std::string title() const override;
@@ -60,19 +62,14 @@ class WebKitWebViewAdapter final : public WebView, public sigc::trackable {
   static void onTitleChanged(WebKitWebView*, GParamSpec*, gpointer self);
   static gboolean onLoadFailed(WebKitWebView*, WebKitLoadEvent, char* uri, GError*, gpointer self);
   static gboolean onPermissionRequest(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
-  // One script-message handler's name, as the user data of its signal connection.
-  struct HandlerBinding {
-    WebKitWebViewAdapter* adapter;
-    std::string name;
-  };
-  static void onScriptMessage(WebKitUserContentManager*, JSCValue* value, gpointer binding);
+  void scriptMessageReceived(const std::string& name, JSCValue* value);
 
   gboolean decideNavigation(WebKitPolicyDecision* decision);
   gboolean decideResponse(WebKitPolicyDecision* decision);
   bool isConfinedFrameAddress(const std::string& url) const;
   void cancelLoadTimeout();
 
-  WebKitWebView* view_;
+  glib::ObjectRef<WebKitWebView> view_;
   WebViewConfiguration configuration_;
   WebViewDelegate* delegate_ = nullptr;
   unsigned loadTimeoutSource_ = 0;
@@ -81,7 +78,7 @@ class WebKitWebViewAdapter final : public WebView, public sigc::trackable {
   bool navigationPending_ = false;
   bool holdingLoads_ = false;
   std::function<void()> heldLoad_;
-  std::vector<std::unique_ptr<HandlerBinding>> handlerBindings_;
+  std::vector<gulong> scriptMessageHandlers_;
 };
 
 }  // namespace ondi::platform

@@ -7,84 +7,79 @@
 #include "platform/linux/WebKitWebViewAdapter.h"
 
 namespace ondi::platform {
+namespace {
+using OwnedUserScript = glib::Owned<WebKitUserScript, webkit_user_script_unref>;
+}
 
 WebKitWebViewFactory::WebKitWebViewFactory(WebKitNetwork& network, std::string registrableDomain,
                                            const std::filesystem::path& filterDirectory)
     : network_(network),
-      filterStore_(webkit_user_content_filter_store_new(filterDirectory.c_str())),
+      filterStore_(glib::ObjectRef<WebKitUserContentFilterStore>::adopt(
+          webkit_user_content_filter_store_new(filterDirectory.c_str()))),
       filterRules_(childFrameRulesJSON(registrableDomain)),
-      cancellable_(g_cancellable_new()) {
+      cancellable_(glib::ObjectRef<GCancellable>::adopt(g_cancellable_new())) {
   // The compiled filter is kept on disk under a name that changes with its rules, so later
   // launches load it instead of compiling it again.
-  char* digest = g_compute_checksum_for_string(G_CHECKSUM_SHA256, filterRules_.c_str(), -1);
-  filterIdentifier_ = "child-frames-" + std::string(digest, 16);
-  g_free(digest);
-  webkit_user_content_filter_store_load(filterStore_, filterIdentifier_.c_str(), cancellable_,
-                                        filterLoaded, this);
+  const glib::String digest(
+      g_compute_checksum_for_string(G_CHECKSUM_SHA256, filterRules_.c_str(), -1));
+  filterIdentifier_ = "child-frames-" + std::string(digest.get(), 16);
+  webkit_user_content_filter_store_load(filterStore_.get(), filterIdentifier_.c_str(),
+                                        cancellable_.get(), filterLoaded, this);
 }
 
 WebKitWebViewFactory::~WebKitWebViewFactory() {
-  g_cancellable_cancel(cancellable_);
-  g_object_unref(cancellable_);
-  if (childFrameFilter_) webkit_user_content_filter_unref(childFrameFilter_);
-  g_object_unref(filterStore_);
+  g_cancellable_cancel(cancellable_.get());
 }
 
 void WebKitWebViewFactory::filterLoaded(GObject* store, GAsyncResult* result, gpointer data) {
-  GError* error = nullptr;
-  WebKitUserContentFilter* filter = webkit_user_content_filter_store_load_finish(
-      WEBKIT_USER_CONTENT_FILTER_STORE(store), result, &error);
-  if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED)) {
-    g_error_free(error);
-    return;
-  }
+  glib::Error error;
+  ContentFilter filter(webkit_user_content_filter_store_load_finish(
+      WEBKIT_USER_CONTENT_FILTER_STORE(store), result, error.out()));
+  if (g_error_matches(error.get(), G_IO_ERROR, G_IO_ERROR_CANCELLED)) return;
   auto* self = static_cast<WebKitWebViewFactory*>(data);
   if (filter) {
-    self->install(filter);
+    self->install(std::move(filter));
     return;
   }
-  g_error_free(error);
-  GBytes* bytes = g_bytes_new(self->filterRules_.data(), self->filterRules_.size());
-  webkit_user_content_filter_store_save(self->filterStore_, self->filterIdentifier_.c_str(), bytes,
-                                        self->cancellable_, filterCompiled, self);
-  g_bytes_unref(bytes);
+  const glib::Owned<GBytes, g_bytes_unref> bytes(
+      g_bytes_new(self->filterRules_.data(), self->filterRules_.size()));
+  webkit_user_content_filter_store_save(self->filterStore_.get(), self->filterIdentifier_.c_str(),
+                                        bytes.get(), self->cancellable_.get(), filterCompiled,
+                                        self);
 }
 
 void WebKitWebViewFactory::filterCompiled(GObject* store, GAsyncResult* result, gpointer data) {
-  GError* error = nullptr;
-  WebKitUserContentFilter* filter = webkit_user_content_filter_store_save_finish(
-      WEBKIT_USER_CONTENT_FILTER_STORE(store), result, &error);
-  if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED)) {
-    g_error_free(error);
-    return;
-  }
+  glib::Error error;
+  ContentFilter filter(webkit_user_content_filter_store_save_finish(
+      WEBKIT_USER_CONTENT_FILTER_STORE(store), result, error.out()));
+  if (g_error_matches(error.get(), G_IO_ERROR, G_IO_ERROR_CANCELLED)) return;
   if (!filter) {
     // The views load all the same: the response-stage check of each view still refuses
     // foreign child frames, only after their request.
     g_warning("Child-frame content filter unavailable: %s", error->message);
-    g_error_free(error);
   }
-  static_cast<WebKitWebViewFactory*>(data)->install(filter);
+  static_cast<WebKitWebViewFactory*>(data)->install(std::move(filter));
 }
 
-void WebKitWebViewFactory::install(WebKitUserContentFilter* filter) {
-  childFrameFilter_ = filter;
+void WebKitWebViewFactory::install(ContentFilter filter) {
+  childFrameFilter_ = std::move(filter);
   filterSettled_ = true;
-  filterSettledSignal_.emit(filter);
+  filterSettledSignal_.emit(childFrameFilter_.get());
   filterSettledSignal_.clear();
 }
 
 std::unique_ptr<WebView> WebKitWebViewFactory::makeWebView(
     const WebViewConfiguration& configuration) {
-  WebKitUserContentManager* manager = webkit_user_content_manager_new();
+  const auto owned =
+      glib::ObjectRef<WebKitUserContentManager>::adopt(webkit_user_content_manager_new());
+  WebKitUserContentManager* manager = owned.get();
   for (const UserScript& script : configuration.userScripts) {
     const auto time = script.injectionTime == UserScript::InjectionTime::documentStart
                           ? WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START
                           : WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_END;
-    WebKitUserScript* userScript = webkit_user_script_new(
-        script.source.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME, time, nullptr, nullptr);
-    webkit_user_content_manager_add_script(manager, userScript);
-    webkit_user_script_unref(userScript);
+    const OwnedUserScript userScript(webkit_user_script_new(
+        script.source.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME, time, nullptr, nullptr));
+    webkit_user_content_manager_add_script(manager, userScript.get());
   }
   if (!configuration.scriptMessageHandlers.empty()) {
     // Handlers live in a world of their own; pages reach them only through the relay, which
@@ -94,23 +89,22 @@ std::unique_ptr<WebView> WebKitWebViewFactory::makeWebView(
                                                                   kBridgeWorld);
     }
     const std::string page = bridgePageScript(configuration.scriptMessageHandlers);
-    WebKitUserScript* pageScript =
+    const OwnedUserScript pageScript(
         webkit_user_script_new(page.c_str(), WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
-                               WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
-    webkit_user_content_manager_add_script(manager, pageScript);
-    webkit_user_script_unref(pageScript);
+                               WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr));
+    webkit_user_content_manager_add_script(manager, pageScript.get());
     const std::string relay = bridgeRelayScript();
-    WebKitUserScript* relayScript = webkit_user_script_new_for_world(
+    const OwnedUserScript relayScript(webkit_user_script_new_for_world(
         relay.c_str(), WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
-        WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, kBridgeWorld, nullptr, nullptr);
-    webkit_user_content_manager_add_script(manager, relayScript);
-    webkit_user_script_unref(relayScript);
+        WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, kBridgeWorld, nullptr, nullptr));
+    webkit_user_content_manager_add_script(manager, relayScript.get());
   }
   if (configuration.childFrameFilter && childFrameFilter_) {
-    webkit_user_content_manager_add_filter(manager, childFrameFilter_);
+    webkit_user_content_manager_add_filter(manager, childFrameFilter_.get());
   }
 
-  WebKitSettings* settings = webkit_settings_new();
+  const auto ownedSettings = glib::ObjectRef<WebKitSettings>::adopt(webkit_settings_new());
+  WebKitSettings* settings = ownedSettings.get();
   applyBrowserUserAgent(settings);
   webkit_settings_set_javascript_can_open_windows_automatically(
       settings, configuration.scriptsCanOpenWindowsAutomatically);
@@ -120,8 +114,6 @@ std::unique_ptr<WebView> WebKitWebViewFactory::makeWebView(
   auto* view =
       WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", network_.session(),
                                    "user-content-manager", manager, "settings", settings, nullptr));
-  g_object_unref(settings);
-  g_object_unref(manager);
   // Swipe navigation works only on a view that is on screen: WebKit's gesture controller
   // crashes when a view outside any window navigates. The gestures follow the view's
   // realization, so background tabs and views not yet placed are safe.

@@ -9,6 +9,7 @@
 #include <sigc++/signal.h>
 
 #include "core/ports/WebView.h"
+#include "core/util/GlibHandles.h"
 
 namespace ondi::platform {
 
@@ -30,24 +31,26 @@ class WebKitWebViewFactory final : public WebViewFactory {
   std::unique_ptr<WebView> makeWebView(const WebViewConfiguration& configuration) override;
   // Whether the child-frame rules are compiled and installed in every view that confines
   // its child frames.
-  bool isChildFrameFilterReady() const { return childFrameFilter_ != nullptr; }
+  bool isChildFrameFilterReady() const { return static_cast<bool>(childFrameFilter_); }
 
  private:
+  using ContentFilter = glib::Owned<WebKitUserContentFilter, webkit_user_content_filter_unref>;
+
   static void filterLoaded(GObject* store, GAsyncResult* result, gpointer self);
   static void filterCompiled(GObject* store, GAsyncResult* result, gpointer self);
   // Installs `filter` (none when it could not be compiled) and lets the waiting views load.
-  void install(WebKitUserContentFilter* filter);
+  void install(ContentFilter filter);
 
   WebKitNetwork& network_;
-  WebKitUserContentFilterStore* filterStore_;
+  glib::ObjectRef<WebKitUserContentFilterStore> filterStore_;
   std::string filterRules_;
   std::string filterIdentifier_;
-  WebKitUserContentFilter* childFrameFilter_ = nullptr;
+  ContentFilter childFrameFilter_;
   bool filterSettled_ = false;
   // Reaches the views that hold their loads until the filter is settled; a view that goes
   // away first leaves it by itself.
   sigc::signal<void(WebKitUserContentFilter*)> filterSettledSignal_;
-  GCancellable* cancellable_;
+  glib::ObjectRef<GCancellable> cancellable_;
 };
 
 }  // namespace ondi::platform

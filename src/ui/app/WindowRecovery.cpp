@@ -7,6 +7,8 @@
 
 #include <optional>
 
+#include "core/util/GlibHandles.h"
+
 namespace ondi::ui {
 namespace {
 
@@ -44,10 +46,10 @@ bool WindowRecovery::isOffScreen(Gtk::Window& window) {
   if (!frame) return false;
   GListModel* monitors = gdk_display_get_monitors(window.get_display()->gobj());
   for (guint i = 0; i < g_list_model_get_n_items(monitors); ++i) {
-    auto* monitor = GDK_MONITOR(g_list_model_get_item(monitors, i));
+    const auto monitor =
+        glib::ObjectRef<GdkMonitor>::adopt(GDK_MONITOR(g_list_model_get_item(monitors, i)));
     GdkRectangle area;
-    gdk_monitor_get_geometry(monitor, &area);
-    g_object_unref(monitor);
+    gdk_monitor_get_geometry(monitor.get(), &area);
     const bool meets = frame->x < area.x + area.width && area.x < frame->x + frame->width &&
                        frame->y < area.y + area.height && area.y < frame->y + frame->height;
     if (meets) return false;
@@ -60,10 +62,10 @@ void WindowRecovery::centreOnPrimaryMonitor(Gtk::Window& window) {
   if (!frame) return;
   GListModel* monitors = gdk_display_get_monitors(window.get_display()->gobj());
   if (g_list_model_get_n_items(monitors) == 0) return;
-  auto* monitor = GDK_MONITOR(g_list_model_get_item(monitors, 0));
+  const auto monitor =
+      glib::ObjectRef<GdkMonitor>::adopt(GDK_MONITOR(g_list_model_get_item(monitors, 0)));
   GdkRectangle area;
-  gdk_monitor_get_geometry(monitor, &area);
-  g_object_unref(monitor);
+  gdk_monitor_get_geometry(monitor.get(), &area);
   GdkSurface* surface = gtk_native_get_surface(GTK_NATIVE(window.gobj()));
   Display* display = gdk_x11_display_get_xdisplay(gdk_surface_get_display(surface));
   XMoveWindow(display, gdk_x11_surface_get_xid(surface), area.x + (area.width - frame->width) / 2,

@@ -4,29 +4,28 @@
 
 #include <stdexcept>
 
-PageServer::PageServer(const std::string& address) : server_(soup_server_new(nullptr, nullptr)) {
-  GInetAddress* inet = g_inet_address_new_from_string(address.c_str());
-  GSocketAddress* socket = g_inet_socket_address_new(inet, 0);
-  GError* error = nullptr;
-  const bool listening =
-      soup_server_listen(server_, socket, static_cast<SoupServerListenOptions>(0), &error);
-  g_object_unref(socket);
-  g_object_unref(inet);
-  if (!listening) {
-    std::string message = error->message;
-    g_error_free(error);
-    throw std::runtime_error("PageServer could not listen: " + message);
+namespace glib = ondi::glib;
+
+PageServer::PageServer(const std::string& address)
+    : server_(glib::ObjectRef<SoupServer>::adopt(soup_server_new(nullptr, nullptr))) {
+  const auto inet =
+      glib::ObjectRef<GInetAddress>::adopt(g_inet_address_new_from_string(address.c_str()));
+  const auto socket =
+      glib::ObjectRef<GSocketAddress>::adopt(g_inet_socket_address_new(inet.get(), 0));
+  glib::Error error;
+  if (!soup_server_listen(server_.get(), socket.get(), static_cast<SoupServerListenOptions>(0),
+                          error.out())) {
+    throw std::runtime_error(std::string("PageServer could not listen: ") + error->message);
   }
-  GSList* uris = soup_server_get_uris(server_);
+  GSList* uris = soup_server_get_uris(server_.get());
   const int port = g_uri_get_port(static_cast<GUri*>(uris->data));
   g_slist_free_full(uris, reinterpret_cast<GDestroyNotify>(g_uri_unref));
   origin_ = "http://" + address + ":" + std::to_string(port);
-  soup_server_add_handler(server_, nullptr, handle, this, nullptr);
+  soup_server_add_handler(server_.get(), nullptr, handle, this, nullptr);
 }
 
 PageServer::~PageServer() {
-  soup_server_disconnect(server_);
-  g_object_unref(server_);
+  soup_server_disconnect(server_.get());
 }
 
 void PageServer::addPage(const std::string& path, const std::string& body,
@@ -42,28 +41,18 @@ void PageServer::addStreamingPage(const std::string& path, const std::string& he
 
 // Answers in two timed steps with a chunked body; the message stays paused in between.
 void PageServer::stream(SoupServerMessage* message, const StreamingPage& page) {
-  struct Step {
-    SoupServerMessage* message;
-    std::string text;
-    bool last;
-  };
-  const auto after = [](std::chrono::milliseconds delay, Step* step) {
-    g_timeout_add_full(
-        G_PRIORITY_DEFAULT, static_cast<unsigned>(delay.count()),
-        [](gpointer data) -> gboolean {
-          auto* step = static_cast<Step*>(data);
-          SoupMessageBody* body = soup_server_message_get_response_body(step->message);
-          soup_message_body_append(body, SOUP_MEMORY_COPY, step->text.data(), step->text.size());
-          if (step->last) soup_message_body_complete(body);
-          soup_server_message_unpause(step->message);
+  const auto after = [message](std::chrono::milliseconds delay, std::string text, bool last) {
+    const auto step =
+        glib::sourceCallback([message = glib::ObjectRef<SoupServerMessage>::retain(message),
+                              text = std::move(text), last]() -> gboolean {
+          SoupMessageBody* body = soup_server_message_get_response_body(message.get());
+          soup_message_body_append(body, SOUP_MEMORY_COPY, text.data(), text.size());
+          if (last) soup_message_body_complete(body);
+          soup_server_message_unpause(message.get());
           return G_SOURCE_REMOVE;
-        },
-        step,
-        +[](gpointer data) {
-          auto* step = static_cast<Step*>(data);
-          g_object_unref(step->message);
-          delete step;
         });
+    g_timeout_add_full(G_PRIORITY_DEFAULT, static_cast<unsigned>(delay.count()), step.callback,
+                       step.data, step.destroy);
   };
   soup_server_message_set_status(message, 200, nullptr);
   SoupMessageHeaders* headers = soup_server_message_get_response_headers(message);
@@ -71,9 +60,8 @@ void PageServer::stream(SoupServerMessage* message, const StreamingPage& page) {
   soup_message_headers_set_content_type(headers, "text/html", nullptr);
   soup_message_headers_replace(headers, "X-Content-Type-Options", "nosniff");
   soup_server_message_pause(message);
-  after(page.firstDelay, new Step{SOUP_SERVER_MESSAGE(g_object_ref(message)), page.head, false});
-  after(page.firstDelay + page.tailDelay,
-        new Step{SOUP_SERVER_MESSAGE(g_object_ref(message)), page.tail, true});
+  after(page.firstDelay, page.head, false);
+  after(page.firstDelay + page.tailDelay, page.tail, true);
 }
 
 std::string PageServer::url(const std::string& path) const {

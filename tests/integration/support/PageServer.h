@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "core/util/GlibHandles.h"
+
 // A small web server for tests on one loopback address: it serves the pages it is given
 // and counts how often each path was asked for.
 class PageServer {
@@ -40,7 +42,7 @@ class PageServer {
   };
   static void stream(SoupServerMessage* message, const StreamingPage& page);
 
-  SoupServer* server_;
+  ondi::glib::ObjectRef<SoupServer> server_;
   std::string origin_;
   struct Page {
     std::string body;

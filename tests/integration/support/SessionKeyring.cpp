@@ -3,27 +3,22 @@
 #define SECRET_API_SUBJECT_TO_CHANGE
 #include <libsecret/secret.h>
 
-#include <memory>
+#include "core/util/GlibHandles.h"
 
 namespace {
 
-struct ObjectDeleter {
-  void operator()(gpointer object) const { g_object_unref(object); }
-};
-template <typename T>
-using Object = std::unique_ptr<T, ObjectDeleter>;
+namespace glib = ondi::glib;
 
-bool succeeded(GError* error) {
+bool succeeded(const glib::Error& error) {
   if (!error) return true;
   g_printerr("keyring: %s\n", error->message);
-  g_error_free(error);
   return false;
 }
 
-Object<SecretCollection> defaultCollection(SecretService* service) {
-  GError* error = nullptr;
-  Object<SecretCollection> collection(secret_collection_for_alias_sync(
-      service, "default", SECRET_COLLECTION_NONE, nullptr, &error));
+glib::ObjectRef<SecretCollection> defaultCollection(SecretService* service) {
+  glib::Error error;
+  auto collection = glib::ObjectRef<SecretCollection>::adopt(secret_collection_for_alias_sync(
+      service, "default", SECRET_COLLECTION_NONE, nullptr, error.out()));
   succeeded(error);
   return collection;
 }
@@ -38,34 +33,35 @@ std::optional<std::string> password() {
 }
 
 bool lockDefaultCollection() {
-  GError* error = nullptr;
-  Object<SecretService> service(secret_service_get_sync(SECRET_SERVICE_NONE, nullptr, &error));
+  glib::Error error;
+  const auto service = glib::ObjectRef<SecretService>::adopt(
+      secret_service_get_sync(SECRET_SERVICE_NONE, nullptr, error.out()));
   if (!succeeded(error)) return false;
   auto collection = defaultCollection(service.get());
   if (!collection) return false;
   GList objects{collection.get(), nullptr, nullptr};
-  const int locked = secret_service_lock_sync(service.get(), &objects, nullptr, nullptr, &error);
+  const int locked =
+      secret_service_lock_sync(service.get(), &objects, nullptr, nullptr, error.out());
   return succeeded(error) && locked == 1;
 }
 
 // gnome-keyring's own interface for unlocking with a known password, which never prompts.
 bool unlockDefaultCollection(const std::string& password) {
-  GError* error = nullptr;
-  Object<SecretService> service(
-      secret_service_get_sync(SECRET_SERVICE_OPEN_SESSION, nullptr, &error));
+  glib::Error error;
+  const auto service = glib::ObjectRef<SecretService>::adopt(
+      secret_service_get_sync(SECRET_SERVICE_OPEN_SESSION, nullptr, error.out()));
   if (!succeeded(error)) return false;
   auto collection = defaultCollection(service.get());
   if (!collection) return false;
-  SecretValue* secret = secret_value_new(password.c_str(), -1, "text/plain");
-  GVariant* encoded = secret_service_encode_dbus_secret(service.get(), secret);
-  secret_value_unref(secret);
-  GVariant* result = g_dbus_proxy_call_sync(
+  const glib::Owned<SecretValue, secret_value_unref> secret(
+      secret_value_new(password.c_str(), -1, "text/plain"));
+  GVariant* encoded = secret_service_encode_dbus_secret(service.get(), secret.get());
+  const glib::Owned<GVariant, g_variant_unref> result(g_dbus_proxy_call_sync(
       G_DBUS_PROXY(service.get()),
       "org.gnome.keyring.InternalUnsupportedGuiltRiddenInterface.UnlockWithMasterPassword",
       g_variant_new("(o@(oayays))", g_dbus_proxy_get_object_path(G_DBUS_PROXY(collection.get())),
                     encoded),
-      G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, &error);
-  if (result) g_variant_unref(result);
+      G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, error.out()));
   return succeeded(error);
 }
 
