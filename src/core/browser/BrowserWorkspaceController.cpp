@@ -1,7 +1,5 @@
 #include "core/browser/BrowserWorkspaceController.h"
 
-#include <glib.h>
-
 #include <algorithm>
 #include <chrono>
 
@@ -12,6 +10,7 @@
 #include "core/monitor/ManagedBrowserWorkflowReference.h"
 #include "core/ports/Logger.h"
 #include "core/surface/SurfaceHost.h"
+#include "core/util/GlibHandles.h"
 #include "core/util/Url.h"
 #include "core/util/Uuid.h"
 
@@ -23,10 +22,8 @@ constexpr std::chrono::seconds kBrowserTabLoadTimeout{30};
 
 // The start of a value's SHA-256: lets a log tell values apart without showing them.
 std::string logDigest(const std::string& value) {
-  char* digest = g_compute_checksum_for_string(G_CHECKSUM_SHA256, value.c_str(), -1);
-  std::string text(digest, 12);
-  g_free(digest);
-  return text;
+  return glib::takeString(g_compute_checksum_for_string(G_CHECKSUM_SHA256, value.c_str(), -1))
+      .substr(0, 12);
 }
 
 WebViewConfiguration browserTabConfiguration() {
