@@ -7,6 +7,7 @@
 #include "PageServer.h"
 #include "WebKitFixture.h"
 #include "core/theme/DesktopThemeScripts.h"
+#include "platform/linux/BundledSurfaceResources.h"
 
 using namespace ondi;
 
@@ -18,17 +19,20 @@ constexpr const char* kServicePage =
     "<option>Architect</option></select><form class='composer'><textarea id='promptInput'>"
     "</textarea></form></main></div></body></html>";
 
-// A surface-like web view with both theme scripts installed, showing pages of a local server.
+// A surface-like web view with both theme scripts installed as the program carries them,
+// showing pages of a local server. What the scripts do in a page is tested under Node
+// (tests/web); here, that the desktop's settings reach them.
 // The view sits in a window, as the surface does: the engine crashes when a view outside any
 // window navigates a second time.
 class DesktopThemeIntegration : public ::testing::Test {
  protected:
   DesktopThemeIntegration() : server("127.0.0.1") {
+    const SurfaceResources resources = platform::bundledSurfaceResources(VelmoraTheme::washiStudio);
     WebViewConfiguration configuration;
     configuration.userScripts = {
-        {desktopThemeApplicationScript(VelmoraTheme::teaHouseSand),
+        {desktopThemeApplicationScript(resources.desktopThemeScript, VelmoraTheme::teaHouseSand),
          UserScript::InjectionTime::documentStart},
-        {minimalDesktopThemeScript(), UserScript::InjectionTime::documentEnd},
+        {minimalDesktopThemeScript(resources), UserScript::InjectionTime::documentEnd},
     };
     view = webkit.webViews().makeWebView(configuration);
     view->setDelegate(&loads);
@@ -75,110 +79,30 @@ class DesktopThemeIntegration : public ::testing::Test {
   GtkWidget* window = gtk_window_new();
 };
 
-TEST_F(DesktopThemeIntegration, MinimalScriptStylesAServicePageOnceWhateverRunsItAgain) {
+TEST_F(DesktopThemeIntegration, ServicePageGetsTheDefaultThemeTheStyleSheetAndTheDisclaimer) {
   open("/agent.html", kServicePage);
-  view->evaluateJavaScript(minimalDesktopThemeScript());
-  view->evaluateJavaScript(minimalDesktopThemeScript());
-  const auto page = run(
-      "({styles: document.querySelectorAll('#velmora-desktop-minimal-theme').length,"
-      "disclaimers: document.querySelectorAll('.velmora-ai-disclaimer').length,"
-      "text: document.getElementById('velmora-ai-disclaimer').textContent,"
-      "inComposer: !!document.querySelector('.composer > #velmora-ai-disclaimer'),"
-      "clicks: getComputedStyle(document.getElementById('velmora-ai-disclaimer')).pointerEvents,"
-      "html: document.documentElement.className, body: document.body.className,"
-      "sidebar: getComputedStyle(document.querySelector('.sidebar')).display})");
-  EXPECT_EQ(page["styles"], 1);
-  EXPECT_EQ(page["disclaimers"], 1);
-  EXPECT_EQ(page["text"],
-            "Ondi responses are AI-generated and can make mistakes. Please double-check important "
-            "information.");
-  EXPECT_EQ(page["inComposer"], true);
-  EXPECT_EQ(page["clicks"], "none");
-  EXPECT_EQ(page["html"], "velmora-desktop-minimal");
-  EXPECT_EQ(page["body"], "velmora-desktop-shell");
-  EXPECT_EQ(page["sidebar"], "none");
-}
-
-TEST_F(DesktopThemeIntegration, DisclaimerWaitsForALateComposer) {
-  open("/late.html", "<!doctype html><body><main id='root'></main></body>");
-  EXPECT_EQ(run("document.querySelectorAll('.velmora-ai-disclaimer').length"), 0);
-  view->evaluateJavaScript(
-      "var form = document.createElement('form'); form.className = 'composer';"
-      "document.getElementById('root').appendChild(form);"
-      "document.getElementById('root').appendChild(document.createElement('p'));");
-  EXPECT_TRUE(runMainLoopUntil([&] {
-    return run("document.querySelectorAll('.composer > .velmora-ai-disclaimer').length") == 1;
-  }));
-  // A further change would wake an observer still watching; the next script runs after it.
-  run("(document.getElementById('root').appendChild(document.createElement('p')), 0)");
-  EXPECT_EQ(run("document.querySelectorAll('.velmora-ai-disclaimer').length"), 1);
-}
-
-TEST_F(DesktopThemeIntegration, OperatorPageIsLeftToItsOwnStyling) {
-  open("/operator.html",
-       "<!doctype html><body class='velmora-native-chat-shell'><form class='composer'></form>"
-       "</body>");
+  EXPECT_EQ(themeState(), (nlohmann::json{{"html", "tea-house-sand"},
+                                          {"body", "tea-house-sand"},
+                                          {"stored", "tea-house-sand"},
+                                          {"bg", "#EADDC7"},
+                                          {"line", "rgba(35,32,27,0.220)"}}));
   const auto page =
       run("({styles: document.querySelectorAll('#velmora-desktop-minimal-theme').length,"
-          "disclaimers: document.querySelectorAll('.velmora-ai-disclaimer').length,"
-          "html: document.documentElement.className,"
-          "applies: typeof window.velmoraApplyDesktopTheme})");
-  EXPECT_EQ(page["styles"], 0);
-  EXPECT_EQ(page["disclaimers"], 0);
-  EXPECT_EQ(page["html"], "");
-  EXPECT_EQ(page["applies"], "function");
+          "inComposer: !!document.querySelector('.composer > #velmora-ai-disclaimer'),"
+          "sidebar: getComputedStyle(document.querySelector('.sidebar')).display,"
+          "background: getComputedStyle(document.body).backgroundColor})");
+  EXPECT_EQ(page["styles"], 1);
+  EXPECT_EQ(page["inComposer"], true);
+  EXPECT_EQ(page["sidebar"], "none");
+  EXPECT_EQ(page["background"], "rgb(234, 221, 199)");
 }
 
 TEST_F(DesktopThemeIntegration, PageFunctionAppliesKnownThemesAndStudioForAnythingElse) {
   open("/agent.html", kServicePage);
-  // The installed default applies on a page that names no theme of its own.
-  EXPECT_EQ(themeState()["html"], "tea-house-sand");
-
   EXPECT_EQ(run("window.velmoraApplyDesktopTheme('cinematic')"), "cinematic");
-  EXPECT_EQ(themeState(), (nlohmann::json{{"html", "cinematic"},
-                                          {"body", "cinematic"},
-                                          {"stored", "cinematic"},
-                                          {"bg", "#FFFFFF"},
-                                          {"line", "rgba(0,0,0,0.145)"}}));
-
-  for (const std::string name : {"'Cinematic'", "'__proto__'", "'toString'", "undefined"}) {
-    EXPECT_EQ(run("window.velmoraApplyDesktopTheme(" + name + ")"), "studio") << name;
-    const auto state = themeState();
-    EXPECT_EQ(state["html"], "studio") << name;
-    EXPECT_EQ(state["stored"], "studio") << name;
-    EXPECT_EQ(state["bg"], "#F6F3EA") << name;
-  }
-}
-
-TEST_F(DesktopThemeIntegration, ThemeChosenInOnePageReachesTheNextBeforeNativeCodeDoes) {
-  open("/first.html", kServicePage);
-  run("window.velmoraApplyDesktopTheme('quiet-aperture')");
-  open("/second.html", kServicePage);
-  const auto state = themeState();
-  EXPECT_EQ(state["html"], "quiet-aperture");
-  EXPECT_EQ(state["bg"], "#FFFFFF");
-  // Flat chrome: the composer drops its shadow.
-  EXPECT_EQ(run("getComputedStyle(document.querySelector('.composer')).boxShadow"), "none");
-}
-
-TEST_F(DesktopThemeIntegration, UseSubagentSelectsOrAddsTheModeAndDraftsThePrompt) {
-  open("/agent.html", kServicePage);
-  run("(document.getElementById('promptInput').addEventListener('input', function () {"
-      "window.inputEvents = (window.inputEvents || 0) + 1; }), 0)");
-  run("(window.velmoraDesktopUseSubagent('Architect'), 0)");
-  run("(window.velmoraDesktopUseSubagent('SEO'), 0)");
-  const auto page =
-      run("({options: Array.from(document.getElementById('modelSelect').options, o => o.text),"
-          "selected: document.getElementById('modelSelect').selectedOptions[0].text,"
-          "prompt: document.getElementById('promptInput').value, events: window.inputEvents,"
-          "focused: document.activeElement.id})");
-  EXPECT_EQ(page["options"], (nlohmann::json{"Main operator", "Architect", "SEO"}));
-  EXPECT_EQ(page["selected"], "SEO");
-  EXPECT_EQ(page["prompt"],
-            "Act as the SEO subagent. Start by defining your role, the inputs you need, the "
-            "decisions you can make, and what needs owner approval.");
-  EXPECT_EQ(page["events"], 2);
-  EXPECT_EQ(page["focused"], "promptInput");
+  EXPECT_EQ(themeState()["bg"], "#FFFFFF");
+  EXPECT_EQ(run("window.velmoraApplyDesktopTheme('__proto__')"), "studio");
+  EXPECT_EQ(themeState()["bg"], "#F6F3EA");
 }
 
 }  // namespace

@@ -35,14 +35,15 @@ std::string logDigest(const std::string& value) {
 }  // namespace
 
 DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices services,
-                                         std::string desktopChatHTML)
+                                         SurfaceResources resources)
     : settingsRequestID(newUUID()),
       origin_(std::move(origin)),
       services_(services),
       hosts_(origin_.registrableDomain),
       microphone_(hosts_, services_.microphone),
-      surface_(services_.webViews.makeWebView(surfaceConfiguration()), navigation, origin_, hosts_,
-               services_.logger, services_.system, microphone_, *this, std::move(desktopChatHTML)),
+      surface_(services_.webViews.makeWebView(surfaceConfiguration(resources)), navigation, origin_,
+               hosts_, services_.logger, services_.system, microphone_, *this,
+               std::move(resources.desktopChatHTML)),
       tabNavigation_(services_.system, microphone_, services_.clock, *this),
       api_(origin_, services_.environment, services_.transport, services_.cookies,
            services_.scheduler, [this] { return surface_.webView().url(); }),
@@ -73,7 +74,8 @@ DesktopBrowserModel::~DesktopBrowserModel() {
   for (const auto& session : tabs.sessions()) session.webView->setDelegate(nullptr);
 }
 
-WebViewConfiguration DesktopBrowserModel::surfaceConfiguration() const {
+WebViewConfiguration DesktopBrowserModel::surfaceConfiguration(
+    const SurfaceResources& resources) const {
   WebViewConfiguration configuration;
   configuration.scriptsCanOpenWindowsAutomatically = true;
   configuration.mediaPlaybackRequiresUserAction = false;
@@ -81,8 +83,9 @@ WebViewConfiguration DesktopBrowserModel::surfaceConfiguration() const {
   const VelmoraTheme theme = currentTheme(services_.settings);
   configuration.backgroundColor = cssColor(palette(theme).workspace);
   configuration.userScripts = {
-      {desktopThemeApplicationScript(theme), UserScript::InjectionTime::documentStart},
-      {minimalDesktopThemeScript(), UserScript::InjectionTime::documentEnd},
+      {desktopThemeApplicationScript(resources.desktopThemeScript, theme),
+       UserScript::InjectionTime::documentStart},
+      {minimalDesktopThemeScript(resources), UserScript::InjectionTime::documentEnd},
   };
   configuration.scriptMessageHandlers.assign(PageBridge::kHandlerNames.begin(),
                                              PageBridge::kHandlerNames.end());

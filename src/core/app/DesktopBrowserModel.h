@@ -31,6 +31,7 @@
 #include "core/surface/MicrophonePolicy.h"
 #include "core/surface/PageBridge.h"
 #include "core/surface/SurfaceHost.h"
+#include "core/surface/SurfaceResources.h"
 #include "core/surface/WorkspaceHosts.h"
 #include "core/util/Lifetime.h"
 
@@ -43,7 +44,7 @@ class DesktopBrowserModel : private SurfaceHost::Client,
                             private PageBridge::Features,
                             private DesktopActionHost {
  public:
-  DesktopBrowserModel(ServiceOrigin origin, PlatformServices services, std::string desktopChatHTML);
+  DesktopBrowserModel(ServiceOrigin origin, PlatformServices services, SurfaceResources resources);
   ~DesktopBrowserModel() override;
   DesktopBrowserModel(const DesktopBrowserModel&) = delete;
   DesktopBrowserModel& operator=(const DesktopBrowserModel&) = delete;
@@ -181,7 +182,7 @@ class DesktopBrowserModel : private SurfaceHost::Client,
   void refreshNavigationState(const ViewReference& reference);
   BrowserTabSession makeBrowserSession(const std::string& url, std::optional<std::string> title,
                                        std::optional<std::string> managedWorkflowID);
-  WebViewConfiguration surfaceConfiguration() const;
+  WebViewConfiguration surfaceConfiguration(const SurfaceResources& resources) const;
   WebViewConfiguration browserTabConfiguration() const;
 
   ServiceOrigin origin_;
