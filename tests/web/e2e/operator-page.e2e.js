@@ -83,27 +83,15 @@ async function settledTurn(page) {
 const posts = (page, name) => page.evaluate((handler) => window.fakeDesktop.posts.filter((post) => post.name === handler), name);
 
 // The first message of `action` posted to `handler`, once the page has posted it.
-async function posted(page, handler, action) {
-  await page.waitForFunction(([name, kind]) => window.fakeDesktop.posts.some((post) => post.name === name && post.body.action === kind), [handler, action]);
-  return (await posts(page, handler)).find((post) => post.body.action === action);
-}
+const posted = async (page, handler, action) =>
+  (await page.waitForFunction(([name, kind]) => window.fakeDesktop.posts.find((post) => post.name === name && post.body.action === kind), [handler, action])).jsonValue();
 
 // Reloads the thread as the refresh button does, and resolves once the page has rendered it.
 const reloadThread = (page) => page.evaluate(() => window.OndiOperator.app.loadState());
 
-// Hands the page a reply, and resolves once everything the reply set off in promise callbacks
-// has run: a message-channel task comes after them.
-const deliver = (page, hook, reply) =>
-  page.evaluate(
-    ([name, body]) =>
-      new Promise((resolve) => {
-        window[name](body);
-        const channel = new MessageChannel();
-        channel.port1.onmessage = () => resolve();
-        channel.port2.postMessage(null);
-      }),
-    [hook, reply]
-  );
+// Hands the page a reply. What it sets off in promise callbacks has all run when the test's next
+// call reaches the page, in a later task.
+const deliver = (page, hook, reply) => page.evaluate(([name, body]) => window[name](body), [hook, reply]);
 
 // Moves the page's clock through the bridge's time-out `key`, as the page ships it, from a request
 // that has just gone out; a second before the end the turn is still waiting. The clock jumps, so

@@ -1,10 +1,7 @@
 "use strict";
 
-// The scripts the desktop puts into the pages of its agent surface (src/resources/surface/), in
-// headless Chromium, called with settings as the desktop calls them: the theme script at
-// document start, the minimal theme script once the document is parsed.
-//
-//   node surface-scripts.e2e.js
+// The scripts the desktop puts into its surface's pages (src/resources/surface/), in headless Chromium,
+// called as the desktop calls them: the theme script at document start, the minimal one once parsed.
 
 const test = require("node:test");
 const assert = require("node:assert/strict");
@@ -34,8 +31,7 @@ const SERVICE_PAGE =
   "</select><form class='composer'><textarea id='promptInput'></textarea></form></main></div></body></html>";
 const pages = {
   "/agent": SERVICE_PAGE,
-  "/next": SERVICE_PAGE,
-  "/bare": "<p id='text'>No html, head or body tags</p>",
+  "/bare": "<p>No html, head or body tags</p>",
   "/late": "<!doctype html><body><main id='root'></main></body>",
   "/operator": "<!doctype html><body class='velmora-native-chat-shell'><form class='composer'></form></body>",
 };
@@ -44,29 +40,20 @@ let browser;
 let context;
 
 test.before(async () => {
-  browser = await chromium.launch({
-    executablePath: chromiumPath,
-    headless: true,
-    args: ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking"],
-  });
+  const args = ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking"];
+  browser = await chromium.launch({ executablePath: chromiumPath, headless: true, args });
 });
 
-test.after(async () => {
-  await browser?.close();
-});
+test.after(() => browser?.close());
 
 test.beforeEach(async () => {
   context = await browser.newContext();
-  await context.route(ORIGIN + "/**", (route) =>
-    route.fulfill({ contentType: "text/html", body: pages[new URL(route.request().url()).pathname] })
-  );
+  await context.route(ORIGIN + "/**", (route) => route.fulfill({ contentType: "text/html", body: pages[new URL(route.request().url()).pathname] }));
   await context.addInitScript({ content: "window.rootAtStart = document.documentElement !== null;" + themeApplication("quiet-aperture") });
   await context.addInitScript({ content: `document.addEventListener("DOMContentLoaded", () => { ${minimalTheme} });` });
 });
 
-test.afterEach(async () => {
-  await context.close();
-});
+test.afterEach(() => context.close());
 
 async function open(pathname) {
   const page = await context.newPage();
@@ -76,12 +63,12 @@ async function open(pathname) {
   return page;
 }
 
+const QUIET = { html: "quiet-aperture", body: "quiet-aperture", stored: "quiet-aperture", background: "rgb(255, 255, 255)" };
 const themeState = (page) =>
   page.evaluate(() => ({
     html: document.documentElement.getAttribute("data-velmora-theme"),
     body: document.body.getAttribute("data-velmora-theme"),
     stored: localStorage.getItem("velmora-native-theme"),
-    bg: document.documentElement.style.getPropertyValue("--bg"),
     background: getComputedStyle(document.body).backgroundColor,
   }));
 
@@ -89,45 +76,32 @@ test("the theme applies on a page that has no root, head or body at document sta
   const page = await open("/bare");
   assert.equal(await page.evaluate(() => window.rootAtStart), false, "the script ran before the root existed");
   assert.deepEqual(page.errors, []);
-  assert.deepEqual(await themeState(page), {
-    html: "quiet-aperture",
-    body: "quiet-aperture",
-    stored: "quiet-aperture",
-    bg: "#FFFFFF",
-    background: "rgb(255, 255, 255)",
-  });
+  assert.deepEqual(await themeState(page), QUIET);
 });
 
-test("known themes apply, any other name applies the fallback, and applying again changes nothing", async () => {
+test("known themes apply, any other applies the fallback, again changes nothing, and the next page keeps it", async () => {
   const page = await open("/agent");
-  const quiet = { html: "quiet-aperture", body: "quiet-aperture", stored: "quiet-aperture", bg: "#FFFFFF", background: "rgb(255, 255, 255)" };
-  assert.deepEqual(await themeState(page), quiet, "the default theme, with its colours on the page");
-  for (let round = 0; round < 2; round += 1) {
-    await page.evaluate(() => window.velmoraApplyDesktopTheme("quiet-aperture"));
-    assert.deepEqual(await themeState(page), quiet);
-  }
+  assert.equal(await page.evaluate(() => window.velmoraApplyDesktopTheme("quiet-aperture")), "quiet-aperture");
+  assert.deepEqual(await themeState(page), QUIET, "applying the default again");
   // The operator page runs the theme script once more at its end: the stored theme stays.
   await page.evaluate(themeApplication("studio"));
-  assert.deepEqual(await themeState(page), quiet);
+  assert.deepEqual(await themeState(page), QUIET);
 
   for (const name of ["Quiet-Aperture", "__proto__", "toString", undefined]) {
     assert.equal(await page.evaluate((theme) => window.velmoraApplyDesktopTheme(theme), name), "studio", String(name));
-    assert.deepEqual(await themeState(page), { html: "studio", body: "studio", stored: "studio", bg: "#F6F3EA", background: "rgb(246, 243, 234)" });
+    assert.deepEqual(await themeState(page), { html: "studio", body: "studio", stored: "studio", background: "rgb(246, 243, 234)" });
   }
-});
 
-test("a theme chosen in one page is the next page's theme before the desktop applies it", async () => {
-  const first = await open("/agent");
-  await first.evaluate(() => window.velmoraApplyDesktopTheme("tea-house-sand"));
-  const next = await open("/next");
-  const state = await themeState(next);
-  assert.equal(state.html, "tea-house-sand");
-  assert.equal(state.background, "rgb(234, 221, 199)");
+  // Chosen in one page, the theme is the next page's before the desktop applies it.
+  await page.evaluate(() => window.velmoraApplyDesktopTheme("tea-house-sand"));
+  const next = await open("/agent");
+  const { html, background } = await themeState(next);
+  assert.deepEqual([html, background], ["tea-house-sand", "rgb(234, 221, 199)"]);
   await next.evaluate(() => window.velmoraApplyDesktopTheme("quiet-aperture"));
   assert.equal(await next.evaluate(() => getComputedStyle(document.querySelector(".composer")).boxShadow), "none", "flat chrome");
 });
 
-test("the minimal theme styles a service page once, however often it runs", async () => {
+test("the minimal theme styles a service page once, however often it runs, and drafts subagent prompts", async () => {
   const page = await open("/agent");
   await page.evaluate(minimalTheme);
   await page.evaluate(minimalTheme);
@@ -135,69 +109,43 @@ test("the minimal theme styles a service page once, however often it runs", asyn
     styles: document.querySelectorAll("style").length,
     disclaimers: document.querySelectorAll(".composer > #velmora-ai-disclaimer").length,
     clicks: getComputedStyle(document.getElementById("velmora-ai-disclaimer")).pointerEvents,
-    html: document.documentElement.className,
-    body: document.body.className,
+    classes: [document.documentElement.className, document.body.className],
     sidebar: getComputedStyle(document.querySelector(".sidebar")).display,
   }));
-  assert.deepEqual(state, {
-    styles: 1,
-    disclaimers: 1,
-    clicks: "none",
-    html: "velmora-desktop-minimal",
-    body: "velmora-desktop-shell",
-    sidebar: "none",
-  });
+  assert.deepEqual(state, { styles: 1, disclaimers: 1, clicks: "none", classes: ["velmora-desktop-minimal", "velmora-desktop-shell"], sidebar: "none" });
   // Without the theme's own values, the style sheet's defaults are the fallback palette.
   await page.evaluate(() => document.documentElement.removeAttribute("style"));
   assert.equal((await themeState(page)).background, "rgb(246, 243, 234)");
   assert.deepEqual(page.errors, []);
-});
 
-test("the disclaimer waits for a late composer, and the operator page is left alone", async () => {
-  const late = await open("/late");
-  await late.evaluate(() => {
-    const form = document.createElement("form");
-    form.className = "composer";
-    document.getElementById("root").append(form, document.createElement("p"));
-  });
-  await late.waitForSelector(".composer > .velmora-ai-disclaimer");
-
-  const operator = await open("/operator");
-  assert.deepEqual(
-    await operator.evaluate(() => ({
-      styles: document.querySelectorAll("style").length,
-      disclaimers: document.querySelectorAll(".velmora-ai-disclaimer").length,
-      html: document.documentElement.className,
-      applies: typeof window.velmoraApplyDesktopTheme,
-    })),
-    { styles: 0, disclaimers: 0, html: "", applies: "function" }
-  );
-});
-
-test("using a subagent selects or adds its mode and drafts the prompt", async () => {
-  const page = await open("/agent");
   await page.evaluate(() => {
     window.inputEvents = 0;
     document.getElementById("promptInput").addEventListener("input", () => (window.inputEvents += 1));
     window.velmoraDesktopUseSubagent("Architect");
     window.velmoraDesktopUseSubagent("SEO");
   });
-  assert.deepEqual(
-    await page.evaluate(() => ({
-      options: Array.from(document.getElementById("modelSelect").options, (option) => option.text),
-      selected: document.getElementById("modelSelect").selectedOptions[0].text,
-      prompt: document.getElementById("promptInput").value,
-      events: window.inputEvents,
-      focused: document.activeElement.id,
-    })),
-    {
-      options: ["Main operator", "Architect", "SEO"],
-      selected: "SEO",
-      prompt:
-        "Act as the SEO subagent. Start by defining your role, the inputs you need, the decisions you can make, " +
-        "and what needs owner approval.",
-      events: 2,
-      focused: "promptInput",
-    }
-  );
+  const drafted = await page.evaluate(() => ({
+    options: Array.from(document.getElementById("modelSelect").options, (option) => option.text),
+    selected: document.getElementById("modelSelect").selectedOptions[0].text,
+    prompt: document.getElementById("promptInput").value,
+    events: window.inputEvents,
+    focused: document.activeElement.id,
+  }));
+  const prompt = "Act as the SEO subagent. Start by defining your role, the inputs you need, the decisions you can make, and what needs owner approval.";
+  assert.deepEqual(drafted, { options: ["Main operator", "Architect", "SEO"], selected: "SEO", prompt, events: 2, focused: "promptInput" });
+});
+
+test("the disclaimer waits for a late composer, and the operator page is left alone", async () => {
+  const late = await open("/late");
+  await late.evaluate(() => (document.getElementById("root").innerHTML = "<form class='composer'></form><p></p>"));
+  await late.waitForSelector(".composer > .velmora-ai-disclaimer");
+
+  const operator = await open("/operator");
+  const state = await operator.evaluate(() => ({
+    styles: document.querySelectorAll("style").length,
+    disclaimers: document.querySelectorAll(".velmora-ai-disclaimer").length,
+    html: document.documentElement.className,
+    applies: typeof window.velmoraApplyDesktopTheme,
+  }));
+  assert.deepEqual(state, { styles: 0, disclaimers: 0, html: "", applies: "function" });
 });
