@@ -71,7 +71,8 @@ TEST_F(BrowserIdentity, EveryViewShowsTheEngineUserAgentWithTheProductTokenOnce)
   EXPECT_EQ(occurrences(expected, "Safari/"), 1u) << expected;
 
   DesktopBrowserModel model{ServiceOrigin{"https://ondi.example", "ondi.example"},
-                            platform.services(transport), "<title>Operator</title>"};
+                            platform.services(transport),
+                            {"<title>Operator</title>"}};
   model.openInAppBrowserTab(site.url("/who"), std::nullopt);
   WebView& tab = *model.tabs.selectedSession().webView;
   ASSERT_TRUE(runMainLoopUntil([&] { return tab.url() == site.url("/who") && !tab.isLoading(); }));

@@ -35,7 +35,8 @@ class BrowserTabs : public ::testing::Test {
   WebKitPlatform platform;
   fakes::FakeHttpTransport transport;
   DesktopBrowserModel model{ServiceOrigin{"https://ondi.example", "ondi.example"},
-                            platform.services(transport), "<title>Operator</title>"};
+                            platform.services(transport),
+                            {"<title>Operator</title>"}};
 };
 
 TEST_F(BrowserTabs, NewWindowRequestsOpenFurtherTabsTitledAfterTheirHost) {

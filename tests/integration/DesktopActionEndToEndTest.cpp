@@ -65,7 +65,8 @@ class DesktopActionEndToEnd : public ::testing::Test {
   WebKitPlatform platform;
   platform::SoupHttpTransport transport;
   DesktopBrowserModel model{ServiceOrigin{"https://ondi.example", "ondi.example"},
-                            platform.services(transport), operatorPage()};
+                            platform.services(transport),
+                            {operatorPage()}};
 };
 
 TEST_F(DesktopActionEndToEnd, APromptOpensTwoInAppTabsAndThePageShowsTheReply) {

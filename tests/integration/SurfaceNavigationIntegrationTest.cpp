@@ -66,7 +66,8 @@ class SurfaceNavigation : public ::testing::Test {
   WebKitPlatform platform;
   platform::SoupHttpTransport transport;
   DesktopBrowserModel model{ServiceOrigin{"https://ondi.example", "ondi.example"},
-                            platform.services(transport), "<title>Operator</title>"};
+                            platform.services(transport),
+                            {"<title>Operator</title>"}};
 };
 
 // The click is decided before the surface sends anything: the site sees one request, the

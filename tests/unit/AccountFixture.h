@@ -45,7 +45,8 @@ class AccountFixture : public ::testing::Test {
 
   fakes::FakePlatform platform;
   DesktopBrowserModel model{ServiceOrigin{"https://ondi.example", "ondi.example"},
-                            platform.services(), "<html>operator</html>"};
+                            platform.services(),
+                            {"<html>operator</html>"}};
 };
 
 }  // namespace ondi

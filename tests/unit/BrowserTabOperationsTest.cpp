@@ -40,7 +40,7 @@ class BrowserTabOperations : public ::testing::Test {
   VelmoraRoute::Kind route() const { return model.navigation.activeRoute.get().kind(); }
 
   fakes::FakePlatform platform;
-  DesktopBrowserModel model{kOrigin, platform.services(), "<html>operator</html>"};
+  DesktopBrowserModel model{kOrigin, platform.services(), {"<html>operator</html>"}};
 };
 
 TEST_F(BrowserTabOperations, ClosingTheSelectedTabSelectsTheTabThatTakesItsPlace) {

@@ -27,7 +27,7 @@ class DesktopActionModelTest : public ::testing::Test {
     return titles;
   }
   fakes::FakePlatform platform;
-  DesktopBrowserModel model{kOrigin, platform.services(), "<html>operator</html>"};
+  DesktopBrowserModel model{kOrigin, platform.services(), {"<html>operator</html>"}};
 };
 
 TEST_F(DesktopActionModelTest, AManagedWorkflowGetsOneTabBoundToIt) {

@@ -30,7 +30,7 @@ class DesktopBrowserModelTest : public ::testing::Test {
   std::string lastLog() const { return platform.logger.entries.back().message; }
 
   fakes::FakePlatform platform;
-  DesktopBrowserModel model{kOrigin, platform.services(), kOperatorHTML};
+  DesktopBrowserModel model{kOrigin, platform.services(), {kOperatorHTML}};
 };
 
 TEST_F(DesktopBrowserModelTest, StartsOnHomeWithOneUnloadedGmailTab) {
@@ -274,7 +274,8 @@ TEST_F(DesktopBrowserModelTest, DictationSaysThisComputerHasNoSpeechRecognizer) 
 
 TEST(DesktopBrowserModelLifetime, RefreshQueuedBeforeTeardownDoesNothing) {
   fakes::FakePlatform platform;
-  auto model = std::make_unique<DesktopBrowserModel>(kOrigin, platform.services(), kOperatorHTML);
+  auto model = std::make_unique<DesktopBrowserModel>(kOrigin, platform.services(),
+                                                     SurfaceResources{kOperatorHTML});
   platform.scheduler.runUntilIdle();
   static_cast<FakeWebView&>(model->surfaceWebView()).finishNavigation();
   ASSERT_EQ(platform.scheduler.pendingCount(), 1u);

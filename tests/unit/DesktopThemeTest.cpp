@@ -11,9 +11,7 @@ namespace {
 
 using fakes::FakeWebView;
 using ::testing::Contains;
-using ::testing::EndsWith;
 using ::testing::HasSubstr;
-using ::testing::StartsWith;
 
 const ServiceOrigin kOrigin{"https://ondi.example", "ondi.example"};
 
@@ -21,25 +19,15 @@ std::string callScript(const std::string& theme) {
   return "window.velmoraApplyDesktopTheme && window.velmoraApplyDesktopTheme('" + theme + "')";
 }
 
-TEST(DesktopThemeScriptsTest, ApplicationScriptCarriesThePaletteMapAndItsDefaultTheme) {
-  const std::string script = desktopThemeApplicationScript(VelmoraTheme::teaHouseSand);
-  EXPECT_THAT(script, StartsWith("    (function () {\n      var palettes = " +
-                                 desktopThemePaletteMapJSON()));
-  EXPECT_THAT(script, EndsWith("\"tea-house-sand\"\n      );\n    })();"));
-
-  const std::string page =
-      desktopChatHTMLWithThemeScript("<html>page</html>", VelmoraTheme::porcelainAir);
-  EXPECT_THAT(page, StartsWith("<html>page</html>"));
-  EXPECT_THAT(page,
-              HasSubstr("<script>\n" + desktopThemeApplicationScript(VelmoraTheme::porcelainAir) +
-                        "\n</script>"));
-}
+// Stand-ins for the carried scripts: the model only splices them into its surface.
+const SurfaceResources kResources{"<html></html>", "(function (settings) {})",
+                                  "(function (install, settings, css) {})", "body {}"};
 
 class DesktopThemeModelTest : public ::testing::Test {
  protected:
   explicit DesktopThemeModelTest(const std::string& storedTheme = "") {
     if (!storedTheme.empty()) platform.settings.setString(kInterfaceStyleKey, storedTheme);
-    model = std::make_unique<DesktopBrowserModel>(kOrigin, platform.services(), "<html></html>");
+    model = std::make_unique<DesktopBrowserModel>(kOrigin, platform.services(), kResources);
   }
   FakeWebView& surface() { return static_cast<FakeWebView&>(model->surfaceWebView()); }
 
@@ -55,9 +43,10 @@ class TeaHouseModelTest : public DesktopThemeModelTest {
 TEST_F(TeaHouseModelTest, SurfaceIsCreatedWithTheCurrentThemesScriptsAndBackground) {
   const auto& scripts = surface().configuration.userScripts;
   ASSERT_EQ(scripts.size(), 2u);
-  EXPECT_EQ(scripts[0].source, desktopThemeApplicationScript(VelmoraTheme::teaHouseSand));
+  EXPECT_EQ(scripts[0].source, desktopThemeApplicationScript(kResources.desktopThemeScript,
+                                                             VelmoraTheme::teaHouseSand));
   EXPECT_EQ(scripts[0].injectionTime, UserScript::InjectionTime::documentStart);
-  EXPECT_EQ(scripts[1].source, minimalDesktopThemeScript());
+  EXPECT_EQ(scripts[1].source, minimalDesktopThemeScript(kResources));
   EXPECT_EQ(scripts[1].injectionTime, UserScript::InjectionTime::documentEnd);
   EXPECT_EQ(surface().configuration.backgroundColor,
             cssColor(palette(VelmoraTheme::teaHouseSand).workspace));

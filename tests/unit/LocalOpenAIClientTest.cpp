@@ -154,8 +154,9 @@ TEST_F(LocalOpenAIClientTest, FallsBackToTheEnvironmentKeyAndReportsOpenAIsError
 TEST(LocalOpenAIClientLifetime, AnAnswerAfterTheModelIsGoneIsDropped) {
   fakes::FakePlatform platform;
   platform.environment.values["OPENAI_API_KEY"] = "sk-env";
-  auto model = std::make_unique<DesktopBrowserModel>(
-      ServiceOrigin{"https://ondi.example", "ondi.example"}, platform.services(), "<html></html>");
+  auto model =
+      std::make_unique<DesktopBrowserModel>(ServiceOrigin{"https://ondi.example", "ondi.example"},
+                                            platform.services(), SurfaceResources{"<html></html>"});
   model->handleLocalOpenAIRequest({{"id", "m1"}, {"message", "Hello"}});
   platform.scheduler.runUntilIdle();
   ASSERT_EQ(platform.transport.requests.back().url, kEndpoint);

@@ -7,7 +7,7 @@
 namespace ondi {
 
 DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices services,
-                                         std::string desktopChatHTML)
+                                         SurfaceResources resources)
     : origin_(std::move(origin)),
       services_(services),
       hosts_(origin_.registrableDomain),
@@ -16,7 +16,7 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
                   [this] { session_.refresh(); }}),
       surface_(
           {services_.webViews, origin_, hosts_, services_.logger, services_.system, microphone_,
-           navigator_, [this] { return api_.managedBrowserBaseURL(); }, std::move(desktopChatHTML),
+           navigator_, [this] { return api_.managedBrowserBaseURL(); }, std::move(resources),
            [this] { return currentTheme(services_.settings); }},
           {[this](const std::string& action, const std::string& draft) {
              dictation_.handle(action, draft);

@@ -28,6 +28,7 @@
 #include "core/desktop/PageHandoff.h"
 #include "core/surface/MicrophonePolicy.h"
 #include "core/surface/SurfaceHost.h"
+#include "core/surface/SurfaceResources.h"
 #include "core/surface/WorkspaceHosts.h"
 #include "core/voice/DictationRequests.h"
 
@@ -38,7 +39,7 @@ namespace ondi {
 // owns each. It holds no state and no logic of its own.
 class DesktopBrowserModel {
  public:
-  DesktopBrowserModel(ServiceOrigin origin, PlatformServices services, std::string desktopChatHTML);
+  DesktopBrowserModel(ServiceOrigin origin, PlatformServices services, SurfaceResources resources);
   DesktopBrowserModel(const DesktopBrowserModel&) = delete;
   DesktopBrowserModel& operator=(const DesktopBrowserModel&) = delete;
 

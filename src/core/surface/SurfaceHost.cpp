@@ -19,15 +19,17 @@ std::string hostForLog(const std::string& url) {
 
 namespace {
 
-WebViewConfiguration surfaceConfiguration(VelmoraTheme theme, const WorkspaceHosts& hosts) {
+WebViewConfiguration surfaceConfiguration(VelmoraTheme theme, const WorkspaceHosts& hosts,
+                                          const SurfaceResources& resources) {
   WebViewConfiguration configuration;
   configuration.scriptsCanOpenWindowsAutomatically = true;
   configuration.mediaPlaybackRequiresUserAction = false;
   configuration.showsErrorPages = false;
   configuration.backgroundColor = cssColor(palette(theme).workspace);
   configuration.userScripts = {
-      {desktopThemeApplicationScript(theme), UserScript::InjectionTime::documentStart},
-      {minimalDesktopThemeScript(), UserScript::InjectionTime::documentEnd},
+      {desktopThemeApplicationScript(resources.desktopThemeScript, theme),
+       UserScript::InjectionTime::documentStart},
+      {minimalDesktopThemeScript(resources), UserScript::InjectionTime::documentEnd},
   };
   configuration.scriptMessageHandlers.assign(PageBridge::kHandlerNames.begin(),
                                              PageBridge::kHandlerNames.end());
@@ -42,7 +44,8 @@ WebViewConfiguration surfaceConfiguration(VelmoraTheme theme, const WorkspaceHos
 
 SurfaceHost::SurfaceHost(Dependencies dependencies, PageBridge::Handlers handlers)
     : deps_(std::move(dependencies)),
-      webView_(deps_.webViews.makeWebView(surfaceConfiguration(deps_.storedTheme(), deps_.hosts))),
+      webView_(deps_.webViews.makeWebView(
+          surfaceConfiguration(deps_.storedTheme(), deps_.hosts, deps_.resources))),
       bridge_(deps_.hosts, deps_.logger, *this, std::move(handlers)) {
   webView_->setDelegate(this);
 }
@@ -54,7 +57,7 @@ SurfaceHost::~SurfaceHost() {
 
 void SurfaceHost::loadDesktopChat() {
   isShowingDesktopChat_ = true;
-  webView_->loadHTML(deps_.desktopChatHTML, deps_.operatorPageBaseURL());
+  webView_->loadHTML(deps_.resources.desktopChatHTML, deps_.operatorPageBaseURL());
 }
 
 void SurfaceHost::load(const std::string& url) {

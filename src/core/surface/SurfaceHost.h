@@ -9,6 +9,7 @@
 #include "core/surface/MicrophonePolicy.h"
 #include "core/surface/PageBridge.h"
 #include "core/surface/SurfaceChannel.h"
+#include "core/surface/SurfaceResources.h"
 #include "core/surface/WorkspaceHosts.h"
 #include "core/theme/VelmoraTheme.h"
 
@@ -43,7 +44,8 @@ class SurfaceHost final : public WebViewDelegate, public SurfaceChannel {
     Client& client;
     // The base address the operator page is loaded with.
     std::function<std::string()> operatorPageBaseURL;
-    std::string desktopChatHTML;
+    // The operator page and the scripts that theme the surface's pages.
+    SurfaceResources resources;
     // The theme the user chose, as stored now: every page the surface loads is shown in it.
     std::function<VelmoraTheme()> storedTheme;
   };

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/surface/SurfaceResources.h"
 #include "core/theme/VelmoraTheme.h"
 
 namespace ondi {
@@ -10,19 +11,21 @@ namespace ondi {
 // white space; "{}" when it cannot be serialised.
 std::string desktopThemePaletteMapJSON();
 
-// Defines the page's window.velmoraApplyDesktopTheme(theme) and applies, in order of
-// preference, the theme the page stored, the theme its root element names, or `defaultTheme`.
-std::string desktopThemeApplicationScript(VelmoraTheme defaultTheme);
+// Calls the theme script (`themeScript`, the text of desktop-theme.js) with the six palettes,
+// studio for unknown names, and `defaultTheme` for a page that neither stored nor names one.
+std::string desktopThemeApplicationScript(const std::string& themeScript,
+                                          VelmoraTheme defaultTheme);
 
-// Fits a service page into the desktop shell: theme function, one style element, the AI
-// disclaimer under the composer and window.velmoraDesktopUseSubagent. Runs once per page and
-// leaves the carried operator page alone.
-std::string minimalDesktopThemeScript();
+// Calls the minimal theme script with the theme script (studio by default) and the minimal
+// style sheet.
+std::string minimalDesktopThemeScript(const SurfaceResources& resources);
 
 // The call that applies `theme` in a page where the theme function may be missing.
 std::string desktopThemeCallScript(VelmoraTheme theme);
 
-// The carried operator page with the theme application script appended.
-std::string desktopChatHTMLWithThemeScript(const std::string& pageHTML, VelmoraTheme defaultTheme);
+// `pageHTML` with the theme application script appended.
+std::string desktopChatHTMLWithThemeScript(const std::string& pageHTML,
+                                           const std::string& themeScript,
+                                           VelmoraTheme defaultTheme);
 
 }  // namespace ondi

@@ -2,40 +2,19 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/linux/Resources.h"
+
 namespace ondi::platform {
 
 std::string bridgePageScript(const std::vector<std::string>& handlerNames) {
-  const std::string names = nlohmann::json(handlerNames).dump();
-  return R"((function() {
-  const handlers = {};
-  for (const name of )" +
-         names + R"() {
-    handlers[name] = Object.freeze({
-      postMessage(body) { window.postMessage({ velmoraBridge: name, body: body }, "*"); }
-    });
-  }
-  Object.defineProperty(window, "webkit", {
-    value: Object.freeze({ messageHandlers: Object.freeze(handlers) }),
-    configurable: false, enumerable: false, writable: false
-  });
-})();)";
+  // The script is a function expression that may end in a line comment: it is closed on a line
+  // of its own before it is called.
+  return "(" + resourceText("/com/velmora/desktop/bridge/page-bridge.js") + "\n)(" +
+         nlohmann::json(handlerNames).dump() + ");";
 }
 
 std::string bridgeRelayScript() {
-  return R"((function() {
-  window.addEventListener("message", function(event) {
-    const data = event.data;
-    if (!data || typeof data !== "object" || typeof data.velmoraBridge !== "string") return;
-    const handler = window.webkit && window.webkit.messageHandlers[data.velmoraBridge];
-    if (!handler) return;
-    const fromThisWindow = event.isTrusted === true && event.source === window;
-    handler.postMessage({
-      body: data.body === undefined ? null : data.body,
-      isMainFrame: fromThisWindow && window === window.top,
-      origin: fromThisWindow ? window.location.origin : String(event.origin)
-    });
-  }, true);
-})();)";
+  return resourceText("/com/velmora/desktop/bridge/bridge-relay.js");
 }
 
 }  // namespace ondi::platform

@@ -2,9 +2,8 @@
 
 #include <gtk/gtk.h>
 
-#include "core/theme/DesktopThemeScripts.h"
 #include "platform/linux/BuildConfiguration.h"
-#include "platform/linux/Resources.h"
+#include "platform/linux/BundledSurfaceResources.h"
 
 namespace ondi::platform {
 
@@ -30,7 +29,6 @@ DesktopComposition::DesktopComposition(const DesktopFolders& folders)
             PlatformServices{scheduler, clock, environment, settings, logger, transport, cookies,
                              webViews, system, microphone, random, webAuthenticator, secrets,
                              applications},
-            desktopChatHTMLWithThemeScript(resourceText("/com/velmora/desktop/operator.html"),
-                                           currentTheme(settings))) {}
+            bundledSurfaceResources(currentTheme(settings))) {}
 
 }  // namespace ondi::platform

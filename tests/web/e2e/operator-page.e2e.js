@@ -82,6 +82,27 @@ async function settledTurn(page) {
 
 const posts = (page, name) => page.evaluate((handler) => window.fakeDesktop.posts.filter((post) => post.name === handler), name);
 
+// The first message of `action` posted to `handler`, once the page has posted it.
+const posted = async (page, handler, action) =>
+  (await page.waitForFunction(([name, kind]) => window.fakeDesktop.posts.find((post) => post.name === name && post.body.action === kind), [handler, action])).jsonValue();
+
+// Reloads the thread as the refresh button does, and resolves once the page has rendered it.
+const reloadThread = (page) => page.evaluate(() => window.OndiOperator.app.loadState());
+
+// Hands the page a reply. What it sets off in promise callbacks has all run when the test's next
+// call reaches the page, in a later task.
+const deliver = (page, hook, reply) => page.evaluate(([name, body]) => window[name](body), [hook, reply]);
+
+// Moves the page's clock through the bridge's time-out `key`, as the page ships it, from a request
+// that has just gone out; a second before the end the turn is still waiting. The clock jumps, so
+// the thinking indicator's timers fire once per jump rather than for every frame in between.
+async function runThroughTimeout(page, key) {
+  const limit = await page.evaluate((name) => window.OndiOperator.bridge.timeouts[name], key);
+  await page.clock.fastForward(limit - 1000);
+  assert.equal(await page.locator(".message.pending").count(), 1, "the turn waits for its time-out");
+  await page.clock.fastForward(1000);
+}
+
 // Sent from the test itself, as the desktop app sends its requests: a page of another origin
 // could not add X-Requested-With.
 async function failNextAgentPrompt() {
@@ -108,6 +129,9 @@ test.before(async () => {
     ],
   });
   context = browser;
+  // The pages' timers run on Playwright's clock: in real time, until a test moves it on to a
+  // time-out or an animation frame instead of waiting for it.
+  await context.clock.install();
   await context.route("**" + PAGE_ROUTE, (route) => route.fulfill({ status: 200, contentType: "text/html; charset=utf-8", body: html }));
   await context.route("**" + BLANK_ROUTE, (route) => route.fulfill({ status: 200, contentType: "text/html", body: "<!doctype html><title>blank</title>" }));
 
@@ -208,7 +232,7 @@ test("a prompt goes to the hosted agent and its Markdown answer is rendered", as
   await settledTurn(page);
   await screenshot(page, "operator-conversation.png");
   await page.setViewportSize({ width: 860, height: 720 });
-  await page.waitForTimeout(100);
+  await page.waitForFunction(() => window.innerWidth === 860);
   await screenshot(page, "operator-narrow.png");
   assert.deepEqual(page.errors, []);
   await page.close();
@@ -237,11 +261,8 @@ test("a desktop request is handed to the desktop and resolved by its id", async 
   await assertText(page, "#statusText", "Desktop action completed.");
 
   // A reply nobody waits for changes nothing, and the turn outlives a reload of the thread.
-  await page.evaluate((id) => window.velmoraDesktopActionUpdate({ id, ok: false, kind: "desktopAction", error: "late" }), request.body.id);
-  const reloaded = page.waitForResponse((response) => response.url().includes("/api/agent/state"));
-  await page.click("#refreshButton");
-  await reloaded;
-  await page.waitForTimeout(100);
+  await deliver(page, "velmoraDesktopActionUpdate", { id: request.body.id, ok: false, kind: "desktopAction", error: "late" });
+  await reloadThread(page);
   assert.equal(await page.locator(".message.assistant .bubble").last().innerText(), "Opened LinkedIn Jobs, Gmail in Ondi browser tabs.");
   assert.equal(await page.locator(".message.user", { hasText: "open linkedin jobs and gmail" }).count(), 1);
   assert.deepEqual(page.errors, []);
@@ -250,21 +271,18 @@ test("a desktop request is handed to the desktop and resolved by its id", async 
 
 test("an unanswered desktop request ends with the failure turn after its time-out", async () => {
   const page = await openOperatorPage();
-  await page.evaluate(() => (window.OndiOperator.bridge.timeouts.desktopAction = 1500));
-  const started = Date.now();
   await send(page, "open youtube in safari");
+  const request = await posted(page, "velmoraDesktopAction", "openSafariURL");
+  await runThroughTimeout(page, "desktopAction");
   const turn = await settledTurn(page);
-  assert.ok(Date.now() - started >= 1400, "the page waited for its time-out");
 
-  const [request] = await posts(page, "velmoraDesktopAction");
   assert.equal(request.body.action, "openSafariURL");
   assert.equal(request.body.url, "https://www.youtube.com/");
   assert.equal(request.body.explicitExternal, true);
   assert.equal(turn, "I tried to run that desktop action, but this computer blocked it: The desktop app did not answer in time.");
   await assertText(page, "#statusText", "Desktop action needs attention.");
 
-  await page.evaluate((id) => window.velmoraDesktopActionUpdate({ id, ok: true, kind: "desktopAction", text: "Opened late." }), request.body.id);
-  await page.waitForTimeout(100);
+  await deliver(page, "velmoraDesktopActionUpdate", { id: request.body.id, ok: true, kind: "desktopAction", text: "Opened late." });
   assert.equal(await page.locator(".message", { hasText: "Opened late." }).count(), 0, "a late reply is ignored");
   await page.close();
 });
@@ -316,16 +334,13 @@ test("in Auto mode a failing hosted agent falls back to the local model with the
 
 test("the local fallback: a time-out gives a failure turn, a missing key drops the turn silently", async () => {
   const page = await openOperatorPage();
-  await page.evaluate(() => {
-    window.fakeDesktop.openAIReplies = "status-only";
-    window.OndiOperator.bridge.timeouts.openAI = 1500;
-  });
+  await page.evaluate(() => (window.fakeDesktop.openAIReplies = "status-only"));
   await failNextAgentPrompt();
   await send(page, "Where are the quarterly numbers?");
+  const message = await posted(page, "velmoraOpenAI", "message");
+  await runThroughTimeout(page, "openAI");
   assert.equal(await settledTurn(page), "Local OpenAI could not answer: Direct OpenAI fallback timed out.");
-  const [message] = (await posts(page, "velmoraOpenAI")).filter((post) => post.body.action === "message");
-  await page.evaluate((id) => window.velmoraDesktopOpenAIUpdate({ id, ok: true, kind: "message", text: "Too late." }), message.body.id);
-  await page.waitForTimeout(100);
+  await deliver(page, "velmoraDesktopOpenAIUpdate", { id: message.body.id, ok: true, kind: "message", text: "Too late." });
   assert.equal(await page.locator(".message", { hasText: "Too late." }).count(), 0, "a late answer is ignored");
 
   await page.evaluate(() => {
@@ -361,17 +376,13 @@ test("a managed browser request opens the returned workflow in the desktop's mon
 
 test("a managed browser workflow the desktop never opens ends in the managed-browser failure, without local fallback", async () => {
   const page = await openOperatorPage();
-  await page.evaluate(() => {
-    window.fakeDesktop.openAIReplies = "answer";
-    window.OndiOperator.bridge.timeouts.managedWorkflow = 1500;
-  });
-  const started = Date.now();
+  await page.evaluate(() => (window.fakeDesktop.openAIReplies = "answer"));
   await send(page, "Run it in the browser so I can watch the monitor");
+  const request = await posted(page, "velmoraDesktopAction", "openManagedBrowserWorkflow");
+  await runThroughTimeout(page, "managedWorkflow");
   const turn = await settledTurn(page);
-  assert.ok(Date.now() - started >= 1400, "the page waited for its time-out");
   assert.equal(turn, "Managed browser could not start: Ondi could not open the managed browser workflow.");
   await assertText(page, "#statusText", "Managed browser needs attention.");
-  const [request] = await posts(page, "velmoraDesktopAction");
   assert.equal(request.body.label, "Managed browser");
   assert.deepEqual((await posts(page, "velmoraOpenAI")).map((post) => post.body.action), ["status"], "no local answer");
   await page.close();
@@ -404,15 +415,19 @@ test("the thinking indicator sweeps its words in, and stands still under reduced
       await held;
       await route.continue();
     });
+    // The clock stands still from before the indicator exists, so its frames are exact.
+    await page.clock.pauseAt((await page.evaluate(() => Date.now())) + 1000);
     await send(page, "Think about " + reducedMotion);
     await page.waitForSelector(".thinking");
     const frame = () => page.evaluate(() => document.querySelector(".thinking").textContent);
     const first = await frame();
     assert.equal(first, "✣Locking on...");
-    await page.waitForTimeout(2400);
+    // The first word is replaced after 1,650 ms, one letter every 40 ms.
+    await page.clock.runFor(2400);
     const later = await frame();
     if (reducedMotion === "reduce") assert.equal(later, first, "nothing moves under reduced motion");
     else assert.match(later, /Plotting course\.\.\.$/, "the second word has been swept in");
+    await page.clock.resume();
     release();
     await settledTurn(page);
     await page.close();
@@ -470,12 +485,8 @@ test("identical thread snapshots are posted once; a new chat posts a new one", a
   const page = await openOperatorPage();
   const count = async () => (await posts(page, "velmoraConversationState")).length;
   assert.equal(await count(), 1);
-  for (let round = 0; round < 2; round += 1) {
-    const reloaded = page.waitForResponse((response) => response.url().includes("/api/agent/state"));
-    await page.click("#refreshButton");
-    await reloaded;
-  }
-  await page.waitForTimeout(150);
+  await reloadThread(page);
+  await reloadThread(page);
   assert.equal(await count(), 1);
 
   const created = page.waitForResponse((response) => response.url().includes("/api/agent/new"));
@@ -573,7 +584,8 @@ test("dictation follows the desktop's speech updates", async () => {
   await page.evaluate(() => window.velmoraDesktopSpeechUpdate({ status: "stopped" }));
   await assertText(page, "#statusText", "Dictation stopped.");
   assert.equal(await page.getAttribute("#micButton", "aria-label"), "Dictate");
-  await page.waitForFunction(() => document.getElementById("statusText").textContent === "", null, { timeout: 3000 });
+  await page.clock.fastForward(await page.evaluate(() => window.OndiOperator.app.TRANSIENT_STATUS));
+  await assertText(page, "#statusText", "");
 
   await page.evaluate(() => window.velmoraDesktopSpeechUpdate({ status: "error" }));
   await assertText(page, "#statusText", "Dictation could not start.");
