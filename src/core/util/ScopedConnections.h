@@ -14,11 +14,14 @@ class ScopedConnections {
   ScopedConnections() = default;
   ScopedConnections(const ScopedConnections&) = delete;
   ScopedConnections& operator=(const ScopedConnections&) = delete;
-  ~ScopedConnections() {
-    for (auto& connection : connections_) connection.disconnect();
-  }
+  ~ScopedConnections() { clear(); }
 
   void add(sigc::connection connection) { connections_.push_back(std::move(connection)); }
+  // Ends every connection now, for owners whose slots must stop before they themselves go.
+  void clear() {
+    for (auto& connection : connections_) connection.disconnect();
+    connections_.clear();
+  }
 
  private:
   std::vector<sigc::connection> connections_;

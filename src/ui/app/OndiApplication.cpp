@@ -100,8 +100,8 @@ void OndiApplication::on_activate() {
     mainWindow_ = std::make_unique<MainWindow>(*model_, commandMenu_->menuModel());
     add_window(*mainWindow_);
     // The page asks for Settings by publishing a fresh request id.
-    settingsRequests_ = model_->settingsRequestID.changed().connect(
-        [this](const std::string&) { presentWindow(settingsWindow()); });
+    modelConnections_.add(model_->settingsRequestID.changed().connect(
+        [this](const std::string&) { presentWindow(settingsWindow()); }));
     if (launchRoute_) model_->load(*launchRoute_);
   } else {
     const bool visible = mainWindow_ && mainWindow_->get_visible();
@@ -114,7 +114,7 @@ void OndiApplication::on_activate() {
 }
 
 void OndiApplication::on_shutdown() {
-  settingsRequests_.disconnect();
+  modelConnections_.clear();
   mainWindow_.reset();
   settingsWindow_.reset();
   commandMenu_.reset();

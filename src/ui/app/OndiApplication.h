@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/app/VelmoraRoute.h"
+#include "core/util/ScopedConnections.h"
 
 namespace ondi {
 class DesktopBrowserModel;
@@ -59,7 +60,7 @@ class OndiApplication : public Gtk::Application {
   std::unique_ptr<MainWindow> mainWindow_;
   std::unique_ptr<Gtk::Window> settingsWindow_;
   bool launched_ = false;
-  sigc::connection settingsRequests_;
+  ScopedConnections modelConnections_;
   // The destination named with --route, opened once the main window exists.
   std::optional<VelmoraRoute> launchRoute_;
 };
