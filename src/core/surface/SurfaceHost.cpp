@@ -88,10 +88,12 @@ void SurfaceHost::newWindowRequested(WebView&, const NavigationAction& action) {
 }
 
 void SurfaceHost::navigationStarted(WebView& view) {
+  logger_.log(LogLevel::debug, kCategory, "Surface started loading host=" + hostForLog(view.url()));
   client_.updateState(&view);
 }
 
 void SurfaceHost::navigationCommitted(WebView& view) {
+  logger_.log(LogLevel::debug, kCategory, "Surface committed host=" + hostForLog(view.url()));
   client_.updateState(&view);
 }
 
