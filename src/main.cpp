@@ -2,6 +2,7 @@
 
 #include "platform/linux/DesktopComposition.h"
 #include "platform/linux/GlibLogger.h"
+#include "platform/linux/SoftwareGLRendering.h"
 #include "ui/app/OndiApplication.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
   auto application = ui::OndiApplication::create(Gio::Application::Flags::DEFAULT_FLAGS);
   std::unique_ptr<platform::DesktopComposition> composition;
   application->signal_startup().connect([&] {
+    platform::GlibLogger logger;
+    platform::drawWithCairoOnSoftwareGL(logger);
     composition =
         std::make_unique<platform::DesktopComposition>(platform::DesktopFolders::forCurrentUser());
     application->attach(composition->model, composition->logger, composition->scheduler);

@@ -110,10 +110,13 @@ void SurfaceHost::newWindowRequested(WebView&, const NavigationAction& action) {
 }
 
 void SurfaceHost::navigationStarted(WebView& view) {
+  deps_.logger.log(LogLevel::debug, kCategory,
+                   "Surface started loading host=" + hostForLog(view.url()));
   deps_.client.updateState(&view);
 }
 
 void SurfaceHost::navigationCommitted(WebView& view) {
+  deps_.logger.log(LogLevel::debug, kCategory, "Surface committed host=" + hostForLog(view.url()));
   deps_.client.updateState(&view);
 }
 

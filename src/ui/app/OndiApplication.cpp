@@ -1,11 +1,13 @@
 #include "ui/app/OndiApplication.h"
 
+#include <gdkmm/frameclock.h>
 #include <gtkmm/label.h>
 #include <gtkmm/scrolledwindow.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "core/app/DesktopBrowserModel.h"
@@ -158,7 +160,22 @@ void OndiApplication::presentMainWindow(int attempt) {
     }
     window->present();
     logger_->info(kCategory, "Main window is visible and active");
+    logNextFrame(*window);
   });
+}
+
+void OndiApplication::logNextFrame(Gtk::Window& window) {
+  const auto clock = window.get_frame_clock();
+  if (!clock) return;
+  // The frame after presenting can take long on its own: an OpenGL renderer compiles the shaders
+  // a frame needs the first time it draws them.
+  auto painted = std::make_shared<sigc::connection>();
+  *painted = clock->signal_paint().connect(
+      [this, painted] {
+        logger_->log(LogLevel::debug, kCategory, "Main window drew a frame after being presented");
+        painted->disconnect();
+      },
+      true);
 }
 
 }  // namespace ondi::ui

@@ -40,6 +40,8 @@ class OndiApplication : public Gtk::Application {
   // Makes sure the main window appears: bounded retries 0.1 s apart, then de-minimise,
   // recover from off-screen where the display server allows it, and present.
   void presentMainWindow(int attempt);
+  // Logs, for start-up timings, when the window next finishes drawing.
+  void logNextFrame(Gtk::Window& window);
 
  protected:
   explicit OndiApplication(Gio::Application::Flags flags);
