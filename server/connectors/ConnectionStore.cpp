@@ -15,8 +15,7 @@ constexpr std::size_t kLinkIdBytes = 32;
 ConnectionStore::ConnectionStore(Database& database, const ServiceClock& clock)
     : database_(database), clock_(clock) {}
 
-std::map<std::string, ConnectionStore::State, std::less<>> ConnectionStore::states(
-    std::string_view accountId) {
+ConnectionStore::States ConnectionStore::states(std::string_view accountId) {
   database_
       .prepare(
           "DELETE FROM connector_connections"
@@ -27,7 +26,7 @@ std::map<std::string, ConnectionStore::State, std::less<>> ConnectionStore::stat
   Statement query =
       database_.prepare("SELECT slug, status FROM connector_connections WHERE account_id = ?");
   query.bind(1, accountId);
-  std::map<std::string, State, std::less<>> states;
+  States states;
   while (query.step()) {
     states.emplace(query.columnText(0),
                    query.columnText(1) == "connected" ? State::connected : State::initiated);

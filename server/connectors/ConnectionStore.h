@@ -19,6 +19,7 @@ class ConnectionStore {
   static constexpr std::int64_t kLinkLifetimeSeconds = 15 * 60;
 
   enum class State { initiated, connected };
+  using States = std::map<std::string, State, std::less<>>;
   struct Link {
     std::string accountId;
     std::string slug;
@@ -28,7 +29,7 @@ class ConnectionStore {
 
   // The account's apps that are connected or waiting for authorization, by slug. Links that
   // expired unused are forgotten.
-  std::map<std::string, State, std::less<>> states(std::string_view accountId);
+  States states(std::string_view accountId);
   // Starts (or restarts) the app's authorization and returns the new link id.
   std::string startAuthorization(std::string_view accountId, std::string_view slug);
   // The unexpired link of that id, without using it.

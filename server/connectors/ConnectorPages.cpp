@@ -12,8 +12,7 @@ constexpr std::string_view kBrokerNote =
 constexpr std::string_view kServiceNote =
     "<p class=\"note\">Served by ondi-server, the local stand-in of the Ondi service.</p>";
 
-std::string stateText(const std::map<std::string, ConnectionStore::State, std::less<>>& states,
-                      std::string_view slug) {
+std::string stateText(const ConnectionStore::States& states, std::string_view slug) {
   const auto found = states.find(slug);
   if (found == states.end()) return "Not connected";
   return found->second == ConnectionStore::State::connected ? "Connected"
@@ -55,9 +54,8 @@ std::string authorizationExpiredPage() {
   return htmlDocument("Authorization link expired", body);
 }
 
-std::string connectorsPage(
-    const std::optional<Account>& account,
-    const std::map<std::string, ConnectionStore::State, std::less<>>& states) {
+std::string connectorsPage(const std::optional<Account>& account,
+                           const ConnectionStore::States& states) {
   std::string body = "<h1>Connected apps</h1>\n";
   if (!account) {
     body +=

@@ -20,8 +20,7 @@ std::string authorizationExpiredPage();
 
 // The service's connectors page: each app with its state, and Disconnect for connected ones.
 // Without an account, a sign-in link.
-std::string connectorsPage(
-    const std::optional<Account>& account,
-    const std::map<std::string, ConnectionStore::State, std::less<>>& states);
+std::string connectorsPage(const std::optional<Account>& account,
+                           const ConnectionStore::States& states);
 
 }  // namespace ondi::server

@@ -21,7 +21,7 @@ constexpr std::string_view kConnectorsPage = "/agent.html?source=mac_app&surface
 
 // One app as listed: its state, and the broker's own status text where it has one.
 nlohmann::json listedApp(const ConnectorApp& app, BrokerMode mode,
-                         const std::map<std::string, State, std::less<>>& states) {
+                         const ConnectionStore::States& states) {
   nlohmann::json entry{{"slug", app.slug}, {"name", app.name}, {"category", app.category}};
   if (mode == BrokerMode::notConfigured) {
     entry["status"] = "setup_required";

@@ -32,10 +32,8 @@ Response agentPage(AccountServices& services, ConnectionStore& connections,
   const std::string surface = request.queryItem("surface").value_or("");
   if (surface == "connectors") {
     const auto account = signedInAccount(services, request);
-    return Response::page(
-        200, connectorsPage(
-                 account, account ? connections.states(account->id)
-                                  : std::map<std::string, ConnectionStore::State, std::less<>>{}));
+    return Response::page(200, connectorsPage(account, account ? connections.states(account->id)
+                                                               : ConnectionStore::States{}));
   }
   if (surface == "billing")
     return Response::page(200, billingPage(signedInAccount(services, request)));
