@@ -10,14 +10,17 @@
 #include "WorkerPool.h"
 #include "accounts/AccountServices.h"
 #include "agent/AgentServices.h"
+#include "connectors/ConnectorBroker.h"
 #include "crypto/Sodium.h"
 #include "db/Database.h"
 #include "db/Migrations.h"
 #include "http/HttpServer.h"
+#include "http/LocalCertificate.h"
 #include "http/Router.h"
 #include "routes/AgentFailureRoutes.h"
 #include "routes/AgentRoutes.h"
 #include "routes/AuthSessionRoutes.h"
+#include "routes/ConnectorRoutes.h"
 #include "routes/EmailVerificationRoutes.h"
 #include "routes/GoogleConsentRoutes.h"
 #include "routes/NativeExchangeRoutes.h"
@@ -31,13 +34,15 @@ namespace ondi::server {
 namespace {
 
 constexpr char kDatabaseFileName[] = "ondi.sqlite3";
+constexpr char kCertificateFolder[] = "tls";
 // Each password hash holds 64 MiB for a fraction of a second; two at a time keep a burst of
 // sign-ins from taking the machine's memory.
 constexpr unsigned kPasswordWorkers = 2;
 
-std::string listeningUrl(const std::string& host, unsigned port) {
+std::string listeningUrl(std::string_view scheme, const std::string& host, unsigned port) {
   const bool ipv6 = host.find(':') != std::string::npos;
-  return "http://" + (ipv6 ? "[" + host + "]" : host) + ":" + std::to_string(port);
+  return std::string(scheme) + "://" + (ipv6 ? "[" + host + "]" : host) + ":" +
+         std::to_string(port);
 }
 
 Database openDatabase(const std::filesystem::path& directory) {
@@ -51,7 +56,7 @@ Database openDatabase(const std::filesystem::path& directory) {
 }
 
 Router buildRouter(const ServerOptions& options, AccountServices& services, AgentServices& agent,
-                   ServiceClock& clock) {
+                   ConnectorBroker& broker, ServiceClock& clock) {
   Router router;
   addAuthSessionRoutes(router, services);
   addPasswordRoutes(router, services);
@@ -60,7 +65,8 @@ Router buildRouter(const ServerOptions& options, AccountServices& services, Agen
   addNativeExchangeRoutes(router, services);
   addPreferencesRoutes(router, services);
   addAgentRoutes(router, services, agent);
-  addServicePageRoutes(router, services);
+  addConnectorRoutes(router, services, broker);
+  addServicePageRoutes(router, services, broker.connections);
   if (options.testRoutes) {
     addTestRoutes(router, clock);
     addAgentFailureRoutes(router, agent.failures);
@@ -81,12 +87,18 @@ int runServer(const ServerOptions& options) {
     WorkerPool workers(kPasswordWorkers);
     AccountServices services(database, clock, options.auth, options.limits, workers);
     AgentServices agent(database, clock, options.freeTurnLimit, options.limits.threadsPerAccount);
-    const Router router = buildRouter(options, services, agent, clock);
+    ConnectorBroker broker(options.connectorBroker, database, clock);
+    const Router router = buildRouter(options, services, agent, broker, clock);
+    const LocalCertificate certificate(options.dataDirectory / kCertificateFolder, options.host);
     HttpServer server(router);
     server.listen(options.host, options.port);
-    const std::string url = listeningUrl(options.host, server.port());
+    server.listenSecurely(options.host, options.securePort, certificate.certificate());
+    const std::string url = listeningUrl("http", options.host, server.port());
+    broker.authorizationOrigin = listeningUrl("https", options.host, server.securePort());
     services.outbox.setServiceUrl(url);
     std::printf("ondi-server listening on %s\n", url.c_str());
+    std::printf("ondi-server listening securely on %s with the certificate %s\n",
+                broker.authorizationOrigin.c_str(), certificate.certificateFile().c_str());
     std::fflush(stdout);
     stopSignals.serveUntilSignalled();
   } catch (const std::exception& error) {

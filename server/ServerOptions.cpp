@@ -98,6 +98,27 @@ constexpr std::array kValueOptions{
                   options.port = *port;
                   return std::nullopt;
                 }},
+    ValueOption{"--tls-port",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  const auto port = parseNumber(value, 0, kMaxPort);
+                  if (!port) {
+                    return "The TLS port must be a number from 0 to 65535, not " + quoted(value) +
+                           ".";
+                  }
+                  options.securePort = *port;
+                  return std::nullopt;
+                }},
+    ValueOption{"--connector-broker",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  const auto mode = brokerMode(value);
+                  if (!mode) {
+                    return "The connector broker must be \"ready\", \"not-configured\" or "
+                           "\"unavailable\", not " +
+                           quoted(value) + ".";
+                  }
+                  options.connectorBroker = *mode;
+                  return std::nullopt;
+                }},
     ValueOption{"--password-min-length",
                 [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
                   const auto length = parseNumber(value, kMinPasswordLength, kMaxPasswordLength);
@@ -193,6 +214,11 @@ std::string_view serverUsage() {
          "\n"
          "  --host HOST                   address or name to listen on (default 127.0.0.1)\n"
          "  --port PORT                   port to listen on, 0 for any free port (default 8787)\n"
+         "  --tls-port PORT               HTTPS port of the connected-app authorization pages,\n"
+         "                                0 for any free port (default 0); its certificate is\n"
+         "                                made at start under the data folder\n"
+         "  --connector-broker MODE       how the stand-in app broker answers: ready,\n"
+         "                                not-configured or unavailable (default ready)\n"
          "  --data DIR                    folder of the database\n"
          "                                (default $XDG_DATA_HOME/ondi-server)\n"
          "  --no-google                   turn off sign-in with Google\n"

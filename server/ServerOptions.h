@@ -8,6 +8,7 @@
 
 #include "ServiceLimits.h"
 #include "auth/AuthSettings.h"
+#include "connectors/BrokerMode.h"
 
 namespace ondi::server {
 
@@ -15,6 +16,8 @@ struct ServerOptions {
   std::string host = "127.0.0.1";
   // 0 asks for any free port.
   unsigned port = 8787;
+  // The HTTPS port of the app broker's authorization pages; 0 asks for any free port.
+  unsigned securePort = 0;
   // Empty means the default data folder.
   std::filesystem::path dataDirectory;
   bool testRoutes = false;
@@ -26,6 +29,7 @@ struct ServerOptions {
   bool openAiTestEndpoint = false;
   std::string openAiTestKey = "sk-test-ondi";
   ServiceLimits limits;
+  BrokerMode connectorBroker = BrokerMode::ready;
 };
 
 // Parses the command line after the program name. The error is one finished sentence.

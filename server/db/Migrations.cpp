@@ -105,6 +105,17 @@ constexpr std::array kSchemaMigrations{
               " password_hash TEXT NOT NULL,"
               " expires_at INTEGER NOT NULL);"
               "CREATE INDEX email_verifications_by_account ON email_verifications (account_id);"},
+    // An app is either waiting on its authorization link (initiated) or connected; apps the
+    // account never connected have no row.
+    Migration{6, "create connector connections",
+              "CREATE TABLE connector_connections ("
+              " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+              " slug TEXT NOT NULL,"
+              " status TEXT NOT NULL CHECK (status IN ('initiated', 'connected')),"
+              " link_hash TEXT UNIQUE,"
+              " link_expires_at INTEGER,"
+              " updated_at INTEGER NOT NULL,"
+              " PRIMARY KEY (account_id, slug));"},
 };
 
 void ensureVersionTable(Database& database) {

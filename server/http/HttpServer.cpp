@@ -128,20 +128,41 @@ HttpServer::~HttpServer() {
 }
 
 void HttpServer::listen(const std::string& host, unsigned port) {
+  listenOn(host, port, static_cast<SoupServerListenOptions>(0));
+}
+
+void HttpServer::listenSecurely(const std::string& host, unsigned port,
+                                GTlsCertificate* certificate) {
+  g_object_set(server_, "tls-certificate", certificate, nullptr);
+  listenOn(host, port, SOUP_SERVER_LISTEN_HTTPS);
+}
+
+void HttpServer::listenOn(const std::string& host, unsigned port, SoupServerListenOptions options) {
   g_autoptr(GInetAddress) address = resolveHost(host);
   g_autoptr(GSocketAddress) socketAddress =
       g_inet_socket_address_new(address, static_cast<guint16>(port));
   g_autoptr(GError) error = nullptr;
-  if (!soup_server_listen(server_, socketAddress, static_cast<SoupServerListenOptions>(0),
-                          &error)) {
+  if (!soup_server_listen(server_, socketAddress, options, &error)) {
     throw std::runtime_error("Could not listen on " + host + " port " + std::to_string(port) +
                              ": " + error->message + ".");
   }
 }
 
 unsigned HttpServer::port() const {
+  return portForScheme("http");
+}
+
+unsigned HttpServer::securePort() const {
+  return portForScheme("https");
+}
+
+unsigned HttpServer::portForScheme(std::string_view scheme) const {
   GSList* uris = soup_server_get_uris(server_);
-  const unsigned port = uris != nullptr ? g_uri_get_port(static_cast<GUri*>(uris->data)) : 0;
+  unsigned port = 0;
+  for (GSList* item = uris; item != nullptr; item = item->next) {
+    auto* uri = static_cast<GUri*>(item->data);
+    if (port == 0 && g_uri_get_scheme(uri) == scheme) port = g_uri_get_port(uri);
+  }
   g_slist_free_full(uris, reinterpret_cast<GDestroyNotify>(g_uri_unref));
   return port;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include <libsoup/soup.h>
 
@@ -21,11 +22,16 @@ class HttpServer {
   // Listens on the host (an address or a name) and the port, 0 meaning any free one. Throws
   // std::runtime_error with a finished sentence.
   void listen(const std::string& host, unsigned port);
+  // Listens for HTTPS as well, presenting the certificate.
+  void listenSecurely(const std::string& host, unsigned port, GTlsCertificate* certificate);
 
-  // The port actually listened on.
+  // The ports actually listened on, for HTTP and for HTTPS (0 when not listening).
   unsigned port() const;
+  unsigned securePort() const;
 
  private:
+  void listenOn(const std::string& host, unsigned port, SoupServerListenOptions options);
+  unsigned portForScheme(std::string_view scheme) const;
   static void handleHeaders(SoupServer* server, SoupServerMessage* message, const char* path,
                             GHashTable* query, gpointer self);
   static void handleRequest(SoupServer* server, SoupServerMessage* message, const char* path,

@@ -5,10 +5,13 @@
 #include "accounts/AccountServices.h"
 #include "auth/ReturnPath.h"
 #include "auth/SignedInAccount.h"
+#include "connectors/ConnectionStore.h"
+#include "connectors/ConnectorPages.h"
 #include "http/HtmlPage.h"
 #include "http/Router.h"
 #include "pages/AccountPage.h"
 #include "pages/AuthPage.h"
+#include "pages/BillingPage.h"
 #include "pages/OperatorPage.h"
 #include "pages/ServiceViews.h"
 
@@ -22,9 +25,18 @@ Response notFoundPage(std::string_view what) {
                                               escapeHtml(what) + "</p>"));
 }
 
-// The operator page stands in for each surface ("voice", "connectors", "billing", "messaging")
-// until that surface has a page of its own.
-Response agentPage(const Request& /*request*/) {
+// The connected apps and billing surfaces have pages of their own; the operator page stands in
+// for the others ("voice", "messaging").
+Response agentPage(AccountServices& services, ConnectionStore& connections,
+                   const Request& request) {
+  const std::string surface = request.queryItem("surface").value_or("");
+  if (surface == "connectors") {
+    const auto account = signedInAccount(services, request);
+    return Response::page(200, connectorsPage(account, account ? connections.states(account->id)
+                                                               : ConnectionStore::States{}));
+  }
+  if (surface == "billing")
+    return Response::page(200, billingPage(signedInAccount(services, request)));
   static const Response page = Response::page(200, operatorPageHtml());
   return page;
 }
@@ -56,8 +68,10 @@ Response authHtml(AccountServices& services, const Request& request) {
 
 }  // namespace
 
-void addServicePageRoutes(Router& router, AccountServices& services) {
-  router.add("GET", "/agent.html", agentPage);
+void addServicePageRoutes(Router& router, AccountServices& services, ConnectionStore& connections) {
+  router.add("GET", "/agent.html", [&services, &connections](const Request& request) {
+    return agentPage(services, connections, request);
+  });
   router.add("GET", "/page.html",
              [&services](const Request& request) { return viewPage(services, request); });
   router.add("GET", "/auth.html",

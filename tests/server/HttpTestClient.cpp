@@ -51,6 +51,15 @@ HttpTestClient::HttpTestClient(std::string baseURL, Cookies cookies, Caller call
   if (cookies == Cookies::keep) soup_session_add_feature_by_type(session_, SOUP_TYPE_COOKIE_JAR);
 }
 
+void HttpTestClient::trustCertificate(const std::string& file) {
+  GError* error = nullptr;
+  GTlsDatabase* database = g_tls_file_database_new(file.c_str(), &error);
+  if (database == nullptr)
+    throw std::runtime_error("Cannot read " + file + ": " + takeError(error));
+  g_object_set(session_, "tls-database", database, nullptr);
+  g_object_unref(database);
+}
+
 HttpTestClient::~HttpTestClient() {
   g_object_unref(session_);
 }

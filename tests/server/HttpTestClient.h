@@ -52,6 +52,9 @@ class HttpTestClient {
   // back until the server closes the connection (or five seconds pass).
   std::string sendRaw(std::string_view bytes) const;
 
+  // Accepts the self-signed certificate in that PEM file as the only trusted authority.
+  void trustCertificate(const std::string& file);
+
   // The value of a cookie the jar holds for the server; nothing without a jar or such a cookie.
   std::optional<std::string> cookie(std::string_view name) const;
 

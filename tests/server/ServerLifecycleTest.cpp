@@ -112,6 +112,8 @@ TEST(ServerLifecycleTest, BadCommandLinesExitWithStatusTwoAndOneSentence) {
       {"--password-min-length=abc"},
       {"--google-identity"},
       {"--google-identity", "not-an-address"},
+      {"--tls-port", "65536"},
+      {"--connector-broker", "sometimes"},
   };
   for (const auto& arguments : commandLines) {
     SCOPED_TRACE(arguments.front());

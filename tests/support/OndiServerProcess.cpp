@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <stdexcept>
@@ -20,6 +21,8 @@ constexpr auto kStopTimeout = std::chrono::seconds(10);
 constexpr auto kExitPollInterval = std::chrono::milliseconds(5);
 constexpr auto kLogPollInterval = std::chrono::milliseconds(10);
 constexpr std::string_view kAnnouncement = "ondi-server listening on ";
+constexpr std::string_view kSecureAnnouncement = "ondi-server listening securely on ";
+constexpr std::string_view kCertificateNote = " with the certificate ";
 
 int shellStatus(GSubprocess* process) {
   if (g_subprocess_get_if_exited(process)) return g_subprocess_get_exit_status(process);
@@ -86,7 +89,7 @@ OndiServerProcess::OndiServerProcess(Options options)
   }
 
   try {
-    baseURL_ = readAnnouncement(kStartTimeout);
+    readAnnouncement(kStartTimeout);
   } catch (...) {
     stop();
     g_clear_object(&process_);
@@ -156,12 +159,12 @@ std::filesystem::path OndiServerProcess::binaryPath() {
   return ONDI_SERVER_BINARY;
 }
 
-std::string OndiServerProcess::readAnnouncement(std::chrono::milliseconds timeout) {
+void OndiServerProcess::readAnnouncement(std::chrono::milliseconds timeout) {
   const int fd =
       g_unix_input_stream_get_fd(G_UNIX_INPUT_STREAM(g_subprocess_get_stdout_pipe(process_)));
   const auto deadline = Clock::now() + timeout;
   std::string received;
-  while (received.find('\n') == std::string::npos) {
+  while (std::ranges::count(received, '\n') < 2) {
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     pollfd readable{.fd = fd, .events = POLLIN, .revents = 0};
@@ -180,9 +183,16 @@ std::string OndiServerProcess::readAnnouncement(std::chrono::milliseconds timeou
     }
     received.append(buffer, static_cast<std::size_t>(count));
   }
-  const std::string line = received.substr(0, received.find('\n'));
-  if (!line.starts_with(kAnnouncement)) {
-    throw std::runtime_error("ondi-server announced something unexpected: " + line);
+  const std::size_t firstEnd = received.find('\n');
+  const std::string line = received.substr(0, firstEnd);
+  const std::string secureLine =
+      received.substr(firstEnd + 1, received.find('\n', firstEnd + 1) - firstEnd - 1);
+  const std::size_t note = secureLine.find(kCertificateNote);
+  if (!line.starts_with(kAnnouncement) || !secureLine.starts_with(kSecureAnnouncement) ||
+      note == std::string::npos) {
+    throw std::runtime_error("ondi-server announced something unexpected: " + received);
   }
-  return line.substr(kAnnouncement.size());
+  baseURL_ = line.substr(kAnnouncement.size());
+  secureBaseURL_ = secureLine.substr(kSecureAnnouncement.size(), note - kSecureAnnouncement.size());
+  certificateFile_ = secureLine.substr(note + kCertificateNote.size());
 }

@@ -46,6 +46,10 @@ class OndiServerProcess {
 
   // "http://127.0.0.1:PORT", without a trailing slash.
   const std::string& baseURL() const { return baseURL_; }
+  // "https://127.0.0.1:PORT": where the app broker's authorization pages are served over TLS.
+  const std::string& secureBaseURL() const { return secureBaseURL_; }
+  // The PEM file of the self-signed certificate the HTTPS port presents.
+  const std::filesystem::path& certificateFile() const { return certificateFile_; }
   // The folder passed with --data; empty with Options::defaultDataDirectory.
   const std::filesystem::path& dataDirectory() const { return dataDirectory_; }
 
@@ -67,7 +71,8 @@ class OndiServerProcess {
   static std::filesystem::path binaryPath();
 
  private:
-  std::string readAnnouncement(std::chrono::milliseconds timeout);
+  // Reads the two lines that announce the HTTP and the HTTPS address.
+  void readAnnouncement(std::chrono::milliseconds timeout);
 
   TemporaryDirectory workDirectory_;
   std::filesystem::path dataDirectory_;
@@ -75,4 +80,6 @@ class OndiServerProcess {
   GSubprocess* process_ = nullptr;
   std::optional<int> exitStatus_;
   std::string baseURL_;
+  std::string secureBaseURL_;
+  std::filesystem::path certificateFile_;
 };

@@ -31,6 +31,7 @@
 #include "core/surface/SurfaceResources.h"
 #include "core/surface/WorkspaceHosts.h"
 #include "core/voice/DictationRequests.h"
+#include "core/workspace/WorkspaceStore.h"
 
 namespace ondi {
 
@@ -67,6 +68,7 @@ class DesktopBrowserModel {
   DesktopActionDispatcher dispatcher_;
   PageHandoff handoff_;
   AccountWebsite website_;
+  WorkspaceStore workspace_;
 
  public:
   // The controllers, for the screens that show them.
@@ -79,6 +81,7 @@ class DesktopBrowserModel {
   AccountWebsite& accountWebsite() { return website_; }
   WorkspaceSessionController& session() { return session_; }
   PageHandoff& handoff() { return handoff_; }
+  WorkspaceStore& workspace() { return workspace_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;

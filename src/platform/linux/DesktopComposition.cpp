@@ -4,6 +4,7 @@
 
 #include "platform/linux/BuildConfiguration.h"
 #include "platform/linux/BundledSurfaceResources.h"
+#include "platform/linux/DevelopmentCertificate.h"
 
 namespace ondi::platform {
 
@@ -29,6 +30,8 @@ DesktopComposition::DesktopComposition(const DesktopFolders& folders)
             PlatformServices{scheduler, clock, environment, settings, logger, transport, cookies,
                              webViews, system, microphone, random, webAuthenticator, secrets,
                              applications},
-            bundledSurfaceResources(currentTheme(settings))) {}
+            bundledSurfaceResources(currentTheme(settings))) {
+  trustDevelopmentCertificate(network, environment, logger);
+}
 
 }  // namespace ondi::platform

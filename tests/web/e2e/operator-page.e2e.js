@@ -607,7 +607,7 @@ test("the service's own agent page is the operator page, and its scripts run und
   });
   await installFakeDesktop(page);
   const loaded = page.waitForResponse((response) => response.url().includes("/api/agent/state"));
-  await page.goto(server.url + "/agent.html?source=mac_app&surface=connectors");
+  await page.goto(server.url + "/agent.html?source=mac_app");
   await loaded;
   await assertText(page, "#accountBadge", email);
   await send(page, "Hello from the service's page");
