@@ -46,7 +46,8 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
           [this](const nlohmann::json& body) { threads_.applyConversationThreadSnapshot(body); }),
       handoff_({origin_, navigator_, browser_, surface_, services_.system, externalBrowsers_,
                 services_.logger}),
-      website_(api_, services_.system, services_.logger) {
+      website_(api_, services_.system, services_.logger),
+      shell_(services_.settings, navigator_) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");

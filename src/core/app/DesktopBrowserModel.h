@@ -26,6 +26,7 @@
 #include "core/desktop/DesktopActionDispatcher.h"
 #include "core/desktop/ExternalBrowsers.h"
 #include "core/desktop/PageHandoff.h"
+#include "core/shell/ShellController.h"
 #include "core/surface/MicrophonePolicy.h"
 #include "core/surface/SurfaceHost.h"
 #include "core/surface/SurfaceResources.h"
@@ -67,6 +68,7 @@ class DesktopBrowserModel {
   DesktopActionDispatcher dispatcher_;
   PageHandoff handoff_;
   AccountWebsite website_;
+  ShellController shell_;
 
  public:
   // The controllers, for the screens that show them.
@@ -79,6 +81,8 @@ class DesktopBrowserModel {
   AccountWebsite& accountWebsite() { return website_; }
   WorkspaceSessionController& session() { return session_; }
   PageHandoff& handoff() { return handoff_; }
+  ConversationThreadController& conversationThreads() { return threads_; }
+  ShellController& shell() { return shell_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;
