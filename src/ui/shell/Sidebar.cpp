@@ -26,7 +26,9 @@ Sidebar::Sidebar(ShellController& shell, const NavigationState& navigation,
   append(*brand);
 
   search_.set_name("sidebar.search");
-  search_.set_placeholder_text("Search");
+  // gtkmm 4.8's SearchEntry::set_placeholder_text calls the GtkEntry function, which refuses a
+  // search entry; the property is the search entry's own.
+  g_object_set(search_.gobj(), "placeholder-text", "Search", nullptr);
   setAccessibleName(search_, "Search the sidebar");
   search_.set_margin_start(12);
   search_.set_margin_end(12);
