@@ -41,13 +41,12 @@ TEST_F(AccountGateTest, ShowsOneGatePerSessionStateInsteadOfTheRoutedScreen) {
     Gtk::Widget* checking = findNamed(window, "account-checking-gate");
     Gtk::Widget* required = findNamed(window, "account-required-gate");
     Gtk::Widget* unavailable = findNamed(window, "account-unavailable-gate");
-    auto* routeTitle = findNamed<Gtk::Label>(window, "routeScreenTitle");
-    ASSERT_TRUE(checking && required && unavailable && routeTitle);
+    Gtk::Widget* connectors = findNamed(window, "screen.connectors");
+    ASSERT_TRUE(checking && required && unavailable && connectors);
 
     // The first check failed against the closed port: the service is out of reach.
     EXPECT_EQ(state.get().kind(), WorkspaceSessionState::Kind::unavailable);
     EXPECT_TRUE(isShown(*unavailable));
-    EXPECT_FALSE(isShown(*routeTitle));
 
     state.set(WorkspaceSessionState::checking());
     EXPECT_TRUE(isShown(*checking));
@@ -70,11 +69,10 @@ TEST_F(AccountGateTest, ShowsOneGatePerSessionStateInsteadOfTheRoutedScreen) {
     // Route changes while gated keep the gate.
     model.load(VelmoraRoute::connectors());
     EXPECT_TRUE(isShown(*required));
-    EXPECT_FALSE(isShown(*routeTitle));
+    EXPECT_FALSE(isShown(*connectors));
 
     state.set(WorkspaceSessionState::authenticated(kAda));
-    EXPECT_TRUE(isShown(*routeTitle));
-    EXPECT_EQ(routeTitle->get_text(), "Connectors");
+    EXPECT_TRUE(isShown(*connectors));
     EXPECT_FALSE(isShown(*required));
   });
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <gtkmm/label.h>
+#include <gtkmm/stack.h>
 
 #include "ApplicationTest.h"
 #include "ui/app/MainWindow.h"
@@ -54,15 +54,16 @@ TEST_F(MainWindowTest, MenuActionsSwitchTheShownScreen) {
     ui::MainWindow& window = *application.mainWindow();
     model.account.workspaceSessionState.set(
         WorkspaceSessionState::authenticated({"u1", "Ada", "ada@example.com", "email"}));
-    auto* title = findNamed<Gtk::Label>(window, "routeScreenTitle");
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->get_text(), "Home");
+    Gtk::Stack& content = window.shell().content();
+    EXPECT_EQ(content.get_visible_child_name(), "home");
 
     application.activate_action("open-connectors");
     EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::connectors());
     EXPECT_EQ(model.navigation.currentURLString.get(), "velmora://connectors");
-    EXPECT_EQ(title->get_text(), "Connectors");
-    EXPECT_TRUE(title->get_mapped());
+    EXPECT_EQ(content.get_visible_child_name(), "connectors");
+    Gtk::Widget* connectors = findNamed(window, "screen.connectors");
+    ASSERT_NE(connectors, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return connectors->get_mapped(); }));
 
     application.activate_action("open-agent-workspace");
     // The agent route re-checks the session, which fails without a service; confirm the
@@ -75,7 +76,7 @@ TEST_F(MainWindowTest, MenuActionsSwitchTheShownScreen) {
     model.account.workspaceSessionState.set(
         WorkspaceSessionState::authenticated({"u1", "Ada", "ada@example.com", "email"}));
     EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::agent());
-    EXPECT_FALSE(title->get_mapped());
+    EXPECT_EQ(content.get_visible_child_name(), "surface");
     EXPECT_TRUE(model.isShowingDesktopChat());
     // The title follows once the surface has loaded its page.
     EXPECT_TRUE(waitUntil([&] { return model.navigation.title.get() == "Ondi"; }))

@@ -23,6 +23,8 @@ class ConversationThreadController {
                                RouteNavigation& navigation, SurfaceChannel& page,
                                Scheduler& scheduler, Logger& logger);
 
+  const AccountState& state() const { return state_; }
+
   void startNewChat();
   void openConversationThread(const std::string& id);
   void applyConversationThreadSnapshot(const nlohmann::json& body);

@@ -47,7 +47,8 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
       handoff_({origin_, navigator_, browser_, surface_, services_.system, externalBrowsers_,
                 services_.logger}),
       website_(api_, services_.system, services_.logger),
-      workspace_({api_, browser_, navigator_.state(), services_.logger}) {
+      workspace_({api_, browser_, navigator_.state(), services_.logger}),
+      shell_(services_.settings, navigator_) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");

@@ -26,6 +26,7 @@
 #include "core/desktop/DesktopActionDispatcher.h"
 #include "core/desktop/ExternalBrowsers.h"
 #include "core/desktop/PageHandoff.h"
+#include "core/shell/ShellController.h"
 #include "core/surface/MicrophonePolicy.h"
 #include "core/surface/SurfaceHost.h"
 #include "core/surface/SurfaceResources.h"
@@ -69,6 +70,7 @@ class DesktopBrowserModel {
   PageHandoff handoff_;
   AccountWebsite website_;
   WorkspaceStore workspace_;
+  ShellController shell_;
 
  public:
   // The controllers, for the screens that show them.
@@ -82,6 +84,8 @@ class DesktopBrowserModel {
   WorkspaceSessionController& session() { return session_; }
   PageHandoff& handoff() { return handoff_; }
   WorkspaceStore& workspace() { return workspace_; }
+  ConversationThreadController& conversationThreads() { return threads_; }
+  ShellController& shell() { return shell_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;

@@ -3,6 +3,7 @@
 #include <giomm/simpleaction.h>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/shell/SidebarEntries.h"
 
 namespace ondi::ui {
 
@@ -21,6 +22,7 @@ CommandMenu::CommandMenu(Gtk::Application& application, DesktopBrowserModel& mod
   addAction("reload", "<Control>r", [this] { model_.reload(); });
   addAction("open-in-browser", "<Control><Shift>o", [this] { model_.openExternal(); });
   addAction("sign-out", nullptr, [this] { model_.signOutWorkspace(false); });
+  addSidebarShortcuts();
 
   auto ondi = Gio::Menu::create();
   auto destinations = Gio::Menu::create();
@@ -60,6 +62,22 @@ CommandMenu::CommandMenu(Gtk::Application& application, DesktopBrowserModel& mod
   enable("back")(model_.navigation.canGoBack.get());
   enable("forward")(model_.navigation.canGoForward.get());
   enable("sign-out")(model_.account.workspaceSessionState.get().isAuthenticated());
+}
+
+void CommandMenu::addSidebarShortcuts() {
+  application_.add_action_with_parameter(
+      "select-sidebar-entry", Glib::VARIANT_TYPE_INT32, [this](const Glib::VariantBase& number) {
+        const auto index = Glib::VariantBase::cast_dynamic<Glib::Variant<int>>(number).get() - 1;
+        const auto& entries = sidebarEntries();
+        if (index >= 0 && index < static_cast<int>(entries.size())) {
+          model_.shell().choose(entries[index]);
+        }
+      });
+  for (std::size_t number = 1; number <= sidebarEntries().size(); ++number) {
+    const std::string key = std::to_string(number);
+    application_.set_accels_for_action("app.select-sidebar-entry(" + key + ")",
+                                       {"<Control>" + key});
+  }
 }
 
 void CommandMenu::addAction(const char* name, const char* accelerator,

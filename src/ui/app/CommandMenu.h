@@ -25,6 +25,8 @@ class CommandMenu {
 
  private:
   void addAction(const char* name, const char* accelerator, std::function<void()> activate);
+  // Control and 1 to 9 choose the sidebar's entries in their order, in either layout.
+  void addSidebarShortcuts();
 
   Gtk::Application& application_;
   DesktopBrowserModel& model_;

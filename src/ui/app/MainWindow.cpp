@@ -2,23 +2,12 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "ui/app/AccessibleName.h"
-#include "ui/app/WebViewWidget.h"
 
 namespace ondi::ui {
-namespace {
-
-std::string screenTitle(const VelmoraRoute& route) {
-  const auto address = inAppAddress(route);
-  return address && !address->title.empty() ? address->title : route.telemetryName();
-}
-
-}  // namespace
 
 MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuModel>& menu)
-    : model_(model),
-      accountActionBanner_(model.account),
-      browser_(model.browser(), model.navigator(), model.handoff()),
-      gate_(model.authentication(), model.session(), model.accountWebsite()),
+    : accountActionBanner_(model.account),
+      shell_(model, *this),
       authenticationWindow_(model.authentication(), model.accountWebsite(), *this) {
   set_name("mainWindow");
   set_title("Ondi");
@@ -35,52 +24,10 @@ MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuM
   header_.pack_end(menuButton_);
   set_titlebar(header_);
 
-  screenTitle_.set_name("routeScreenTitle");
-  screenTitle_.add_css_class("title-1");
-  stack_.add(widgetOf(model_.surfaceWebView()), "surface");
-  stack_.add(browser_, "browser");
-  stack_.add(screenTitle_, "screen");
-  stack_.add(gate_, "gate");
-  stack_.set_vexpand(true);
   content_.set_size_request(1080, 720);
   content_.append(accountActionBanner_);
-  content_.append(stack_);
+  content_.append(shell_);
   set_child(content_);
-
-  connections_.add(
-      model_.navigation.activeRoute.changed().connect([this](const auto&) { showRoute(); }));
-  connections_.add(
-      model_.account.workspaceSessionState.changed().connect([this](const auto&) { showRoute(); }));
-  showRoute();
-}
-
-void MainWindow::showRoute() {
-  using Kind = VelmoraRoute::Kind;
-  if (!model_.account.workspaceSessionState.get().isAuthenticated()) {
-    stack_.set_visible_child("gate");
-    return;
-  }
-  const VelmoraRoute& route = model_.navigation.activeRoute.get();
-  switch (route.kind()) {
-    case Kind::agent:
-    case Kind::voice:
-    case Kind::packWorkspace:
-      stack_.set_visible_child("surface");
-      return;
-    case Kind::browserWorkspace:
-      stack_.set_visible_child("browser");
-      return;
-    case Kind::home:
-    case Kind::messaging:
-    case Kind::agentPacks:
-    case Kind::connectors:
-    case Kind::skills:
-    case Kind::pricing:
-    case Kind::support:
-      screenTitle_.set_text(screenTitle(route));
-      stack_.set_visible_child("screen");
-      return;
-  }
 }
 
 }  // namespace ondi::ui

@@ -1,0 +1,76 @@
+#include "ui/shell/RecentThreads.h"
+
+#include "core/account/ConversationThreadController.h"
+#include "core/shell/SymbolIcons.h"
+#include "ui/app/AccessibleName.h"
+
+namespace ondi::ui {
+namespace {
+
+Gtk::Label& line(const std::string& text, const char* style) {
+  auto* label = Gtk::make_managed<Gtk::Label>(text);
+  label->set_xalign(0);
+  label->set_ellipsize(Pango::EllipsizeMode::END);
+  label->set_max_width_chars(1);  // ellipsizes to the sidebar's width
+  label->set_hexpand(true);
+  if (style) label->add_css_class(style);
+  return *label;
+}
+
+}  // namespace
+
+RecentThreads::RecentThreads(ConversationThreadController& threads)
+    : Gtk::Box(Gtk::Orientation::VERTICAL, 6), threads_(threads) {
+  set_name("sidebar.recent");
+
+  auto* heading = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL);
+  auto& title = line("Recent", "ondi-sidebar-heading");
+  title.add_css_class("dim-label");
+  heading->append(title);
+  newChat_.set_name("sidebar.new-chat");
+  newChat_.set_icon_name(iconName("plus"));
+  newChat_.add_css_class("flat");
+  newChat_.set_tooltip_text("New chat");
+  setAccessibleName(newChat_, "New chat");
+  newChat_.signal_clicked().connect([this] { threads_.startNewChat(); });
+  heading->append(newChat_);
+  append(*heading);
+
+  empty_.set_name("sidebar.recent.empty");
+  empty_.append(line("No saved chats yet.", nullptr));
+  empty_.append(line("Chats with the agent appear here.", "caption"));
+  empty_.set_margin_start(8);
+  append(empty_);
+  list_.set_name("sidebar.recent.threads");
+  append(list_);
+
+  connections_.add(threads_.state().conversationThreads.changed().connect(
+      [this](const auto&) { showThreads(); }));
+  connections_.add(threads_.state().activeConversationThreadID.changed().connect(
+      [this](const auto&) { showThreads(); }));
+  showThreads();
+}
+
+void RecentThreads::showThreads() {
+  while (Gtk::Widget* row = list_.get_first_child()) list_.remove(*row);
+  const auto& threads = threads_.state().conversationThreads.get();
+  const std::string& active = threads_.state().activeConversationThreadID.get();
+  for (const DesktopConversationThread& thread : threads) {
+    auto* row = Gtk::make_managed<Gtk::Button>();
+    row->set_name("sidebar.recent.thread." + thread.id);
+    row->add_css_class("ondi-recent-thread");
+    if (thread.id == active) row->add_css_class("current");
+    auto* texts = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL);
+    texts->append(line(thread.title, nullptr));
+    if (!thread.preview.empty()) texts->append(line(thread.preview, "caption"));
+    row->set_child(*texts);
+    row->set_tooltip_text(thread.title);
+    setAccessibleName(*row, thread.title);
+    row->signal_clicked().connect([this, id = thread.id] { threads_.openConversationThread(id); });
+    list_.append(*row);
+  }
+  empty_.set_visible(threads.empty());
+  list_.set_visible(!threads.empty());
+}
+
+}  // namespace ondi::ui

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <gtkmm/box.h>
+#include <gtkmm/listbox.h>
+#include <gtkmm/searchentry.h>
+
+#include <vector>
+
+#include "core/app/NavigationState.h"
+#include "core/util/ScopedConnections.h"
+#include "ui/shell/RecentThreads.h"
+#include "ui/shell/SidebarEntryRow.h"
+
+namespace ondi {
+class ShellController;
+}
+
+namespace ondi::ui {
+
+// The studio sidebar: the search field, the nine destinations (the current route's marked),
+// and the recent conversations. Rows are reached with Tab and the arrow keys and chosen with
+// Enter, Space or a click.
+class Sidebar : public Gtk::Box {
+ public:
+  Sidebar(ShellController& shell, const NavigationState& navigation,
+          ConversationThreadController& threads);
+
+ private:
+  void filter();
+  void markCurrent(const VelmoraRoute& route);
+
+  ShellController& shell_;
+  Gtk::SearchEntry search_;
+  Gtk::ListBox entries_;
+  std::vector<SidebarEntryRow*> rows_;
+  RecentThreads recent_;
+  ScopedConnections connections_;
+};
+
+}  // namespace ondi::ui

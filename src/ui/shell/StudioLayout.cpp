@@ -1,0 +1,72 @@
+#include "ui/shell/StudioLayout.h"
+
+#include "core/app/DesktopBrowserModel.h"
+#include "core/shell/SymbolIcons.h"
+#include "ui/app/AccessibleName.h"
+
+namespace ondi::ui {
+
+StudioLayout::StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, VelmoraTheme theme)
+    : ShellLayout(content, Gtk::Orientation::HORIZONTAL),
+      model_(model),
+      sidebar_(model.shell(), model.navigation, model.conversationThreads()),
+      badge_(theme) {
+  set_name("shell.studio");
+
+  auto* header = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 10);
+  header->set_name("shell.header");
+  header->add_css_class("ondi-shell-header");
+  title_.set_name("shell.header.title");
+  title_.add_css_class("heading");
+  title_.set_xalign(0);
+  title_.set_hexpand(true);
+  title_.set_ellipsize(Pango::EllipsizeMode::END);
+  header->append(title_);
+  header->append(badge_);
+  inspectorSwitch_.set_name("shell.inspector-toggle");
+  inspectorSwitch_.set_icon_name(iconName("sidebar.right"));
+  inspectorSwitch_.add_css_class("flat");
+  inspectorSwitch_.set_tooltip_text("Inspector");
+  setAccessibleName(inspectorSwitch_, "Show inspector");
+  inspectorSwitch_.signal_toggled().connect(
+      [this] { model_.shell().setShowInspector(inspectorSwitch_.get_active()); });
+  header->append(inspectorSwitch_);
+
+  auto* main = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL);
+  main->set_hexpand(true);
+  main->append(*header);
+  main->append(contentSlot());
+
+  append(sidebar_);
+  append(*main);
+  append(inspector_);
+
+  const auto signal = [this](const auto&) { showSignal(); };
+  connections_.add(model_.navigation.activeRoute.changed().connect(signal));
+  connections_.add(model_.account.workspaceSessionState.changed().connect(signal));
+  connections_.add(model_.shell().signals.voice.changed().connect(signal));
+  connections_.add(model_.shell().signals.messaging.changed().connect(signal));
+  connections_.add(model_.navigation.title.changed().connect(
+      [this](const std::string& title) { title_.set_text(title); }));
+  connections_.add(model_.shell().showInspector().changed().connect(
+      [this](bool shown) { showInspector(shown); }));
+  title_.set_text(model_.navigation.title.get());
+  showSignal();
+  showInspector(model_.shell().showInspector().get());
+}
+
+void StudioLayout::showSignal() {
+  const VelmoraRoute& route = model_.navigation.activeRoute.get();
+  // The pack catalog is not part of the program yet, so every pack route counts as active.
+  badge_.show(
+      headerSignal({route, model_.account.workspaceSessionState.get(),
+                    route.kind() == VelmoraRoute::Kind::packWorkspace,
+                    model_.shell().signals.voice.get(), model_.shell().signals.messaging.get()}));
+}
+
+void StudioLayout::showInspector(bool shown) {
+  inspectorSwitch_.set_active(shown);
+  inspector_.set_visible(shown);
+}
+
+}  // namespace ondi::ui
