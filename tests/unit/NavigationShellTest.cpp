@@ -3,7 +3,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "core/shell/DesktopSurfaceSignal.h"
-#include "core/shell/RouteSection.h"
+#include "core/workspace/WorkspaceSection.h"
 #include "core/shell/ShellScreen.h"
 #include "core/shell/SidebarEntries.h"
 #include "fakes/FakePlatform.h"
