@@ -1,5 +1,7 @@
 #include "ApplicationTest.h"
 
+#include "MainLoop.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -85,11 +87,7 @@ void screenshot(const std::string& name) {
 }
 
 bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
-  const auto until = g_get_monotonic_time() + milliseconds * 1000;
-  while (!condition() && g_get_monotonic_time() < until) {
-    if (!g_main_context_iteration(nullptr, FALSE)) g_usleep(2000);
-  }
-  return condition();
+  return runMainLoopUntil(condition, std::chrono::milliseconds(milliseconds));
 }
 
 bool waitForPaint() {
