@@ -139,6 +139,17 @@ TEST_F(ConnectorsScreenTest, AnAppAuthorizedInItsTabReadsConnectedOnComingBack) 
     EXPECT_EQ(findNamed<Gtk::Button>(*screen, "connectors.row.gmail.action")->get_label(),
               "Manage");
     screenshot("connectors-connected");
+
+    // The add sheet offers the apps still to connect.
+    click(*findNamed(*screen, "connectors.add"));
+    Gtk::Window* sheet = toplevel("add-connector");
+    ASSERT_NE(sheet, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return sheet->get_mapped(); }));
+    EXPECT_EQ(findNamed(*sheet, "add-connector.row.gmail"), nullptr);
+    EXPECT_NE(findNamed(*sheet, "add-connector.row.slack"), nullptr);
+    screenshot("connectors-add-sheet");
+    click(*findNamed(*sheet, "add-connector.close"));
+    EXPECT_TRUE(waitUntil([&] { return !sheet->get_visible(); }));
   });
 }
 
