@@ -67,11 +67,12 @@ class WorkspaceStore {
   // Opens the authorization page of an app that is not connected yet, or the service's
   // connectors page for one that is; ignored while another authorization is starting.
   void beginConnectorAuthorization(const ConnectorItem& connector);
+  // Opens the service's connectors page, where connected accounts are managed, in a tab.
+  void openConnectorsPage();
 
  private:
   void finishRefresh(const DesktopAPIResult& result);
   void finishAuthorization(const ConnectorItem& connector, const DesktopAPIResult& result);
-  void openConnectorsPage();
 
   Dependencies deps_;
   Lifetime lifetime_;

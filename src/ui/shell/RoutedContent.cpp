@@ -2,6 +2,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "ui/app/WebViewWidget.h"
+#include "ui/connectors/ConnectorsWorkspaceView.h"
 #include "ui/shell/UnavailableScreen.h"
 
 namespace ondi::ui {
@@ -49,7 +50,6 @@ constexpr Placeholder kPlaceholders[] = {
     {ShellScreen::home, "Home", "At a glance", "house"},
     {ShellScreen::messaging, "Messaging", "iMessage agent", "bubble.left.and.bubble.right"},
     {ShellScreen::agentPacks, "Agent packs", "Focused workspaces", "wand.and.stars"},
-    {ShellScreen::connectors, "Connectors", "Access", "point.3.connected.trianglepath.dotted"},
     {ShellScreen::skills, "Skills", "Reusable playbooks", "wand.and.stars"},
     {ShellScreen::voice, "Voice", "Calls", "phone"},
     {ShellScreen::billing, "Billing", "Plans", "creditcard"},
@@ -68,6 +68,8 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
   add(widgetOf(model_.surfaceWebView()), pageName(ShellScreen::agentSurface));
   add(browser_, pageName(ShellScreen::browserWorkspace));
   add(gate_, pageName(ShellScreen::accountGate));
+  add(*Gtk::make_managed<ConnectorsWorkspaceView>(model.workspace()),
+      pageName(ShellScreen::connectors));
   for (const Placeholder& placeholder : kPlaceholders) {
     const std::string page = pageName(placeholder.screen);
     add(*Gtk::make_managed<UnavailableScreen>("screen." + page, placeholder.title,
