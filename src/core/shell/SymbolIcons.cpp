@@ -18,6 +18,12 @@ std::string iconName(const std::string& symbol) {
       {"plus", "list-add-symbolic"},
       {"sidebar.right", "sidebar-show-right-symbolic"},
       {"clock", "document-open-recent-symbolic"},
+      {"checkmark.seal", "emblem-ok-symbolic"},
+      {"tray.full", "mail-unread-symbolic"},
+      {"person.2", "system-users-symbolic"},
+      {"envelope.fill", "mail-message-new-symbolic"},
+      {"gearshape", "emblem-system-symbolic"},
+      {"doc.on.doc", "edit-copy-symbolic"},
   };
   const auto found = icons.find(symbol);
   return found != icons.end() ? found->second : "image-missing-symbolic";
