@@ -63,7 +63,7 @@ HomeScreen::HomeScreen(Dependencies dependencies)
   metrics_.set_name("home.metrics");
   metrics_.set_selection_mode(Gtk::SelectionMode::NONE);
   metrics_.set_homogeneous(true);
-  metrics_.set_min_children_per_line(2);
+  metrics_.set_min_children_per_line(4);
   metrics_.set_max_children_per_line(4);
   metrics_.set_column_spacing(12);
   metrics_.set_row_spacing(12);
