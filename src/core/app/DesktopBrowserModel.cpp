@@ -7,7 +7,8 @@
 namespace ondi {
 
 DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices services,
-                                         SurfaceResources resources)
+                                         SurfaceResources resources,
+                                         std::optional<std::string> shortVersion)
     : origin_(std::move(origin)),
       services_(services),
       hosts_(origin_.registrableDomain),
@@ -48,6 +49,9 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
                 services_.logger}),
       website_(api_, services_.system, services_.logger),
       workspace_({api_, browser_, navigator_.state(), services_.logger}),
+      prompts_(navigator_, surface_, services_.scheduler),
+      support_({origin_, api_, browser_, navigator_.state(), services_.system, services_.logger,
+                std::move(shortVersion)}),
       shell_(services_.settings, navigator_) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));

@@ -27,11 +27,13 @@
 #include "core/desktop/ExternalBrowsers.h"
 #include "core/desktop/PageHandoff.h"
 #include "core/shell/ShellController.h"
+#include "core/support/SupportDesk.h"
 #include "core/surface/MicrophonePolicy.h"
 #include "core/surface/SurfaceHost.h"
 #include "core/surface/SurfaceResources.h"
 #include "core/surface/WorkspaceHosts.h"
 #include "core/voice/DictationRequests.h"
+#include "core/workspace/AgentPromptPreparation.h"
 #include "core/workspace/WorkspaceStore.h"
 
 namespace ondi {
@@ -41,7 +43,9 @@ namespace ondi {
 // owns each. It holds no state and no logic of its own.
 class DesktopBrowserModel {
  public:
-  DesktopBrowserModel(ServiceOrigin origin, PlatformServices services, SurfaceResources resources);
+  // `shortVersion` is the application's version; none in a development build.
+  DesktopBrowserModel(ServiceOrigin origin, PlatformServices services, SurfaceResources resources,
+                      std::optional<std::string> shortVersion = std::nullopt);
   DesktopBrowserModel(const DesktopBrowserModel&) = delete;
   DesktopBrowserModel& operator=(const DesktopBrowserModel&) = delete;
 
@@ -70,6 +74,8 @@ class DesktopBrowserModel {
   PageHandoff handoff_;
   AccountWebsite website_;
   WorkspaceStore workspace_;
+  AgentPromptPreparation prompts_;
+  SupportDesk support_;
   ShellController shell_;
 
  public:
@@ -86,6 +92,9 @@ class DesktopBrowserModel {
   WorkspaceStore& workspace() { return workspace_; }
   ConversationThreadController& conversationThreads() { return threads_; }
   ShellController& shell() { return shell_; }
+  AgentPromptPreparation& agentPrompts() { return prompts_; }
+  SupportDesk& support() { return support_; }
+  const Clock& clock() const { return services_.clock; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;

@@ -4,10 +4,16 @@
 
 namespace ondi {
 
-// Where the hosted service lives: its HTTPS web origin and its registrable domain.
+// Where the hosted service lives: its HTTPS web origin and its registrable domain, and the
+// address its support team reads.
 struct ServiceOrigin {
   std::string webOrigin;          // "https://ondi.example", no trailing slash
   std::string registrableDomain;  // "ondi.example"
+  std::string supportEmail = {};  // empty: "support@" and the registrable domain
+
+  std::string supportEmailAddress() const {
+    return supportEmail.empty() ? "support@" + registrableDomain : supportEmail;
+  }
 
   // An address on the web origin; `pathAndQuery` starts with "/".
   std::string url(const std::string& pathAndQuery) const { return webOrigin + pathAndQuery; }

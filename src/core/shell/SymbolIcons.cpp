@@ -48,6 +48,10 @@ std::string iconName(const std::string& symbol) {
       {"terminal.fill", "utilities-terminal-symbolic"},
       {"globe", "web-browser-symbolic"},
       {"video.fill", "camera-video-symbolic"},
+      {"checkmark.seal", "emblem-ok-symbolic"},
+      {"tray.full", "mail-unread-symbolic"},
+      {"person.2", "system-users-symbolic"},
+      {"doc.on.doc", "edit-copy-symbolic"},
   };
   const auto found = icons.find(symbol);
   return found != icons.end() ? found->second : "image-missing-symbolic";

@@ -26,11 +26,11 @@ DesktopComposition::DesktopComposition(const DesktopFolders& folders)
                          return application ? gtk_application_get_active_window(application)
                                             : nullptr;
                        }),
-      model(ServiceOrigin{kServiceOrigin, kRegistrableDomain},
+      model(ServiceOrigin{kServiceOrigin, kRegistrableDomain, kSupportEmail},
             PlatformServices{scheduler, clock, environment, settings, logger, transport, cookies,
                              webViews, system, microphone, random, webAuthenticator, secrets,
                              applications},
-            bundledSurfaceResources(currentTheme(settings))) {
+            bundledSurfaceResources(currentTheme(settings)), kVersion) {
   trustDevelopmentCertificate(network, environment, logger);
 }
 

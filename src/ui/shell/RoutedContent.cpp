@@ -3,7 +3,9 @@
 #include "core/app/DesktopBrowserModel.h"
 #include "ui/app/WebViewWidget.h"
 #include "ui/connectors/ConnectorsWorkspaceView.h"
+#include "ui/home/HomeScreen.h"
 #include "ui/shell/UnavailableScreen.h"
+#include "ui/support/SupportScreen.h"
 
 namespace ondi::ui {
 namespace {
@@ -47,13 +49,11 @@ struct Placeholder {
 
 // The screens still to be built, each with the title and subtitle the sidebar gives it.
 constexpr Placeholder kPlaceholders[] = {
-    {ShellScreen::home, "Home", "At a glance", "house"},
     {ShellScreen::messaging, "Messaging", "iMessage agent", "bubble.left.and.bubble.right"},
     {ShellScreen::agentPacks, "Agent packs", "Focused workspaces", "wand.and.stars"},
     {ShellScreen::skills, "Skills", "Reusable playbooks", "wand.and.stars"},
     {ShellScreen::voice, "Voice", "Calls", "phone"},
     {ShellScreen::billing, "Billing", "Plans", "creditcard"},
-    {ShellScreen::support, "Support", "Help", "questionmark.circle"},
 };
 
 }  // namespace
@@ -70,6 +70,11 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
   add(gate_, pageName(ShellScreen::accountGate));
   add(*Gtk::make_managed<ConnectorsWorkspaceView>(model.workspace()),
       pageName(ShellScreen::connectors));
+  add(*Gtk::make_managed<HomeScreen>(HomeScreen::Dependencies{
+          model.workspace(), model.account, model.clock(), model.agentPrompts(),
+          model.conversationThreads(), model.navigator()}),
+      pageName(ShellScreen::home));
+  add(*Gtk::make_managed<SupportScreen>(model.support()), pageName(ShellScreen::support));
   for (const Placeholder& placeholder : kPlaceholders) {
     const std::string page = pageName(placeholder.screen);
     add(*Gtk::make_managed<UnavailableScreen>("screen." + page, placeholder.title,
