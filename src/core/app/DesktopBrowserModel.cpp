@@ -48,7 +48,7 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
                 services_.logger}),
       website_(api_, services_.system, services_.logger),
       workspace_({api_, browser_, navigator_.state(), services_.logger}),
-      shell_(services_.settings, navigator_) {
+      shell_(preferences_, navigator_) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");
