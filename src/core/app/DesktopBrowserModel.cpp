@@ -48,6 +48,7 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
                 services_.logger}),
       website_(api_, services_.system, services_.logger),
       workspace_({api_, browser_, navigator_.state(), services_.logger}),
+      billing_({services_.settings, origin_, browser_, navigator_.state()}),
       shell_(preferences_, navigator_) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));

@@ -22,6 +22,7 @@
 #include "core/app/VelmoraRoute.h"
 #include "core/assist/LocalOpenAIClient.h"
 #include "core/assist/OpenAIKeychain.h"
+#include "core/billing/BillingController.h"
 #include "core/browser/BrowserWorkspaceController.h"
 #include "core/desktop/DesktopActionDispatcher.h"
 #include "core/desktop/ExternalBrowsers.h"
@@ -70,6 +71,7 @@ class DesktopBrowserModel {
   PageHandoff handoff_;
   AccountWebsite website_;
   WorkspaceStore workspace_;
+  BillingController billing_;
   ShellController shell_;
 
  public:
@@ -86,6 +88,7 @@ class DesktopBrowserModel {
   WorkspaceStore& workspace() { return workspace_; }
   ConversationThreadController& conversationThreads() { return threads_; }
   ShellController& shell() { return shell_; }
+  BillingController& billing() { return billing_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;

@@ -2,6 +2,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "ui/app/WebViewWidget.h"
+#include "ui/billing/BillingScreen.h"
 #include "ui/shell/UnavailableScreen.h"
 
 namespace ondi::ui {
@@ -52,7 +53,6 @@ constexpr Placeholder kPlaceholders[] = {
     {ShellScreen::connectors, "Connectors", "Access", "point.3.connected.trianglepath.dotted"},
     {ShellScreen::skills, "Skills", "Reusable playbooks", "wand.and.stars"},
     {ShellScreen::voice, "Voice", "Calls", "phone"},
-    {ShellScreen::billing, "Billing", "Plans", "creditcard"},
     {ShellScreen::support, "Support", "Help", "questionmark.circle"},
 };
 
@@ -68,6 +68,8 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
   add(widgetOf(model_.surfaceWebView()), pageName(ShellScreen::agentSurface));
   add(browser_, pageName(ShellScreen::browserWorkspace));
   add(gate_, pageName(ShellScreen::accountGate));
+  add(*Gtk::make_managed<BillingScreen>(model_.billing(), model_.workspace()),
+      pageName(ShellScreen::billing));
   for (const Placeholder& placeholder : kPlaceholders) {
     const std::string page = pageName(placeholder.screen);
     add(*Gtk::make_managed<UnavailableScreen>("screen." + page, placeholder.title,
