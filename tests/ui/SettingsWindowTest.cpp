@@ -70,6 +70,9 @@ TEST_F(SettingsWindowTest, SignedOutOnlyAppearanceAndWorkspaceCanBeChanged) {
     EXPECT_EQ(text(settings, "conversation-history.sign-in"),
               "Sign in to save and resume account-specific chat and huddle sessions.");
     EXPECT_TRUE(shown(settings, "agent-instructions.placeholder"));
+    EXPECT_EQ(text(settings, "openai-settings.status"), "Sign in before saving a local API key.");
+    EXPECT_FALSE(shown(settings, "openai-settings.api-key"));
+    EXPECT_FALSE(shown(settings, "openai-settings.fallback"));
     screenshot("settings-signed-out");
 
     auto* inspector = findNamed<Gtk::Switch>(settings, "workspace-settings.show-inspector");
@@ -105,6 +108,7 @@ TEST_F(SettingsWindowTest, SignedInShowsTheAccountAndItsSwitches) {
     for (const std::string bound : {"conversation-history", "model-routing", "approval-gates"}) {
       EXPECT_FALSE(shown(settings, bound + ".sign-in")) << bound;
     }
+    EXPECT_TRUE(shown(settings, "openai-settings.api-key"));
 
     auto* handoff = findNamed<Gtk::Switch>(settings, "model-routing.auto-handoff");
     auto* spend = findNamed<Gtk::Switch>(settings, "approval-gates.spend");
