@@ -39,8 +39,9 @@ void installBillingStyle() {
   if (!display) return;
   auto provider = Gtk::CssProvider::create();
   provider->load_from_data(kBillingCss);
+  // Above the theme's style sheet, whose plain button rule would hide the chosen segment.
   Gtk::StyleContext::add_provider_for_display(display, provider,
-                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION + 2);
   installed = true;
 }
 

@@ -29,7 +29,6 @@ Gtk::Label& appendValueRow(Gtk::Box& section, const std::string& title, const st
   auto* value = Gtk::make_managed<Gtk::Label>();
   value->set_name(name);
   value->set_xalign(1);
-  value->set_selectable(true);
   value->add_css_class("heading");
   row->append(*label);
   row->append(*value);
