@@ -131,6 +131,24 @@ TEST_F(WorkspaceSessionTest, PreferenceChangesSyncOnceAndOnlyWhenSignedIn) {
   EXPECT_FALSE(account().desktopPreferences.get().dailyBriefEnabled);
 }
 
+TEST_F(WorkspaceSessionTest, TheInspectorIsAPreferenceOfTheAccountThatTheShellFollows) {
+  ShellController& shell = model.shell();
+  answerLaunchCheck(200, {{"authenticated", false}});
+  shell.setShowInspector(false);
+  model.refreshWorkspaceSession();
+  answer(200, {{"authenticated", false}});
+  EXPECT_FALSE(shell.showInspector().get()) << "a signed-out answer keeps the local choice";
+
+  confirm("u1");
+  EXPECT_TRUE(shell.showInspector().get()) << "the account's value is taken";
+  shell.setShowInspector(false);
+  platform.scheduler.runUntilIdle();
+  EXPECT_EQ(lastRequest().method, "PUT");
+  EXPECT_EQ(nlohmann::json::parse(*lastRequest().body)["preferences"]["showInspector"], false);
+  EXPECT_FALSE(account().desktopPreferences.get().showInspector);
+  EXPECT_EQ(platform.settings.boolValue(kShowInspectorKey), false);
+}
+
 TEST_F(WorkspaceSessionTest, TheUnifiedThemeStaysWithTheUserWhoChoseIt) {
   answerLaunchCheck(200, signedIn("u1"));
   model.updateDesktopPreferences([](auto& p) { p.interfaceStyle = "washi-ember"; });

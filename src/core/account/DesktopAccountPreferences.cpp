@@ -8,6 +8,9 @@ namespace ondi {
 DesktopAccountPreferences DesktopAccountPreferences::localDefaults(const SettingsStore& settings) {
   DesktopAccountPreferences preferences;
   preferences.interfaceStyle = rawValue(currentTheme(settings));
+  // The workspace switches work without an account, so what was chosen on this computer stays.
+  preferences.showInspector = settings.boolValue("Velmora.showInspector", true);
+  preferences.dailyBriefEnabled = settings.boolValue("Velmora.dailyBriefEnabled", true);
   return preferences;
 }
 

@@ -22,7 +22,8 @@ struct DesktopAccountPreferences {
 
   bool operator==(const DesktopAccountPreferences&) const = default;
 
-  // The current theme, every switch on, automatic model choice.
+  // The current theme and the workspace switches as stored on this computer, every other switch
+  // on, automatic model choice.
   static DesktopAccountPreferences localDefaults(const SettingsStore& settings);
   // What a signed-in account without stored preferences gets.
   static DesktopAccountPreferences accountDefaults() { return {}; }

@@ -52,7 +52,8 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
       prompts_(navigator_, surface_, services_.scheduler),
       support_({origin_, api_, browser_, navigator_.state(), services_.system, services_.logger,
                 std::move(shortVersion)}),
-      shell_(services_.settings, navigator_) {
+      billing_({services_.settings, origin_, browser_, navigator_.state()}),
+      shell_(preferences_, navigator_) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");

@@ -22,6 +22,7 @@
 #include "core/app/VelmoraRoute.h"
 #include "core/assist/LocalOpenAIClient.h"
 #include "core/assist/OpenAIKeychain.h"
+#include "core/billing/BillingController.h"
 #include "core/browser/BrowserWorkspaceController.h"
 #include "core/desktop/DesktopActionDispatcher.h"
 #include "core/desktop/ExternalBrowsers.h"
@@ -76,6 +77,7 @@ class DesktopBrowserModel {
   WorkspaceStore workspace_;
   AgentPromptPreparation prompts_;
   SupportDesk support_;
+  BillingController billing_;
   ShellController shell_;
 
  public:
@@ -95,6 +97,7 @@ class DesktopBrowserModel {
   AgentPromptPreparation& agentPrompts() { return prompts_; }
   SupportDesk& support() { return support_; }
   const Clock& clock() const { return services_.clock; }
+  BillingController& billing() { return billing_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "core/billing/BillingRoute.h"
 #include "core/browser/WebDestinations.h"
 
 namespace ondi {
@@ -53,7 +54,7 @@ std::string VelmoraRoute::url(const ServiceOrigin& origin) const {
     case Kind::voice:
       return origin.url("/agent.html?source=mac_app&desktop=1&surface=voice");
     case Kind::pricing:
-      return origin.url("/agent.html?source=mac_app&surface=billing");
+      return billingURL(origin, std::nullopt);
     case Kind::support:
       return origin.url("/page.html?view=contact");
   }

@@ -1,18 +1,22 @@
 #include "core/shell/ShellController.h"
 
+#include "core/account/DesktopPreferencesController.h"
 #include "core/app/RouteNavigation.h"
-#include "core/ports/SettingsStore.h"
 
 namespace ondi {
 
-ShellController::ShellController(SettingsStore& settings, RouteNavigation& navigation)
-    : settings_(settings),
+ShellController::ShellController(DesktopPreferencesController& preferences,
+                                 RouteNavigation& navigation)
+    : preferences_(preferences),
       navigation_(navigation),
-      showInspector_(settings.boolValue(kShowInspectorKey, true)) {}
+      showInspector_(preferences.state().desktopPreferences.get().showInspector) {
+  connections_.add(preferences_.state().desktopPreferences.changed().connect(
+      [this](const DesktopAccountPreferences& value) { showInspector_.set(value.showInspector); }));
+}
 
 void ShellController::setShowInspector(bool shown) {
-  settings_.setBool(kShowInspectorKey, shown);
-  showInspector_.set(shown);
+  preferences_.update(
+      [shown](DesktopAccountPreferences& preferences) { preferences.showInspector = shown; });
 }
 
 void ShellController::choose(const SidebarEntry& entry) {

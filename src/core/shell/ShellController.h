@@ -3,20 +3,22 @@
 #include "core/app/Published.h"
 #include "core/shell/DesktopSurfaceSignal.h"
 #include "core/shell/SidebarEntries.h"
+#include "core/util/ScopedConnections.h"
 
 namespace ondi {
 
+class DesktopPreferencesController;
 class RouteNavigation;
-class SettingsStore;
 
 inline constexpr const char* kShowInspectorKey = "Velmora.showInspector";
 
-// The navigation shell's own state: whether the studio inspector is shown (kept in the user
-// defaults), whether the messaging sheet is up, and the surface signals for the header. Sidebar
+// The navigation shell's own state: whether the messaging sheet is up, and the surface signals
+// for the header. Whether the studio inspector is shown is one of the account's preferences
+// (mirrored into the user defaults); the shell reads and changes it through them. Sidebar
 // choices go through it.
 class ShellController {
  public:
-  ShellController(SettingsStore& settings, RouteNavigation& navigation);
+  ShellController(DesktopPreferencesController& preferences, RouteNavigation& navigation);
   ShellController(const ShellController&) = delete;
   ShellController& operator=(const ShellController&) = delete;
 
@@ -30,9 +32,10 @@ class ShellController {
   void choose(const SidebarEntry& entry);
 
  private:
-  SettingsStore& settings_;
+  DesktopPreferencesController& preferences_;
   RouteNavigation& navigation_;
   Published<bool> showInspector_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi

@@ -14,6 +14,7 @@ std::string iconName(const std::string& symbol) {
       {"safari", "web-browser-symbolic"},
       {"phone", "call-start-symbolic"},
       {"creditcard", "auth-smartcard-symbolic"},
+      {"checkmark", "object-select-symbolic"},
       {"questionmark.circle", "dialog-question-symbolic"},
       {"plus", "list-add-symbolic"},
       {"sidebar.right", "sidebar-show-right-symbolic"},

@@ -1,8 +1,6 @@
 #include "ui/app/OndiApplication.h"
 
 #include <gdkmm/frameclock.h>
-#include <gtkmm/label.h>
-#include <gtkmm/scrolledwindow.h>
 
 #include <algorithm>
 #include <chrono>
@@ -13,12 +11,10 @@
 #include "core/app/DesktopBrowserModel.h"
 #include "core/ports/Logger.h"
 #include "core/ports/Scheduler.h"
-#include "ui/account/AgentInstructionsSection.h"
 #include "ui/app/CommandMenu.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/WindowRecovery.h"
-#include "ui/assist/OpenAISettingsSection.h"
-#include "ui/theme/ThemePicker.h"
+#include "ui/settings/SettingsWindow.h"
 #include "ui/theme/ThemeStyleProvider.h"
 
 namespace ondi::ui {
@@ -70,27 +66,7 @@ void OndiApplication::attach(DesktopBrowserModel& model, Logger& logger, Schedul
 }
 
 Gtk::Window& OndiApplication::settingsWindow() {
-  if (!settingsWindow_) {
-    settingsWindow_ = std::make_unique<Gtk::Window>();
-    settingsWindow_->set_name("settingsWindow");
-    settingsWindow_->set_title("Settings");
-    settingsWindow_->set_default_size(720, 560);
-    settingsWindow_->set_hide_on_close(true);
-    auto* sections = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 24);
-    sections->set_margin(24);
-    auto* title = Gtk::make_managed<Gtk::Label>("Settings");
-    title->set_xalign(0);
-    title->add_css_class("title-1");
-    sections->append(*title);
-    sections->append(*Gtk::make_managed<ThemePicker>(model_->preferences()));
-    sections->append(*Gtk::make_managed<AgentInstructionsSection>(model_->agentInstructions()));
-    sections->append(
-        *Gtk::make_managed<OpenAISettingsSection>(model_->preferences(), model_->openAIKeychain()));
-    auto* scroller = Gtk::make_managed<Gtk::ScrolledWindow>();
-    scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
-    scroller->set_child(*sections);
-    settingsWindow_->set_child(*scroller);
-  }
+  if (!settingsWindow_) settingsWindow_ = std::make_unique<SettingsWindow>(*model_);
   return *settingsWindow_;
 }
 

@@ -30,12 +30,12 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopPreferencesController& prefe
       preferences.useOpenAIFallback = enabled;
     });
   }));
-  append(labelledRow("Use direct OpenAI responses", fallback_));
+  editors_.append(labelledRow("Use direct OpenAI responses", fallback_));
 
   modelName_.set_name("openai-settings.model");
   modelName_.set_text(kOpenAIModel);
   modelName_.set_selectable(true);
-  append(labelledRow("Model", modelName_));
+  editors_.append(labelledRow("Model", modelName_));
 
   key_.set_name("openai-settings.api-key");
   key_.set_hexpand(true);
@@ -50,7 +50,7 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopPreferencesController& prefe
                              }
                            }),
                            this);
-  append(labelledRow("API key", key_));
+  editors_.append(labelledRow("API key", key_));
 
   auto* buttons = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 8);
   createKey_.set_name("openai-settings.create-key");
@@ -71,7 +71,8 @@ OpenAISettingsSection::OpenAISettingsSection(DesktopPreferencesController& prefe
   buttons->append(createKey_);
   buttons->append(remove_);
   buttons->append(save_);
-  append(*buttons);
+  editors_.append(*buttons);
+  append(editors_);
 
   status_.set_name("openai-settings.status");
   status_.set_xalign(0);
@@ -113,6 +114,8 @@ void OpenAISettingsSection::showPreferences() {
 
 void OpenAISettingsSection::showStatus() {
   status_.set_text(keySettings_.status());
+  // Keys and the switch belong to an account: signed out, the status asks to sign in.
+  editors_.set_visible(preferences_.state().workspaceSessionState.get().isAuthenticated());
 }
 
 // The keyring answers later: the buttons wait for it, so that actions never overlap.

@@ -36,6 +36,7 @@ class OpenAISettingsSection : public Gtk::Box {
   DesktopPreferencesController& preferences_;
   OpenAIKeySettings keySettings_;
   Gtk::Label heading_;
+  Gtk::Box editors_{Gtk::Orientation::VERTICAL, 12};
   Gtk::Switch fallback_;
   Gtk::Label modelName_;
   Gtk::PasswordEntry key_;

@@ -2,6 +2,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "ui/app/WebViewWidget.h"
+#include "ui/billing/BillingScreen.h"
 #include "ui/connectors/ConnectorsWorkspaceView.h"
 #include "ui/home/HomeScreen.h"
 #include "ui/shell/UnavailableScreen.h"
@@ -53,7 +54,6 @@ constexpr Placeholder kPlaceholders[] = {
     {ShellScreen::agentPacks, "Agent packs", "Focused workspaces", "wand.and.stars"},
     {ShellScreen::skills, "Skills", "Reusable playbooks", "wand.and.stars"},
     {ShellScreen::voice, "Voice", "Calls", "phone"},
-    {ShellScreen::billing, "Billing", "Plans", "creditcard"},
 };
 
 }  // namespace
@@ -75,6 +75,8 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
           model.conversationThreads(), model.navigator()}),
       pageName(ShellScreen::home));
   add(*Gtk::make_managed<SupportScreen>(model.support()), pageName(ShellScreen::support));
+  add(*Gtk::make_managed<BillingScreen>(model_.billing(), model_.workspace()),
+      pageName(ShellScreen::billing));
   for (const Placeholder& placeholder : kPlaceholders) {
     const std::string page = pageName(placeholder.screen);
     add(*Gtk::make_managed<UnavailableScreen>("screen." + page, placeholder.title,

@@ -12,7 +12,7 @@ ThemePicker::ThemePicker(DesktopPreferencesController& preferences)
 
   heading_.set_text("Theme");
   heading_.set_xalign(0);
-  heading_.add_css_class("title-3");
+  heading_.add_css_class("heading");
   append(heading_);
 
   applyPanelStyle(rows_, 8, false);

@@ -1,0 +1,60 @@
+#include "ui/billing/BillingScreen.h"
+
+#include <gtkmm/label.h>
+#include <gtkmm/scrolledwindow.h>
+
+#include "core/billing/BillingController.h"
+#include "ui/billing/BillingSectionPicker.h"
+#include "ui/billing/PlansSection.h"
+#include "ui/shell/UnavailableScreen.h"
+
+namespace ondi::ui {
+
+BillingScreen::BillingScreen(BillingController& billing, const WorkspaceStore& workspace)
+    : Gtk::Box(Gtk::Orientation::VERTICAL, 16), billing_(billing) {
+  set_name("screen.billing");
+  set_hexpand(true);
+  set_vexpand(true);
+
+  auto* header = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 16);
+  header->set_margin_top(24);
+  header->set_margin_start(32);
+  header->set_margin_end(32);
+  auto* titles = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 2);
+  titles->set_hexpand(true);
+  auto* title = Gtk::make_managed<Gtk::Label>("Billing");
+  title->set_xalign(0);
+  title->add_css_class("title-1");
+  auto* subtitle = Gtk::make_managed<Gtk::Label>("Plans and agent funds.");
+  subtitle->set_xalign(0);
+  subtitle->add_css_class("dim-label");
+  titles->append(*title);
+  titles->append(*subtitle);
+  header->append(*titles);
+  header->append(*Gtk::make_managed<BillingSectionPicker>(billing_));
+  append(*header);
+
+  auto* plans = Gtk::make_managed<PlansSection>(billing_, workspace);
+  plans->set_margin_start(32);
+  plans->set_margin_end(32);
+  plans->set_margin_bottom(32);
+  auto* scroller = Gtk::make_managed<Gtk::ScrolledWindow>();
+  scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
+  scroller->set_child(*plans);
+  pages_.add(*scroller, rawValue(BillingSection::plans));
+  pages_.add(*Gtk::make_managed<UnavailableScreen>("billing.agent-payment", "Agent Payment",
+                                                   "Agent funds", "creditcard"),
+             rawValue(BillingSection::agentPayment));
+  pages_.set_vexpand(true);
+  append(pages_);
+
+  connections_.add(
+      billing_.selectedSection().changed().connect([this](BillingSection) { showSection(); }));
+  showSection();
+}
+
+void BillingScreen::showSection() {
+  pages_.set_visible_child(rawValue(billing_.selectedSection().get()));
+}
+
+}  // namespace ondi::ui
