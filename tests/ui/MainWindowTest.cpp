@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, MenuActionsSwitchTheShownScreen) {
     ui::MainWindow& window = *application.mainWindow();
     model.account.workspaceSessionState.set(
         WorkspaceSessionState::authenticated({"u1", "Ada", "ada@example.com", "email"}));
-    Gtk::Stack& content = window.shell().content();
+    Gtk::Stack& content = window.shell().content().screens();
     EXPECT_EQ(content.get_visible_child_name(), "home");
 
     application.activate_action("open-connectors");

@@ -29,8 +29,10 @@ void confirmAccount(DesktopBrowserModel& model) {
   model.account.workspaceSessionState.set(kSignedIn);
 }
 
+// The page filling the content: the browser alone, or a page of the screens' stack.
 std::string shownPage(ui::MainWindow& window) {
-  return window.shell().content().get_visible_child_name();
+  Gtk::Stack& screens = window.shell().content().screens();
+  return screens.get_visible() ? std::string(screens.get_visible_child_name()) : "browser";
 }
 
 void useTheme(DesktopBrowserModel& model, VelmoraTheme theme) {
@@ -211,10 +213,10 @@ TEST_F(NavigationShellTest, ThemeSwitchKeepsTheWebViewsAndTheInspectorChoice) {
     EXPECT_EQ(findNamed(window, "shell.sidebar"), nullptr);
     EXPECT_EQ(findNamed(window, "shell.inspector"), nullptr);
     ASSERT_NE(findNamed(window, "shell.unified"), nullptr);
-    EXPECT_EQ(content->get_parent()->get_parent(), findNamed(window, "shell.unified"));
+    EXPECT_TRUE(content->is_ancestor(*findNamed(window, "shell.unified")));
     // Saving the theme to the unreachable service checks the session again.
     confirmAccount(model);
-    EXPECT_TRUE(waitUntil([&] { return content->get_visible_child()->get_mapped(); }));
+    EXPECT_TRUE(waitUntil([&] { return content->screens().get_visible_child()->get_mapped(); }));
     screenshot("shell-unified-agent");
 
     useTheme(model, VelmoraTheme::porcelainAir);
@@ -227,8 +229,8 @@ TEST_F(NavigationShellTest, ThemeSwitchKeepsTheWebViewsAndTheInspectorChoice) {
 
     EXPECT_EQ(&window.shell().content(), content);
     confirmAccount(model);
-    EXPECT_EQ(content->get_visible_child(), Glib::wrap(GTK_WIDGET(views.front())));
-    EXPECT_TRUE(waitUntil([&] { return content->get_visible_child()->get_mapped(); }));
+    EXPECT_EQ(content->screens().get_visible_child(), Glib::wrap(GTK_WIDGET(views.front())));
+    EXPECT_TRUE(waitUntil([&] { return content->screens().get_visible_child()->get_mapped(); }));
     EXPECT_EQ(model.surfaceWebView().url(), page);
     for (std::size_t index = 0; index < views.size(); ++index) {
       EXPECT_FALSE(finalized[index]) << "web view " << index;

@@ -103,6 +103,24 @@ TEST_F(DesktopBrowserModelTest, AgentShowsTheOperatorPageOnTheAPIBase) {
   EXPECT_EQ(surface().htmlLoads.back().address, "http://127.0.0.1:8787/");
 }
 
+// The browser beside the task and the way back keep the chat the surface already holds.
+TEST_F(DesktopBrowserModelTest, TheBrowserBesideTheTaskLoadsTheChatOnlyWhenItIsNotShown) {
+  model.navigator().loadURL("https://example.com/elsewhere");
+  model.navigator().openBrowserBesideTask();
+  EXPECT_EQ(route(), "browser");
+  EXPECT_EQ(surface().htmlLoads.size(), 1u);
+  EXPECT_TRUE(model.isShowingDesktopChat());
+
+  model.navigator().showTask();
+  model.navigator().openBrowserBesideTask();
+  model.navigator().showTask();
+  platform.scheduler.runUntilIdle();
+  EXPECT_EQ(surface().htmlLoads.size(), 1u);
+  EXPECT_EQ(route(), "agent");
+  EXPECT_EQ(address(), kAgentPage);
+  EXPECT_EQ(title(), "Ondi");
+}
+
 TEST_F(DesktopBrowserModelTest, UnknownPackWorkspaceEndsOnAgentPacks) {
   model.load(VelmoraRoute::packWorkspace("no-such-pack"));
   const auto logs = platform.logger.messages();

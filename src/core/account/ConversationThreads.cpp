@@ -72,4 +72,11 @@ std::vector<DesktopConversationThread> desktopConversationThreads(const nlohmann
   return threads;
 }
 
+bool isConversationUnderWay(const std::vector<DesktopConversationThread>& threads,
+                            const std::string& id) {
+  return std::ranges::any_of(threads, [&](const DesktopConversationThread& thread) {
+    return thread.id == id && thread.messageCount > 0;
+  });
+}
+
 }  // namespace ondi

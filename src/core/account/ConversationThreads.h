@@ -36,4 +36,8 @@ std::optional<std::string> normalizedConversationThreadID(const std::string& tex
 // The threads of a page snapshot: at most 500, malformed entries skipped.
 std::vector<DesktopConversationThread> desktopConversationThreads(const nlohmann::json& value);
 
+// Whether a conversation is under way in thread `id`: it is listed with at least one message.
+bool isConversationUnderWay(const std::vector<DesktopConversationThread>& threads,
+                            const std::string& id);
+
 }  // namespace ondi

@@ -67,6 +67,21 @@ void Navigator::loadDesktopChat() {
   deps_.surface.loadDesktopChat();
 }
 
+void Navigator::showTask() {
+  if (!deps_.surface.isShowingDesktopChat()) {
+    load(VelmoraRoute::agent());
+    return;
+  }
+  deps_.logger.info("browser", "Opening surface " + VelmoraRoute::agent().telemetryName());
+  state_.activeRoute.set(VelmoraRoute::agent());
+  refresh({true, std::nullopt});
+}
+
+void Navigator::openBrowserBesideTask() {
+  showTask();
+  load(VelmoraRoute::browserWorkspace());
+}
+
 void Navigator::reload() {
   if (state_.activeRoute.get().kind() == VelmoraRoute::Kind::agent &&
       deps_.surface.isShowingDesktopChat()) {

@@ -39,7 +39,11 @@ class Navigator final : public RouteNavigation, public SurfaceHost::Client {
   const NavigationState& state() const { return state_; }
 
   void load(const VelmoraRoute& route) override;
-  void show(const VelmoraRoute& route) override { state_.activeRoute.set(route); }
+  // Shows the route without loading anything; the address and title follow on a later turn.
+  void show(const VelmoraRoute& route) override {
+    state_.activeRoute.set(route);
+    updateState(nullptr);
+  }
   void showAddress(const std::string& url) override { state_.currentURLString.set(url); }
   void updateState(const WebView* view) override;
   void webViewDidFinishLoading(const WebView& view) override;
@@ -47,6 +51,10 @@ class Navigator final : public RouteNavigation, public SurfaceHost::Client {
   // Loads an address into the surface.
   void loadURL(const std::string& url) override;
   void loadDesktopChat();
+  // Back to the agent route; the surface keeps the chat it holds, else loads it.
+  void showTask();
+  // The agent chat in the surface, then the in-app browser, so that it shows beside the task.
+  void openBrowserBesideTask();
   void reload();
   void goBack() { activeWebView().goBack(); }
   void goForward() { activeWebView().goForward(); }

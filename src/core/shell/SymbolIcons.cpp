@@ -53,6 +53,11 @@ std::string iconName(const std::string& symbol) {
       {"tray.full", "mail-unread-symbolic"},
       {"person.2", "system-users-symbolic"},
       {"doc.on.doc", "edit-copy-symbolic"},
+      {"chevron.left", "go-previous-symbolic"},
+      {"square.and.pencil", "document-edit-symbolic"},
+      {"person.crop.circle", "avatar-default-symbolic"},
+      {"square.grid.2x2", "view-grid-symbolic"},
+      {"rectangle.split.2x1", "view-dual-symbolic"},
   };
   const auto found = icons.find(symbol);
   return found != icons.end() ? found->second : "image-missing-symbolic";

@@ -45,6 +45,11 @@ void DetailButton::setTitle(const std::string& title) {
   updateAccessibleName();
 }
 
+void DetailButton::setDetail(const std::string& detail) {
+  detail_.set_text(detail);
+  updateAccessibleName();
+}
+
 void DetailButton::setTrailing(const std::string& text) {
   trailing_.set_text(text);
   trailing_.set_visible(!text.empty());

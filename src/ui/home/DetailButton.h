@@ -16,6 +16,7 @@ class DetailButton : public Gtk::Button {
                const std::string& detail);
 
   void setTitle(const std::string& title);
+  void setDetail(const std::string& detail);
   // A short state shown at the row's end, such as "Done"; empty hides it.
   void setTrailing(const std::string& text);
 

@@ -30,8 +30,9 @@ void NavigationShell::showTheme(const DesktopAccountPreferences& preferences) {
     // The old layout hands the content back before the new one takes it.
     layout_.reset();
   }
+  content_.setBrowserBesideTask(theme == VelmoraTheme::unifiedWorkspace);
   if (theme == VelmoraTheme::unifiedWorkspace) {
-    layout_ = std::make_unique<UnifiedLayout>(content_);
+    layout_ = std::make_unique<UnifiedLayout>(model_, content_);
   } else {
     layout_ = std::make_unique<StudioLayout>(model_, content_, theme);
   }

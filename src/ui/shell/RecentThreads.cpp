@@ -19,15 +19,15 @@ Gtk::Label& line(const std::string& text, const char* style) {
 
 }  // namespace
 
-RecentThreads::RecentThreads(ConversationThreadController& threads)
-    : Gtk::Box(Gtk::Orientation::VERTICAL, 6), threads_(threads) {
-  set_name("sidebar.recent");
+RecentThreads::RecentThreads(ConversationThreadController& threads, const std::string& namePrefix)
+    : Gtk::Box(Gtk::Orientation::VERTICAL, 6), threads_(threads), namePrefix_(namePrefix) {
+  set_name(namePrefix_ + ".recent");
 
   auto* heading = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL);
   auto& title = line("Recent", "ondi-sidebar-heading");
   title.add_css_class("dim-label");
   heading->append(title);
-  newChat_.set_name("sidebar.new-chat");
+  newChat_.set_name(namePrefix_ + ".new-chat");
   newChat_.set_icon_name(iconName("plus"));
   newChat_.add_css_class("flat");
   newChat_.set_tooltip_text("New chat");
@@ -36,12 +36,12 @@ RecentThreads::RecentThreads(ConversationThreadController& threads)
   heading->append(newChat_);
   append(*heading);
 
-  empty_.set_name("sidebar.recent.empty");
+  empty_.set_name(namePrefix_ + ".recent.empty");
   empty_.append(line("No saved chats yet.", nullptr));
   empty_.append(line("Chats with the agent appear here.", "caption"));
   empty_.set_margin_start(8);
   append(empty_);
-  list_.set_name("sidebar.recent.threads");
+  list_.set_name(namePrefix_ + ".recent.threads");
   append(list_);
 
   connections_.add(threads_.state().conversationThreads.changed().connect(
@@ -57,7 +57,7 @@ void RecentThreads::showThreads() {
   const std::string& active = threads_.state().activeConversationThreadID.get();
   for (const DesktopConversationThread& thread : threads) {
     auto* row = Gtk::make_managed<Gtk::Button>();
-    row->set_name("sidebar.recent.thread." + thread.id);
+    row->set_name(namePrefix_ + ".recent.thread." + thread.id);
     row->add_css_class("ondi-recent-thread");
     if (thread.id == active) row->add_css_class("current");
     auto* texts = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL);

@@ -11,16 +11,16 @@
 namespace ondi::ui {
 namespace {
 
-// The stack page of each screen; pack workspaces show the agent surface the pack configured.
+// The stack page of each screen; pack workspaces show the agent surface the pack configured,
+// and the browser, when beside the task, sits next to the agent page.
 const char* pageName(ShellScreen screen) {
   switch (screen) {
     case ShellScreen::accountGate:
       return "gate";
     case ShellScreen::agentSurface:
     case ShellScreen::packWorkspace:
-      return "surface";
     case ShellScreen::browserWorkspace:
-      return "browser";
+      return "surface";
     case ShellScreen::home:
       return "home";
     case ShellScreen::messaging:
@@ -59,14 +59,21 @@ constexpr Placeholder kPlaceholders[] = {
 }  // namespace
 
 RoutedContent::RoutedContent(DesktopBrowserModel& model)
-    : model_(model),
-      browser_(model.browser(), model.navigator(), model.handoff()),
+    : Gtk::Paned(Gtk::Orientation::HORIZONTAL),
+      model_(model),
+      browser_(model),
       gate_(model.authentication(), model.session(), model.accountWebsite()) {
   set_name("shell.content");
   set_hexpand(true);
   set_vexpand(true);
+  set_shrink_start_child(false);
+  set_shrink_end_child(false);
+  screens_.set_name("shell.screens");
+  screens_.set_hexpand(true);
+  set_start_child(screens_);
+  set_end_child(browser_);
+  auto add = [this](Gtk::Widget& screen, const std::string& page) { screens_.add(screen, page); };
   add(widgetOf(model_.surfaceWebView()), pageName(ShellScreen::agentSurface));
-  add(browser_, pageName(ShellScreen::browserWorkspace));
   add(gate_, pageName(ShellScreen::accountGate));
   add(*Gtk::make_managed<ConnectorsWorkspaceView>(model.workspace()),
       pageName(ShellScreen::connectors));
@@ -91,10 +98,19 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
   showScreen();
 }
 
+void RoutedContent::setBrowserBesideTask(bool beside) {
+  browserBesideTask_ = beside;
+  browser_.setBesideTask(beside);
+  showScreen();
+}
+
 void RoutedContent::showScreen() {
   shown_ =
       shellScreen(model_.account.workspaceSessionState.get(), model_.navigation.activeRoute.get());
-  set_visible_child(pageName(shown_));
+  const bool browsing = shown_ == ShellScreen::browserWorkspace;
+  screens_.set_visible(!browsing || browserBesideTask_);
+  browser_.set_visible(browsing);
+  screens_.set_visible_child(pageName(shown_));
 }
 
 }  // namespace ondi::ui

@@ -47,6 +47,13 @@ constexpr const char* kShellCss = R"css(
   border-radius: 8px;
   padding: 4px 8px;
 }
+.ondi-task-row {
+  border-radius: 8px;
+  padding: 6px 10px;
+}
+.ondi-task-row:checked {
+  background-color: alpha(@accent_color, 0.14);
+}
 .ondi-shell-header {
   border-bottom: 1px solid @unfocused_borders;
   padding: 8px 16px;

@@ -13,7 +13,7 @@ constexpr int kSidebarWidth = 248;
 
 Sidebar::Sidebar(ShellController& shell, const NavigationState& navigation,
                  ConversationThreadController& threads)
-    : Gtk::Box(Gtk::Orientation::VERTICAL, 12), shell_(shell), recent_(threads) {
+    : Gtk::Box(Gtk::Orientation::VERTICAL, 12), shell_(shell), recent_(threads, "sidebar") {
   set_name("shell.sidebar");
   add_css_class("ondi-sidebar");
   set_size_request(kSidebarWidth, -1);
