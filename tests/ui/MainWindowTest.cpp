@@ -21,11 +21,11 @@ TEST_F(MainWindowTest, OpensTitledAtItsSizesWithTheCommandMenu) {
     window->get_default_size(width, height);
     EXPECT_EQ(width, 1480);
     EXPECT_EQ(height, 900);
-    Gtk::Widget* content = window->get_child();
-    ASSERT_NE(content, nullptr);
-    content->get_size_request(width, height);
-    EXPECT_EQ(width, 1080);
-    EXPECT_EQ(height, 720);
+    int minimum = 0, natural = 0, ignored = 0;
+    window->measure(Gtk::Orientation::HORIZONTAL, -1, minimum, natural, ignored, ignored);
+    EXPECT_EQ(minimum, 1080);
+    window->measure(Gtk::Orientation::VERTICAL, 1080, minimum, natural, ignored, ignored);
+    EXPECT_EQ(minimum, 720);
 
     const std::vector<std::pair<std::string, std::string>> shortcuts{
         {"app.open-agent-workspace", "<Control>n"},

@@ -182,8 +182,9 @@ TEST_F(NavigationShellTest, WhileCheckingTheGateStandsAndTheAgentBadgeSaysConnec
 }
 
 // Switching between the unified and studio layouts moves the routed content, with the
-// surface's and the tabs' web views, into the new layout; no view is made again or lost.
-TEST_F(NavigationShellTest, ThemeSwitchKeepsTheWebViewsAndTheInspectorChoice) {
+// surface's and the tabs' web views, into the new layout; no view is made again or lost, and
+// the studio comes back with the sidebar and the inspector as they were.
+TEST_F(NavigationShellTest, ThemeSwitchKeepsTheWebViewsAndTheSidebarAndInspectorChoices) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
     ui::MainWindow& window = *application.mainWindow();
     model.account.workspaceSessionState.set(kSignedIn);
@@ -208,6 +209,12 @@ TEST_F(NavigationShellTest, ThemeSwitchKeepsTheWebViewsAndTheInspectorChoice) {
     EXPECT_TRUE(isShown(*findNamed(window, "shell.inspector")));
     inspectorSwitch->set_active(false);
     EXPECT_FALSE(findNamed(window, "shell.inspector")->get_visible());
+    auto* sidebarSwitch = findNamed<Gtk::ToggleButton>(window, "shell.sidebar-toggle");
+    ASSERT_NE(sidebarSwitch, nullptr);
+    EXPECT_TRUE(sidebarSwitch->get_active());
+    EXPECT_TRUE(isShown(*findNamed(window, "shell.sidebar")));
+    sidebarSwitch->set_active(false);
+    EXPECT_FALSE(findNamed(window, "shell.sidebar")->get_visible());
 
     useTheme(model, VelmoraTheme::unifiedWorkspace);
     EXPECT_EQ(findNamed(window, "shell.sidebar"), nullptr);
@@ -221,6 +228,11 @@ TEST_F(NavigationShellTest, ThemeSwitchKeepsTheWebViewsAndTheInspectorChoice) {
 
     useTheme(model, VelmoraTheme::porcelainAir);
     ASSERT_NE(findNamed(window, "shell.sidebar"), nullptr);
+    EXPECT_FALSE(findNamed(window, "shell.sidebar")->get_visible());
+    EXPECT_FALSE(findNamed<Gtk::ToggleButton>(window, "shell.sidebar-toggle")->get_active());
+    findNamed<Gtk::ToggleButton>(window, "shell.sidebar-toggle")->set_active(true);
+    EXPECT_TRUE(findNamed(window, "shell.sidebar")->get_visible());
+    EXPECT_TRUE(model.shell().sidebarVisible.get());
     EXPECT_FALSE(findNamed(window, "shell.inspector")->get_visible());
     EXPECT_FALSE(findNamed<Gtk::ToggleButton>(window, "shell.inspector-toggle")->get_active());
     findNamed<Gtk::ToggleButton>(window, "shell.inspector-toggle")->set_active(true);
@@ -237,6 +249,37 @@ TEST_F(NavigationShellTest, ThemeSwitchKeepsTheWebViewsAndTheInspectorChoice) {
       if (!finalized[index]) g_object_weak_unref(views[index], markFinalized, &finalized[index]);
     }
     screenshot("shell-studio-agent");
+  });
+}
+
+// The smallest window has no room for the inspector beside a screen: the column gives way while
+// the choice to show it stays, and comes back once the sidebar is hidden or the window widens.
+TEST_F(NavigationShellTest, InspectorGivesWayInTheSmallestWindowAndComesBackWithRoom) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    ui::MainWindow& window = *application.mainWindow();
+    model.account.workspaceSessionState.set(kSignedIn);
+    model.load(VelmoraRoute::connectors());
+    confirmAccount(model);
+    Gtk::Widget* inspector = findNamed(window, "shell.inspector");
+    ASSERT_NE(inspector, nullptr);
+    const auto inspectorDrawn = [&] { return inspector->get_mapped(); };
+
+    window.set_default_size(1080, 720);
+    EXPECT_TRUE(waitUntil([&] { return !inspectorDrawn(); }));
+    EXPECT_TRUE(inspector->get_visible());
+    EXPECT_TRUE(findNamed<Gtk::ToggleButton>(window, "shell.inspector-toggle")->get_active());
+    EXPECT_TRUE(model.shell().showInspector().get());
+    screenshot("shell-studio-1080-connectors");
+
+    model.shell().sidebarVisible.set(false);
+    EXPECT_TRUE(waitUntil(inspectorDrawn));
+    screenshot("shell-studio-1080-without-sidebar");
+    model.shell().sidebarVisible.set(true);
+    EXPECT_TRUE(waitUntil([&] { return !inspectorDrawn(); }));
+
+    window.set_default_size(1480, 900);
+    EXPECT_TRUE(waitUntil(inspectorDrawn));
+    EXPECT_GE(inspector->get_width(), 200);
   });
 }
 

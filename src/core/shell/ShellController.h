@@ -12,10 +12,10 @@ class RouteNavigation;
 
 inline constexpr const char* kShowInspectorKey = "Velmora.showInspector";
 
-// The navigation shell's own state: whether the messaging sheet is up, and the surface signals
-// for the header. Whether the studio inspector is shown is one of the account's preferences
-// (mirrored into the user defaults); the shell reads and changes it through them. Sidebar
-// choices go through it.
+// The navigation shell's own state: whether the messaging sheet is up, whether the studio
+// sidebar shows, and the surface signals for the header. Whether the studio inspector is shown
+// is one of the account's preferences (mirrored into the user defaults); the shell reads and
+// changes it through them. Sidebar choices go through it.
 class ShellController {
  public:
   ShellController(DesktopPreferencesController& preferences, RouteNavigation& navigation);
@@ -26,6 +26,8 @@ class ShellController {
   void setShowInspector(bool shown);
 
   Published<bool> isMessagingPresented{false};
+  // "Velmora.sidebarVisible": the window's own, neither an account preference nor kept on disk.
+  Published<bool> sidebarVisible{true};
   SurfaceSignals signals;
 
   // Loads the entry's route, or presents the messaging sheet for the messaging entry.

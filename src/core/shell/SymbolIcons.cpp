@@ -17,6 +17,7 @@ std::string iconName(const std::string& symbol) {
       {"checkmark", "object-select-symbolic"},
       {"questionmark.circle", "dialog-question-symbolic"},
       {"plus", "list-add-symbolic"},
+      {"sidebar.left", "sidebar-show-symbolic"},
       {"sidebar.right", "sidebar-show-right-symbolic"},
       {"clock", "document-open-recent-symbolic"},
       {"arrow.clockwise", "view-refresh-symbolic"},

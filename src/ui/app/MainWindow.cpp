@@ -12,6 +12,9 @@ MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuM
   set_name("mainWindow");
   set_title("Ondi");
   set_default_size(1480, 900);
+  // The smallest window, title bar included, as a window with its title bar drawn over the
+  // content would have it.
+  set_size_request(1080, 720);
   // Closing hides the window, so the surface keeps its page and activating the program shows
   // it again. Hidden, the window leaves the application, which ends once no window is left.
   set_hide_on_close(true);
@@ -24,7 +27,6 @@ MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuM
   header_.pack_end(menuButton_);
   set_titlebar(header_);
 
-  content_.set_size_request(1080, 720);
   content_.append(accountActionBanner_);
   content_.append(shell_);
   set_child(content_);

@@ -1,6 +1,7 @@
 #include "ui/connectors/ConnectorsWorkspaceView.h"
 
 #include <glibmm/main.h>
+#include <gtkmm/flowbox.h>
 #include <gtkmm/listbox.h>
 #include <gtkmm/scrolledwindow.h>
 #include <sigc++/adaptors/track_obj.h>
@@ -135,12 +136,22 @@ void ConnectorsWorkspaceView::rebuild() {
     auto* rail = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 8);
     rail->set_name("connectors.featured");
     rail->append(heading("Featured"));
-    auto* cards = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 12);
-    for (const ConnectorItem& connector : featured) cards->append(featuredCard(connector));
-    auto* scroller = Gtk::make_managed<Gtk::ScrolledWindow>();
-    scroller->set_policy(Gtk::PolicyType::AUTOMATIC, Gtk::PolicyType::NEVER);
-    scroller->set_child(*cards);
-    rail->append(*scroller);
+    // The cards wrap onto further lines rather than run past the screen's edge.
+    auto* cards = Gtk::make_managed<Gtk::FlowBox>();
+    cards->set_selection_mode(Gtk::SelectionMode::NONE);
+    cards->set_homogeneous(true);
+    cards->set_min_children_per_line(2);
+    cards->set_max_children_per_line(4);
+    cards->set_column_spacing(12);
+    cards->set_row_spacing(12);
+    for (const ConnectorItem& connector : featured) {
+      auto* slot = Gtk::make_managed<Gtk::FlowBoxChild>();
+      // The card itself takes the focus, not the slot around it.
+      slot->set_focusable(false);
+      slot->set_child(featuredCard(connector));
+      cards->append(*slot);
+    }
+    rail->append(*cards);
     listing_.append(*rail);
   }
   for (const ConnectorSection& block : sections) listing_.append(section(block));
@@ -170,8 +181,8 @@ Gtk::Widget& ConnectorsWorkspaceView::featuredCard(const ConnectorItem& connecto
   auto* use = Gtk::make_managed<Gtk::Label>(connectorDisplayMetadata(connector).description);
   use->add_css_class("caption");
   use->set_xalign(0);
-  use->set_ellipsize(Pango::EllipsizeMode::END);
-  use->set_max_width_chars(24);
+  use->set_wrap(true);
+  use->set_max_width_chars(1);  // wraps to the card's width
   content->append(*use);
   card->set_child(*content);
   card->signal_clicked().connect([this, connector] { showDetails(connector); });

@@ -9,7 +9,7 @@
 namespace ondi::ui {
 namespace {
 
-constexpr int kInspectorWidth = 300;
+constexpr int kInspectorWidth = 260;
 
 Gtk::Label& text(const std::string& value, const char* style) {
   auto* label = Gtk::make_managed<Gtk::Label>(value);

@@ -3,6 +3,7 @@
 #include "core/app/DesktopBrowserModel.h"
 #include "core/shell/SymbolIcons.h"
 #include "ui/app/AccessibleName.h"
+#include "ui/shell/StudioColumnsLayout.h"
 
 namespace ondi::ui {
 
@@ -16,6 +17,14 @@ StudioLayout::StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, Vel
   auto* header = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 10);
   header->set_name("shell.header");
   header->add_css_class("ondi-shell-header");
+  sidebarSwitch_.set_name("shell.sidebar-toggle");
+  sidebarSwitch_.set_icon_name(iconName("sidebar.left"));
+  sidebarSwitch_.add_css_class("flat");
+  sidebarSwitch_.set_tooltip_text("Sidebar");
+  setAccessibleName(sidebarSwitch_, "Show sidebar");
+  sidebarSwitch_.signal_toggled().connect(
+      [this] { model_.shell().sidebarVisible.set(sidebarSwitch_.get_active()); });
+  header->append(sidebarSwitch_);
   title_.set_name("shell.header.title");
   title_.add_css_class("heading");
   title_.set_xalign(0);
@@ -40,6 +49,7 @@ StudioLayout::StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, Vel
   append(sidebar_);
   append(*main);
   append(inspector_);
+  set_layout_manager(StudioColumnsLayout::create(sidebar_, *main, inspector_));
 
   const auto signal = [this](const auto&) { showSignal(); };
   connections_.add(model_.navigation.activeRoute.changed().connect(signal));
@@ -50,9 +60,12 @@ StudioLayout::StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, Vel
       [this](const std::string& title) { title_.set_text(title); }));
   connections_.add(model_.shell().showInspector().changed().connect(
       [this](bool shown) { showInspector(shown); }));
+  connections_.add(
+      model_.shell().sidebarVisible.changed().connect([this](bool shown) { showSidebar(shown); }));
   title_.set_text(model_.navigation.title.get());
   showSignal();
   showInspector(model_.shell().showInspector().get());
+  showSidebar(model_.shell().sidebarVisible.get());
 }
 
 void StudioLayout::showSignal() {
@@ -67,6 +80,11 @@ void StudioLayout::showSignal() {
 void StudioLayout::showInspector(bool shown) {
   inspectorSwitch_.set_active(shown);
   inspector_.set_visible(shown);
+}
+
+void StudioLayout::showSidebar(bool shown) {
+  sidebarSwitch_.set_active(shown);
+  sidebar_.set_visible(shown);
 }
 
 }  // namespace ondi::ui

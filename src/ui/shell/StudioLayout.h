@@ -15,8 +15,9 @@ class DesktopBrowserModel;
 
 namespace ondi::ui {
 
-// The studio layout: the sidebar, a header with the screen's title, the status badge and the
-// inspector switch over the content, and the inspector column while it is to be shown.
+// The studio layout: the sidebar while it is to be shown, a header with the sidebar switch, the
+// screen's title, the status badge and the inspector switch over the content, and the inspector
+// column while it is to be shown and the window has room for it.
 class StudioLayout : public ShellLayout {
  public:
   StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, VelmoraTheme theme);
@@ -24,9 +25,11 @@ class StudioLayout : public ShellLayout {
  private:
   void showSignal();
   void showInspector(bool shown);
+  void showSidebar(bool shown);
 
   DesktopBrowserModel& model_;
   Sidebar sidebar_;
+  Gtk::ToggleButton sidebarSwitch_;
   Gtk::Label title_;
   HeaderBadge badge_;
   Gtk::ToggleButton inspectorSwitch_;
