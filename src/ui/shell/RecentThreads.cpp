@@ -17,6 +17,14 @@ Gtk::Label& line(const std::string& text, const char* style) {
   return *label;
 }
 
+// A line of the note shown while there are no threads: it wraps rather than lose words.
+Gtk::Label& noteLine(const std::string& text, const char* style) {
+  Gtk::Label& label = line(text, style);
+  label.set_ellipsize(Pango::EllipsizeMode::NONE);
+  label.set_wrap(true);
+  return label;
+}
+
 }  // namespace
 
 RecentThreads::RecentThreads(ConversationThreadController& threads, const std::string& namePrefix)
@@ -37,8 +45,8 @@ RecentThreads::RecentThreads(ConversationThreadController& threads, const std::s
   append(*heading);
 
   empty_.set_name(namePrefix_ + ".recent.empty");
-  empty_.append(line("No saved chats yet.", nullptr));
-  empty_.append(line("Chats with the agent appear here.", "caption"));
+  empty_.append(noteLine("No saved chats yet.", nullptr));
+  empty_.append(noteLine("Chats with the agent appear here.", "caption"));
   empty_.set_margin_start(8);
   append(empty_);
   list_.set_name(namePrefix_ + ".recent.threads");
