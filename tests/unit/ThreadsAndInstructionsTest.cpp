@@ -8,6 +8,7 @@ namespace ondi {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
 class ThreadsAndInstructionsTest : public AccountFixture {
  protected:
@@ -72,6 +73,9 @@ TEST_F(ThreadsAndInstructionsTest, OpeningAThreadLoadsTheOperatorPageFirst) {
   const auto count = surface().scripts.size();
   model.openConversationThread("a/b");
   EXPECT_EQ(surface().scripts.size(), count);
+
+  model.conversationThreads().refreshConversationHistory();
+  EXPECT_THAT(surface().scripts.back(), HasSubstr("velmoraDesktopRefreshConversationHistory();"));
 }
 
 TEST_F(ThreadsAndInstructionsTest, SavingInstructionsNeedsASignedInUserAndTheEditedAgent) {

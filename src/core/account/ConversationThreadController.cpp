@@ -44,6 +44,12 @@ void ConversationThreadController::startNewChat() {
   runInOperatorPage(newThreadScript());
 }
 
+void ConversationThreadController::refreshConversationHistory() {
+  runInOperatorPage(
+      "(function() {\n  if (window.velmoraDesktopRefreshConversationHistory) {\n    "
+      "window.velmoraDesktopRefreshConversationHistory();\n  }\n})();");
+}
+
 void ConversationThreadController::openConversationThread(const std::string& id) {
   const auto normalized = normalizedConversationThreadID(id);
   if (!normalized) return;

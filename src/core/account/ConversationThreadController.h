@@ -28,6 +28,8 @@ class ConversationThreadController {
   void startNewChat();
   void openConversationThread(const std::string& id);
   void applyConversationThreadSnapshot(const nlohmann::json& body);
+  // Asks the operator page to publish its threads again, showing it first.
+  void refreshConversationHistory();
 
   static std::string newThreadScript();
   static std::string openThreadScript(const std::string& id);

@@ -35,6 +35,13 @@ RecentThreads::RecentThreads(ConversationThreadController& threads, const std::s
   auto& title = line("Recent", "ondi-sidebar-heading");
   title.add_css_class("dim-label");
   heading->append(title);
+  refresh_.set_name(namePrefix_ + ".recent.refresh");
+  refresh_.set_icon_name(iconName("arrow.clockwise"));
+  refresh_.add_css_class("flat");
+  refresh_.set_tooltip_text("Refresh saved chats");
+  setAccessibleName(refresh_, "Refresh saved chats");
+  refresh_.signal_clicked().connect([this] { threads_.refreshConversationHistory(); });
+  heading->append(refresh_);
   newChat_.set_name(namePrefix_ + ".new-chat");
   newChat_.set_icon_name(iconName("plus"));
   newChat_.add_css_class("flat");
