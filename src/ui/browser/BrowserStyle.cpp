@@ -14,7 +14,7 @@ constexpr const char* kBrowserCss = R"css(
   border-bottom: 1px solid alpha(@borders, 0.6);
 }
 .browser-address {
-  min-width: 320px;
+  min-width: 120px;
   border-radius: 8px;
 }
 .browser-notice {

@@ -41,6 +41,8 @@ const char* pageName(ShellScreen screen) {
   return "home";
 }
 
+constexpr int kTaskBesideBrowserWidth = 320;
+
 struct Placeholder {
   ShellScreen screen;
   const char* title;
@@ -70,6 +72,9 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
   set_shrink_end_child(false);
   screens_.set_name("shell.screens");
   screens_.set_hexpand(true);
+  // Only the screen shown counts towards the window's width, so the agent page beside the
+  // browser can be narrower than the widest screen.
+  screens_.set_hhomogeneous(false);
   set_start_child(screens_);
   set_end_child(browser_);
   auto add = [this](Gtk::Widget& screen, const std::string& page) { screens_.add(screen, page); };
@@ -108,6 +113,10 @@ void RoutedContent::showScreen() {
   shown_ =
       shellScreen(model_.account.workspaceSessionState.get(), model_.navigation.activeRoute.get());
   const bool browsing = shown_ == ShellScreen::browserWorkspace;
+  const bool beside = browsing && browserBesideTask_;
+  // The pane opens on half the width; the agent page keeps room to be read beside it.
+  if (beside && !browser_.get_visible()) set_position(get_width() / 2);
+  screens_.set_size_request(beside ? kTaskBesideBrowserWidth : -1, -1);
   screens_.set_visible(!browsing || browserBesideTask_);
   browser_.set_visible(browsing);
   screens_.set_visible_child(pageName(shown_));
