@@ -140,6 +140,15 @@ TEST_F(UnifiedLayoutTest, CollapsingTheBrowserPaneKeepsTabsLoading) {
     click(paneSwitch);
     EXPECT_TRUE(pane.get_visible());
     EXPECT_EQ(model.tabs.selectedBrowserTabID.get(), selected);
+    // The tools panel and the pane take turns on the right.
+    auto& toolsSwitch = *findNamed<Gtk::ToggleButton>(window, "unified.tools");
+    click(toolsSwitch);
+    EXPECT_FALSE(pane.get_visible());
+    click(paneSwitch);
+    EXPECT_TRUE(pane.get_visible());
+    EXPECT_FALSE(toolsSwitch.get_active());
+    EXPECT_FALSE(findNamed(window, "unified.tools-panel")->get_visible());
+
     click(*findNamed(window, "unified.back-to-task"));
     EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::agent());
     EXPECT_FALSE(pane.get_visible());

@@ -48,8 +48,13 @@ UnifiedLayout::UnifiedLayout(DesktopBrowserModel& model, Gtk::Widget& content)
   main->append(centre_);
 
   tools_.set_visible(false);
-  tasks_.toolsSwitch().signal_toggled().connect(
-      [this] { tools_.set_visible(tasks_.toolsSwitch().get_active()); });
+  // The tools panel and the browser pane take turns on the right, so the window keeps to
+  // its smallest size with either.
+  tasks_.toolsSwitch().signal_toggled().connect([this] {
+    const bool open = tasks_.toolsSwitch().get_active();
+    tools_.set_visible(open);
+    if (open && showsBrowser()) model_.navigator().showTask();
+  });
   tools_.closeButton().signal_clicked().connect([this] { tasks_.toolsSwitch().set_active(false); });
   tasks_.signalNewTask().connect([this] {
     startedThread_.reset();
@@ -61,6 +66,7 @@ UnifiedLayout::UnifiedLayout(DesktopBrowserModel& model, Gtk::Widget& content)
   append(tools_);
 
   const auto routeChanged = [this](const auto&) {
+    if (showsBrowser()) tasks_.toolsSwitch().set_active(false);
     showBrowserSwitch();
     showEmptyTask();
   };
