@@ -20,15 +20,19 @@
 #include "routes/AgentFailureRoutes.h"
 #include "routes/AgentRoutes.h"
 #include "routes/AuthSessionRoutes.h"
+#include "routes/BrowserDemoRoutes.h"
+#include "routes/BrowserRunnerRoutes.h"
 #include "routes/ConnectorRoutes.h"
 #include "routes/EmailVerificationRoutes.h"
 #include "routes/GoogleConsentRoutes.h"
 #include "routes/NativeExchangeRoutes.h"
 #include "routes/OpenAiTestRoutes.h"
 #include "routes/PasswordRoutes.h"
+#include "routes/PlatformRoutes.h"
 #include "routes/PreferencesRoutes.h"
 #include "routes/ServicePageRoutes.h"
 #include "routes/TestRoutes.h"
+#include "runs/RunServices.h"
 
 namespace ondi::server {
 namespace {
@@ -56,7 +60,7 @@ Database openDatabase(const std::filesystem::path& directory) {
 }
 
 Router buildRouter(const ServerOptions& options, AccountServices& services, AgentServices& agent,
-                   ConnectorBroker& broker, ServiceClock& clock) {
+                   RunServices& runs, ConnectorBroker& broker, ServiceClock& clock) {
   Router router;
   addAuthSessionRoutes(router, services);
   addPasswordRoutes(router, services);
@@ -64,7 +68,10 @@ Router buildRouter(const ServerOptions& options, AccountServices& services, Agen
   addGoogleConsentRoutes(router, services);
   addNativeExchangeRoutes(router, services);
   addPreferencesRoutes(router, services);
-  addAgentRoutes(router, services, agent);
+  addAgentRoutes(router, services, agent, runs);
+  addPlatformRoutes(router, services, runs);
+  addBrowserDemoRoutes(router, runs);
+  addBrowserRunnerRoutes(router, services, runs);
   addConnectorRoutes(router, services, broker);
   addServicePageRoutes(router, services, broker.connections);
   if (options.testRoutes) {
@@ -87,8 +94,9 @@ int runServer(const ServerOptions& options) {
     WorkerPool workers(kPasswordWorkers);
     AccountServices services(database, clock, options.auth, options.limits, workers);
     AgentServices agent(database, clock, options.freeTurnLimit, options.limits.threadsPerAccount);
+    RunServices runs(database, clock);
     ConnectorBroker broker(options.connectorBroker, database, clock);
-    const Router router = buildRouter(options, services, agent, broker, clock);
+    const Router router = buildRouter(options, services, agent, runs, broker, clock);
     const LocalCertificate certificate(options.dataDirectory / kCertificateFolder, options.host);
     HttpServer server(router);
     server.listen(options.host, options.port);

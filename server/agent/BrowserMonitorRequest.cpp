@@ -19,6 +19,7 @@ constexpr std::array<std::string_view, 5> kShowingWords{"show", "shown", "displa
                                                         "view"};
 constexpr std::string_view kRunning = "running";
 constexpr std::string_view kMonitor = "monitor";
+constexpr std::array<std::string_view, 3> kCloudDesktopWords{"desktop", "sandbox", "daytona"};
 
 bool isWordCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
@@ -60,16 +61,25 @@ bool monitorAfterShowingWord(std::string_view text) {
          findWord(text, kMonitor, firstEnd).has_value();
 }
 
-}  // namespace
-
-bool asksForMonitoredBrowser(std::string_view prompt) {
+std::string lowerCaseWords(std::string_view prompt) {
   std::string text = collapsedBlanks(prompt);
   std::ranges::transform(text, text.begin(), [](char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   });
+  return text;
+}
+
+}  // namespace
+
+bool asksForMonitoredBrowser(std::string_view prompt) {
+  const std::string text = lowerCaseWords(prompt);
   return hasAnyWord(text, kBrowserWords) &&
          (hasAnyWord(text, kLiveMonitorWords) || showingWordAfterMonitor(text) ||
           monitorAfterShowingWord(text));
+}
+
+bool asksForCloudDesktop(std::string_view prompt) {
+  return hasAnyWord(lowerCaseWords(prompt), kCloudDesktopWords);
 }
 
 }  // namespace ondi::server

@@ -11,4 +11,8 @@ namespace ondi::server {
 // Only whole words count.
 bool asksForMonitoredBrowser(std::string_view prompt);
 
+// Whether a prompt asks for the run to happen on a cloud desktop: it names "desktop", "sandbox" or
+// "daytona" as whole words, in any case.
+bool asksForCloudDesktop(std::string_view prompt);
+
 }  // namespace ondi::server

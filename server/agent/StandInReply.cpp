@@ -40,7 +40,7 @@ std::string standInReply(const AgentPrompt& prompt,
     reply += "- Selected agent: " + shortened(*typed.selectedAgent, kMaxAgentNameCharacters) + "\n";
   }
   if (monitoredRun) {
-    reply += "- Managed browser run: `" + *monitoredRun + "` (the stand-in starts no browser)\n";
+    reply += "- Managed browser run: `" + *monitoredRun + "` (a simulated browser you can watch in the live monitor)\n";
   }
   return reply;
 }

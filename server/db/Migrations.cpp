@@ -116,6 +116,20 @@ constexpr std::array kSchemaMigrations{
               " link_expires_at INTEGER,"
               " updated_at INTEGER NOT NULL,"
               " PRIMARY KEY (account_id, slug));"},
+    // A cloud-agent run and its simulated browser session. seq orders runs started within the
+    // same second.
+    Migration{
+        7, "create browser runs",
+        "CREATE TABLE browser_runs ("
+        " seq INTEGER PRIMARY KEY,"
+        " id TEXT NOT NULL UNIQUE,"
+        " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+        " objective TEXT NOT NULL,"
+        " provider TEXT NOT NULL CHECK (provider IN ('browser-runner', 'daytona')),"
+        " session_id TEXT NOT NULL UNIQUE,"
+        " created_at INTEGER NOT NULL,"
+        " session_started_at INTEGER NOT NULL);"
+        "CREATE INDEX browser_runs_by_account ON browser_runs (account_id, session_started_at);"},
 };
 
 void ensureVersionTable(Database& database) {

@@ -18,11 +18,14 @@
 #include "db/Transaction.h"
 #include "http/JsonBody.h"
 #include "http/Router.h"
+#include "runs/RunServices.h"
+#include "runs/RunnerSession.h"
 
 namespace ondi::server {
 namespace {
 
 constexpr std::size_t kWorkflowIdRandomBytes = 12;
+constexpr std::size_t kMaxObjectiveCharacters = 200;
 
 Response signedOut() {
   return Response::error(401, "Sign in to use the agent.");
@@ -76,7 +79,23 @@ void recordExchange(AgentServices& agent, const std::string& accountId, const Ag
                       "completed");
 }
 
-Response sendPrompt(AccountServices& accounts, AgentServices& agent, const Request& request) {
+// A prompt that asks to watch the managed browser starts a cloud-agent run whose simulated
+// browser works on the request: on a cloud desktop watched through screenshots when the prompt
+// asks for one, otherwise in the browser-runner watched through its live control page.
+std::optional<std::string> startMonitoredRun(BrowserRunStore& runs, const std::string& accountId,
+                                             const AgentPrompt& prompt) {
+  const std::string request = readWorkspacePrompt(prompt.message).request;
+  if (!asksForMonitoredBrowser(request)) return std::nullopt;
+  const std::string provider(asksForCloudDesktop(request) ? kDaytonaProvider
+                                                          : kBrowserRunnerProvider);
+  return runs
+      .create(accountId, "wf_" + randomHex(kWorkflowIdRandomBytes),
+              shortened(collapsedBlanks(request), kMaxObjectiveCharacters), provider)
+      .id;
+}
+
+Response sendPrompt(AccountServices& accounts, AgentServices& agent, BrowserRunStore& runs,
+                    const Request& request) {
   if (auto failure = agent.failures.nextFailure()) return *std::move(failure);
   const auto account = signedInAccount(accounts, request);
   if (!account) return signedOut();
@@ -95,10 +114,7 @@ Response sendPrompt(AccountServices& accounts, AgentServices& agent, const Reque
     return Response::error(
         429, "You have used today's " + std::to_string(*usage.limit) + " turns on the Free plan.");
   }
-  std::optional<std::string> monitoredRun;
-  if (asksForMonitoredBrowser(readWorkspacePrompt(prompt->message).request)) {
-    monitoredRun = "wf_" + randomHex(kWorkflowIdRandomBytes);
-  }
+  const auto monitoredRun = startMonitoredRun(runs, account->id, *prompt);
   recordExchange(agent, account->id, *prompt, standInReply(*prompt, monitoredRun));
   transaction.commit();
 
@@ -110,15 +126,16 @@ Response sendPrompt(AccountServices& accounts, AgentServices& agent, const Reque
 
 }  // namespace
 
-void addAgentRoutes(Router& router, AccountServices& accounts, AgentServices& agent) {
+void addAgentRoutes(Router& router, AccountServices& accounts, AgentServices& agent,
+                    RunServices& runs) {
   router.add("GET", "/api/agent/state", [&accounts, &agent](const Request& request) {
     return threadState(accounts, agent, request);
   });
   router.add("POST", "/api/agent/new", [&accounts, &agent](const Request& request) {
     return newThread(accounts, agent, request);
   });
-  router.add("POST", "/api/agent/message", [&accounts, &agent](const Request& request) {
-    return sendPrompt(accounts, agent, request);
+  router.add("POST", "/api/agent/message", [&accounts, &agent, &runs](const Request& request) {
+    return sendPrompt(accounts, agent, runs.runs, request);
   });
 }
 

@@ -5,9 +5,12 @@ namespace ondi::server {
 class Router;
 struct AccountServices;
 struct AgentServices;
+struct RunServices;
 
 // The agent chat of the signed-in account: "GET /api/agent/state?threadId=T", "POST
-// /api/agent/new" and "POST /api/agent/message". Without a session they answer 401.
-void addAgentRoutes(Router& router, AccountServices& accounts, AgentServices& agent);
+// /api/agent/new" and "POST /api/agent/message". Without a session they answer 401. A prompt that
+// asks to watch the managed browser starts a cloud-agent run, answered as "monitoredRun": {"id"}.
+void addAgentRoutes(Router& router, AccountServices& accounts, AgentServices& agent,
+                    RunServices& runs);
 
 }  // namespace ondi::server

@@ -59,6 +59,11 @@ TEST(AgentTextTest, MonitoredBrowserRequestsMatchThePagesExpressions) {
   }
   EXPECT_TRUE(asksForMonitoredBrowser("Open the in-app browser with a live monitor"));
   EXPECT_FALSE(asksForMonitoredBrowser("browsers with a live monitor"));
+
+  EXPECT_TRUE(asksForCloudDesktop("Run it on a cloud DESKTOP"));
+  EXPECT_TRUE(asksForCloudDesktop("in a Daytona sandbox"));
+  EXPECT_FALSE(asksForCloudDesktop("the desktops and sandboxes"));
+  EXPECT_FALSE(asksForCloudDesktop("my_desktop browser"));
 }
 
 TEST(AgentTextTest, ThreadTitlesComeFromTheFirstTypedLine) {

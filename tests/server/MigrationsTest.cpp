@@ -58,7 +58,7 @@ TEST_F(MigrationsTest, TheServerSchemaAppliesToAnEmptyDatabase) {
   for (const char* table :
        {"meta", "accounts", "sessions", "email_verifications", "google_auth_requests",
         "google_codes", "account_preferences", "agent_instructions", "agent_threads",
-        "agent_messages", "agent_events"}) {
+        "agent_messages", "agent_events", "browser_runs"}) {
     EXPECT_TRUE(hasTable(database_, table)) << table;
   }
 }
