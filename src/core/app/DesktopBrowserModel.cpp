@@ -53,11 +53,21 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
       support_({origin_, api_, browser_, navigator_.state(), services_.system, services_.logger,
                 std::move(shortVersion)}),
       billing_({services_.settings, origin_, browser_, navigator_.state()}),
-      shell_(preferences_, navigator_) {
+      shell_(preferences_, navigator_),
+      monitor_({api_, browser_, account.workspaceSessionState, services_.scheduler,
+                services_.images, ManagedLiveViewURLValidator(origin_.browserbaseDomain),
+                [this] { session_.refresh(); }}) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");
   navigator_.load(VelmoraRoute::home());
+  // A workflow the agent hands over is followed even while no monitor is on screen, and the
+  // inspector that holds the monitor is shown.
+  connections_.add(browser_.requestedMonitoredWorkflowID.changed().connect(
+      [this](const std::optional<std::string>& workflowID) {
+        monitor_.followWorkflow(workflowID);
+        if (workflowID) shell_.setShowInspector(true);
+      }));
 }
 
 }  // namespace ondi

@@ -27,12 +27,14 @@
 #include "core/desktop/DesktopActionDispatcher.h"
 #include "core/desktop/ExternalBrowsers.h"
 #include "core/desktop/PageHandoff.h"
+#include "core/monitor/DaytonaMonitorStore.h"
 #include "core/shell/ShellController.h"
 #include "core/support/SupportDesk.h"
 #include "core/surface/MicrophonePolicy.h"
 #include "core/surface/SurfaceHost.h"
 #include "core/surface/SurfaceResources.h"
 #include "core/surface/WorkspaceHosts.h"
+#include "core/util/ScopedConnections.h"
 #include "core/voice/DictationRequests.h"
 #include "core/workspace/AgentPromptPreparation.h"
 #include "core/workspace/WorkspaceStore.h"
@@ -79,6 +81,8 @@ class DesktopBrowserModel {
   SupportDesk support_;
   BillingController billing_;
   ShellController shell_;
+  DaytonaMonitorStore monitor_;
+  ScopedConnections connections_;
 
  public:
   // The controllers, for the screens that show them.
@@ -98,6 +102,7 @@ class DesktopBrowserModel {
   SupportDesk& support() { return support_; }
   const Clock& clock() const { return services_.clock; }
   BillingController& billing() { return billing_; }
+  DaytonaMonitorStore& monitor() { return monitor_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;

@@ -7,6 +7,7 @@ class CookieStore;
 class Environment;
 class ExternalApplications;
 class HttpTransport;
+class ImageDecoder;
 class Logger;
 class MicrophoneAccess;
 class Scheduler;
@@ -34,6 +35,7 @@ struct PlatformServices {
   WebAuthenticator& webAuthenticator;
   SecretStore& secrets;
   ExternalApplications& applications;
+  const ImageDecoder& images;
 };
 
 }  // namespace ondi

@@ -33,6 +33,8 @@ std::optional<Url> Url::parse(const std::string& text) {
   if (port >= 0) url.port_ = port;
   url.path_ = orEmpty(g_uri_get_path(uri.get()));
   url.query_ = orEmpty(g_uri_get_query(uri.get()));
+  url.hasQuery_ = g_uri_get_query(uri.get()) != nullptr;
+  url.hasFragment_ = g_uri_get_fragment(uri.get()) != nullptr;
   url.hasUserInfo_ = g_uri_get_userinfo(uri.get()) != nullptr;
   return url;
 }

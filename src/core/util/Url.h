@@ -21,6 +21,9 @@ class Url {
   std::optional<int> port() const { return port_; }
   const std::string& path() const { return path_; }
   const std::string& query() const { return query_; }
+  // Whether a "?" or "#" part is present, even an empty one.
+  bool hasQuery() const { return hasQuery_; }
+  bool hasFragment() const { return hasFragment_; }
   bool hasUserOrPassword() const { return hasUserInfo_; }
 
   std::string lowercasedScheme() const;
@@ -33,6 +36,8 @@ class Url {
   std::optional<int> port_;
   std::string path_;
   std::string query_;
+  bool hasQuery_ = false;
+  bool hasFragment_ = false;
   bool hasUserInfo_ = false;
 };
 

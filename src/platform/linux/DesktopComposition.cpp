@@ -26,10 +26,10 @@ DesktopComposition::DesktopComposition(const DesktopFolders& folders)
                          return application ? gtk_application_get_active_window(application)
                                             : nullptr;
                        }),
-      model(ServiceOrigin{kServiceOrigin, kRegistrableDomain, kSupportEmail},
+      model(ServiceOrigin{kServiceOrigin, kRegistrableDomain, kSupportEmail, kBrowserbaseDomain},
             PlatformServices{scheduler, clock, environment, settings, logger, transport, cookies,
                              webViews, system, microphone, random, webAuthenticator, secrets,
-                             applications},
+                             applications, images},
             bundledSurfaceResources(currentTheme(settings)), kVersion) {
   trustDevelopmentCertificate(network, environment, logger);
 }

@@ -4,6 +4,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "platform/linux/DesktopMicrophoneAccess.h"
+#include "platform/linux/GdkPixbufImageDecoder.h"
 #include "platform/linux/GioExternalApplications.h"
 #include "platform/linux/GioSystemServices.h"
 #include "platform/linux/GlibLogger.h"
@@ -50,6 +51,7 @@ struct DesktopComposition {
   WebKitWebAuthenticator webAuthenticator;
   LibsecretSecretStore secrets;
   GioExternalApplications applications;
+  GdkPixbufImageDecoder images;
   DesktopBrowserModel model;
 };
 

@@ -10,6 +10,7 @@
 #include "fakes/InMemorySettingsStore.h"
 #include "fakes/RecordingLogger.h"
 #include "fakes/RecordingSystemServices.h"
+#include "platform/linux/GdkPixbufImageDecoder.h"
 #include "platform/linux/GlibScheduler.h"
 #include "platform/linux/LinuxSecureRandom.h"
 #include "platform/linux/SystemClock.h"
@@ -18,10 +19,21 @@
 // system clock, with recording fakes for what would leave the machine or touch the desktop.
 struct WebKitPlatform {
   ondi::PlatformServices services(ondi::HttpTransport& transport) {
-    return {scheduler, clock,       environment,      settings,
-            logger,    transport,   webkit.cookies(), webkit.webViews(),
-            system,    microphone,  random,           webAuthenticator,
-            secrets,   applications};
+    return {scheduler,
+            clock,
+            environment,
+            settings,
+            logger,
+            transport,
+            webkit.cookies(),
+            webkit.webViews(),
+            system,
+            microphone,
+            random,
+            webAuthenticator,
+            secrets,
+            applications,
+            images};
   }
 
   WebKitFixture webkit;
@@ -36,4 +48,5 @@ struct WebKitPlatform {
   ondi::fakes::FakeWebAuthenticator webAuthenticator;
   ondi::fakes::FakeSecretStore secrets{scheduler};
   ondi::fakes::FakeExternalApplications applications;
+  ondi::platform::GdkPixbufImageDecoder images;
 };

@@ -5,6 +5,7 @@
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeExternalApplications.h"
 #include "fakes/FakeHttpTransport.h"
+#include "fakes/FakeImageDecoder.h"
 #include "fakes/FakeMicrophoneAccess.h"
 #include "fakes/FakeSecretStore.h"
 #include "fakes/FakeSecureRandom.h"
@@ -32,10 +33,12 @@ struct FakePlatform {
   FakeWebAuthenticator webAuthenticator;
   FakeSecretStore secrets{scheduler};
   FakeExternalApplications applications;
+  FakeImageDecoder images;
 
   PlatformServices services() {
-    return {scheduler, scheduler, environment, settings, logger,           transport, cookies,
-            webViews,  system,    microphone,  random,   webAuthenticator, secrets,   applications};
+    return {scheduler, scheduler,        environment, settings,     logger,
+            transport, cookies,          webViews,    system,       microphone,
+            random,    webAuthenticator, secrets,     applications, images};
   }
 };
 
