@@ -73,18 +73,24 @@ int PageServer::hits(const std::string& path) const {
   return found == hits_.end() ? 0 : found->second;
 }
 
-std::string PageServer::lastCookieHeader(const std::string& path) const {
-  const auto found = cookies_.find(path);
-  return found == cookies_.end() ? "" : found->second;
+std::string PageServer::lastRequestHeader(const std::string& path, const std::string& name) const {
+  const auto request = headers_.find(path);
+  if (request == headers_.end()) return "";
+  const auto found = request->second.find(name);
+  return found == request->second.end() ? "" : found->second;
 }
 
 void PageServer::handle(SoupServer*, SoupServerMessage* message, const char* path, GHashTable*,
                         gpointer data) {
   auto* self = static_cast<PageServer*>(data);
   ++self->hits_[path];
-  const char* cookie =
-      soup_message_headers_get_one(soup_server_message_get_request_headers(message), "Cookie");
-  self->cookies_[path] = cookie ? cookie : "";
+  auto& headers = self->headers_[path];
+  headers.clear();
+  for (const char* name : {"Cookie", "Cache-Control"}) {
+    const char* value =
+        soup_message_headers_get_one(soup_server_message_get_request_headers(message), name);
+    if (value) headers[name] = value;
+  }
   if (const auto streaming = self->streamingPages_.find(path);
       streaming != self->streamingPages_.end()) {
     stream(message, streaming->second);

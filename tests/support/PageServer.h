@@ -28,7 +28,11 @@ class PageServer {
   std::string url(const std::string& path) const;
   int hits(const std::string& path) const;
   // The Cookie header of the last request for `path`, empty when none came.
-  std::string lastCookieHeader(const std::string& path) const;
+  std::string lastCookieHeader(const std::string& path) const {
+    return lastRequestHeader(path, "Cookie");
+  }
+  // The Cookie or Cache-Control header of the last request for `path`, empty when it had none.
+  std::string lastRequestHeader(const std::string& path, const std::string& name) const;
 
  private:
   static void handle(SoupServer*, SoupServerMessage* message, const char* path, GHashTable*,
@@ -51,5 +55,6 @@ class PageServer {
   std::map<std::string, Page> pages_;
   std::map<std::string, StreamingPage> streamingPages_;
   std::map<std::string, int> hits_;
-  std::map<std::string, std::string> cookies_;
+  // Each path's last request headers, by name.
+  std::map<std::string, std::map<std::string, std::string>> headers_;
 };

@@ -56,7 +56,9 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
       shell_(preferences_, navigator_),
       monitor_({api_, browser_, account.workspaceSessionState, services_.scheduler,
                 services_.images, ManagedLiveViewURLValidator(origin_.browserbaseDomain),
-                [this] { session_.refresh(); }}) {
+                [this] { session_.refresh(); }}),
+      liveView_(services_.webViews,
+                LiveViewPolicy(ManagedLiveViewURLValidator(origin_.browserbaseDomain))) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");
@@ -68,6 +70,10 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
         monitor_.followWorkflow(workflowID);
         if (workflowID) shell_.setShowInspector(true);
       }));
+  connections_.add(runLiveBrowserDemoRequested.connect([this] {
+    shell_.setShowInspector(true);
+    monitor_.runGuestDemo();
+  }));
 }
 
 }  // namespace ondi

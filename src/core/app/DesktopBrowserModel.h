@@ -27,6 +27,7 @@
 #include "core/desktop/DesktopActionDispatcher.h"
 #include "core/desktop/ExternalBrowsers.h"
 #include "core/desktop/PageHandoff.h"
+#include "core/monitor/BrowserbaseLiveView.h"
 #include "core/monitor/DaytonaMonitorStore.h"
 #include "core/shell/ShellController.h"
 #include "core/support/SupportDesk.h"
@@ -82,6 +83,7 @@ class DesktopBrowserModel {
   BillingController billing_;
   ShellController shell_;
   DaytonaMonitorStore monitor_;
+  BrowserbaseLiveView liveView_;
   ScopedConnections connections_;
 
  public:
@@ -103,6 +105,7 @@ class DesktopBrowserModel {
   const Clock& clock() const { return services_.clock; }
   BillingController& billing() { return billing_; }
   DaytonaMonitorStore& monitor() { return monitor_; }
+  BrowserbaseLiveView& liveView() { return liveView_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;

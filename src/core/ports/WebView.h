@@ -84,6 +84,16 @@ struct WebViewConfiguration {
   // When set, a child frame may load only addresses this accepts; everything else is
   // refused before it loads or reaches the delegate.
   std::function<bool(const std::string& url)> childFrameFilter;
+  // A private website data store of the view's own instead of the shared persistent one, so
+  // the pages it shows leave no cookies or storage behind.
+  bool ephemeralWebsiteData = false;
+  // Every address the view loads is asked for with "Cache-Control: no-store".
+  bool loadsBypassCache = false;
+  // Back/forward swipes, pinch magnification and the context menu of links and pages; a view
+  // that only shows one page at a time turns them off.
+  bool allowsNavigationGestures = true;
+  bool allowsMagnification = true;
+  bool showsContextMenu = true;
 };
 
 using ScriptResult = std::expected<std::string, std::string>;

@@ -30,8 +30,11 @@ void decide(WebKitPolicyDecision* decision, NavigationDecision verdict) {
 
 }  // namespace
 
-WebKitWebViewAdapter::WebKitWebViewAdapter(WebKitWebView* view, WebViewConfiguration configuration)
-    : view_(glib::ObjectRef<WebKitWebView>::sink(view)), configuration_(std::move(configuration)) {
+WebKitWebViewAdapter::WebKitWebViewAdapter(WebKitWebView* view, WebViewConfiguration configuration,
+                                           glib::ObjectRef<WebKitNetworkSession> ownSession)
+    : ownSession_(std::move(ownSession)),
+      view_(glib::ObjectRef<WebKitWebView>::sink(view)),
+      configuration_(std::move(configuration)) {
   g_signal_connect(view_.get(), "decide-policy", G_CALLBACK(onDecidePolicy), this);
   g_signal_connect(view_.get(), "create", G_CALLBACK(onCreate), this);
   g_signal_connect(view_.get(), "load-changed", G_CALLBACK(onLoadChanged), this);
@@ -87,6 +90,12 @@ WebKitWebViewAdapter::~WebKitWebViewAdapter() {
   removeScriptMessageHandlers();
   g_signal_handlers_disconnect_by_data(view_.get(), this);
   webkit_web_view_stop_loading(view_.get());
+  view_ = {};
+  // As with the shared session: work still in flight may hold the view until a later turn of
+  // the main loop, and the view must not outlive its session.
+  if (ownSession_) {
+    glib::idleOnce([session = std::move(ownSession_)]() mutable { session = {}; }, G_PRIORITY_LOW);
+  }
 }
 
 void WebKitWebViewAdapter::childFrameFilterSettled(WebKitUserContentFilter* filter) {
@@ -114,7 +123,16 @@ void WebKitWebViewAdapter::loadURL(const std::string& url,
     return;
   }
   cancelLoadTimeout();
-  webkit_web_view_load_uri(view_.get(), url.c_str());
+  if (configuration_.loadsBypassCache) {
+    const auto request =
+        glib::ObjectRef<WebKitURIRequest>::adopt(webkit_uri_request_new(url.c_str()));
+    if (SoupMessageHeaders* headers = webkit_uri_request_get_http_headers(request.get())) {
+      soup_message_headers_replace(headers, "Cache-Control", "no-store");
+    }
+    webkit_web_view_load_request(view_.get(), request.get());
+  } else {
+    webkit_web_view_load_uri(view_.get(), url.c_str());
+  }
   if (!timeout) return;
   loadTimeoutSource_ = g_timeout_add_full(
       G_PRIORITY_DEFAULT, static_cast<unsigned>(timeout->count()),

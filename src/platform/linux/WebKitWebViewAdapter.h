@@ -16,7 +16,10 @@ namespace ondi::platform {
 // A WebKitWebView behind the core's WebView port; screens place it through `nativeWidget`.
 class WebKitWebViewAdapter final : public WebView, public sigc::trackable {
  public:
-  WebKitWebViewAdapter(WebKitWebView* view, WebViewConfiguration configuration);
+  // `ownSession` is the view's private network session, if it has one; it is kept until the
+  // view is gone.
+  WebKitWebViewAdapter(WebKitWebView* view, WebViewConfiguration configuration,
+                       glib::ObjectRef<WebKitNetworkSession> ownSession = {});
   ~WebKitWebViewAdapter() override;
   WebKitWebViewAdapter(const WebKitWebViewAdapter&) = delete;
   WebKitWebViewAdapter& operator=(const WebKitWebViewAdapter&) = delete;
@@ -69,6 +72,7 @@ class WebKitWebViewAdapter final : public WebView, public sigc::trackable {
   bool isConfinedFrameAddress(const std::string& url) const;
   void cancelLoadTimeout();
 
+  glib::ObjectRef<WebKitNetworkSession> ownSession_;
   glib::ObjectRef<WebKitWebView> view_;
   WebViewConfiguration configuration_;
   WebViewDelegate* delegate_ = nullptr;

@@ -9,7 +9,21 @@
 namespace ondi::platform {
 namespace {
 using OwnedUserScript = glib::Owned<WebKitUserScript, webkit_user_script_unref>;
+
+// Pinches reach a zoom gesture that runs before the view's own and claims them, so the page
+// keeps its scale.
+void refuseMagnification(GtkWidget* view) {
+  GtkGesture* pinch = gtk_gesture_zoom_new();
+  gtk_event_controller_set_propagation_phase(GTK_EVENT_CONTROLLER(pinch), GTK_PHASE_CAPTURE);
+  g_signal_connect(pinch, "begin",
+                   G_CALLBACK(+[](GtkGesture* gesture, GdkEventSequence* sequence, gpointer) {
+                     gtk_gesture_set_sequence_state(gesture, sequence, GTK_EVENT_SEQUENCE_CLAIMED);
+                   }),
+                   nullptr);
+  gtk_widget_add_controller(view, GTK_EVENT_CONTROLLER(pinch));
 }
+
+}  // namespace
 
 WebKitWebViewFactory::WebKitWebViewFactory(WebKitNetwork& network, std::string registrableDomain,
                                            const std::filesystem::path& filterDirectory)
@@ -111,23 +125,37 @@ std::unique_ptr<WebView> WebKitWebViewFactory::makeWebView(
   webkit_settings_set_media_playback_requires_user_gesture(
       settings, configuration.mediaPlaybackRequiresUserAction);
 
-  auto* view =
-      WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", network_.session(),
-                                   "user-content-manager", manager, "settings", settings, nullptr));
-  // Swipe navigation works only on a view that is on screen: WebKit's gesture controller
-  // crashes when a view outside any window navigates. The gestures follow the view's
-  // realization, so background tabs and views not yet placed are safe.
-  const auto setGestures = +[](GtkWidget* widget, gpointer enabled) {
-    webkit_settings_set_enable_back_forward_navigation_gestures(
-        webkit_web_view_get_settings(WEBKIT_WEB_VIEW(widget)), GPOINTER_TO_INT(enabled));
-  };
-  g_signal_connect(view, "realize", G_CALLBACK(setGestures), GINT_TO_POINTER(TRUE));
-  g_signal_connect(view, "unrealize", G_CALLBACK(setGestures), GINT_TO_POINTER(FALSE));
+  // No hosted page can be inspected.
+  webkit_settings_set_enable_developer_extras(settings, FALSE);
+
+  // A web view's network session is fixed when it is made.
+  auto ephemeral =
+      configuration.ephemeralWebsiteData
+          ? glib::ObjectRef<WebKitNetworkSession>::adopt(webkit_network_session_new_ephemeral())
+          : glib::ObjectRef<WebKitNetworkSession>();
+  auto* view = WEBKIT_WEB_VIEW(g_object_new(
+      WEBKIT_TYPE_WEB_VIEW, "network-session", ephemeral ? ephemeral.get() : network_.session(),
+      "user-content-manager", manager, "settings", settings, nullptr));
+  if (configuration.allowsNavigationGestures) {
+    // Swipe navigation works only on a view that is on screen: WebKit's gesture controller
+    // crashes when a view outside any window navigates. The gestures follow the view's
+    // realization, so background tabs and views not yet placed are safe.
+    const auto setGestures = +[](GtkWidget* widget, gpointer enabled) {
+      webkit_settings_set_enable_back_forward_navigation_gestures(
+          webkit_web_view_get_settings(WEBKIT_WEB_VIEW(widget)), GPOINTER_TO_INT(enabled));
+    };
+    g_signal_connect(view, "realize", G_CALLBACK(setGestures), GINT_TO_POINTER(TRUE));
+    g_signal_connect(view, "unrealize", G_CALLBACK(setGestures), GINT_TO_POINTER(FALSE));
+  }
+  if (!configuration.allowsMagnification) refuseMagnification(GTK_WIDGET(view));
+  if (!configuration.showsContextMenu) {
+    g_signal_connect(view, "context-menu", G_CALLBACK(+[] { return TRUE; }), nullptr);
+  }
   GdkRGBA background;
   if (gdk_rgba_parse(&background, configuration.backgroundColor.c_str())) {
     webkit_web_view_set_background_color(view, &background);
   }
-  auto adapter = std::make_unique<WebKitWebViewAdapter>(view, configuration);
+  auto adapter = std::make_unique<WebKitWebViewAdapter>(view, configuration, std::move(ephemeral));
   if (configuration.childFrameFilter && !filterSettled_) {
     adapter->holdLoads();
     filterSettledSignal_.connect(

@@ -1,9 +1,8 @@
 #include "ui/shell/InspectorColumn.h"
 
-#include <gtkmm/image.h>
 #include <gtkmm/label.h>
 
-#include "core/shell/SymbolIcons.h"
+#include "ui/monitor/MonitorScreen.h"
 #include "ui/theme/PanelClasses.h"
 
 namespace ondi::ui {
@@ -23,29 +22,23 @@ Gtk::Label& text(const std::string& value, const char* style) {
 
 }  // namespace
 
-InspectorColumn::InspectorColumn() : Gtk::Box(Gtk::Orientation::VERTICAL, 12) {
+InspectorColumn::InspectorColumn(DesktopBrowserModel& model, VelmoraTheme theme)
+    : Gtk::Box(Gtk::Orientation::VERTICAL, 12) {
   set_name("shell.inspector");
   add_css_class("ondi-inspector");
   set_size_request(kInspectorWidth, -1);
 
   auto* content = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 12);
   content->set_margin(16);
+  content->set_vexpand(true);
   content->append(text("Inspector", "title-4"));
 
   auto* live = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 8);
   live->set_name("inspector.live-workspace");
+  live->set_vexpand(true);
   applyPanelStyle(*live, 12, false);
-  auto* icon = Gtk::make_managed<Gtk::Image>();
-  icon->set_from_icon_name(iconName("safari"));
-  icon->set_pixel_size(24);
-  icon->set_halign(Gtk::Align::START);
-  icon->add_css_class("dim-label");
-  live->append(*icon);
   live->append(text("Live workspace", "heading"));
-  live->append(
-      text("The live browser of cloud agent runs will show here. This view is not "
-           "available yet.",
-           "dim-label"));
+  live->append(*Gtk::make_managed<MonitorScreen>(model, theme));
   content->append(*live);
   append(*content);
 }

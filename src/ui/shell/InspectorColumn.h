@@ -2,13 +2,19 @@
 
 #include <gtkmm/box.h>
 
+#include "core/theme/VelmoraTheme.h"
+
+namespace ondi {
+class DesktopBrowserModel;
+}
+
 namespace ondi::ui {
 
-// The studio inspector column. Its live-workspace slot, where the run monitor will show a
-// cloud run's live browser, is a labelled placeholder for now.
+// The studio inspector column. Its live-workspace slot holds the run monitor with a cloud
+// run's live browser.
 class InspectorColumn : public Gtk::Box {
  public:
-  InspectorColumn();
+  InspectorColumn(DesktopBrowserModel& model, VelmoraTheme theme);
 };
 
 }  // namespace ondi::ui

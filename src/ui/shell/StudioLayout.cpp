@@ -11,7 +11,8 @@ StudioLayout::StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, Vel
     : ShellLayout(content, Gtk::Orientation::HORIZONTAL),
       model_(model),
       sidebar_(model.shell(), model.navigation, model.conversationThreads()),
-      badge_(theme) {
+      badge_(theme),
+      inspector_(model, theme) {
   set_name("shell.studio");
 
   auto* header = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 10);

@@ -1,5 +1,7 @@
 #include "ui/shell/UnifiedLayout.h"
 
+#include <glibmm/main.h>
+
 #include "core/app/DesktopBrowserModel.h"
 #include "core/shell/SymbolIcons.h"
 #include "ui/app/AccessibleName.h"
@@ -11,7 +13,8 @@ UnifiedLayout::UnifiedLayout(DesktopBrowserModel& model, Gtk::Widget& content)
     : ShellLayout(content, Gtk::Orientation::HORIZONTAL),
       model_(model),
       tasks_(model),
-      tools_(model) {
+      tools_(model),
+      monitor_(model) {
   set_name("shell.unified");
 
   auto* header = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 10);
@@ -53,8 +56,11 @@ UnifiedLayout::UnifiedLayout(DesktopBrowserModel& model, Gtk::Widget& content)
   tasks_.toolsSwitch().signal_toggled().connect([this] {
     const bool open = tasks_.toolsSwitch().get_active();
     tools_.set_visible(open);
+    if (open) monitor_.set_visible(false);
     if (open && showsBrowser()) model_.navigator().showTask();
   });
+  monitor_.set_visible(false);
+  monitor_.closeButton().signal_clicked().connect([this] { monitor_.set_visible(false); });
   tools_.closeButton().signal_clicked().connect([this] { tasks_.toolsSwitch().set_active(false); });
   tasks_.signalNewTask().connect([this] {
     startedThread_.reset();
@@ -64,9 +70,13 @@ UnifiedLayout::UnifiedLayout(DesktopBrowserModel& model, Gtk::Widget& content)
   append(tasks_);
   append(*main);
   append(tools_);
+  append(monitor_);
 
   const auto routeChanged = [this](const auto&) {
-    if (showsBrowser()) tasks_.toolsSwitch().set_active(false);
+    if (showsBrowser()) {
+      tasks_.toolsSwitch().set_active(false);
+      monitor_.set_visible(false);
+    }
     showBrowserSwitch();
     showEmptyTask();
   };
@@ -81,6 +91,15 @@ UnifiedLayout::UnifiedLayout(DesktopBrowserModel& model, Gtk::Widget& content)
   connections_.add(
       model_.agentPrompts().pendingAgentPrompt.changed().connect([this](const auto& pending) {
         if (pending) startTask();
+      }));
+  connections_.add(model_.runLiveBrowserDemoRequested.connect([this] { openMonitor(); }));
+  // The hand-off opens the workflow's tab first, which shows the browser pane; the monitor
+  // takes the pane's place once that is done.
+  connections_.add(
+      model_.requestedMonitoredWorkflowID.changed().connect([this](const auto& workflowID) {
+        if (workflowID) {
+          Glib::signal_idle().connect_once(sigc::mem_fun(*this, &UnifiedLayout::openMonitor));
+        }
       }));
   connections_.add(model_.navigation.title.changed().connect(
       [this](const std::string& title) { title_.set_text(title); }));
@@ -117,6 +136,12 @@ void UnifiedLayout::showEmptyTask() {
 void UnifiedLayout::startTask() {
   startedThread_ = model_.account.activeConversationThreadID.get();
   showEmptyTask();
+}
+
+void UnifiedLayout::openMonitor() {
+  tasks_.toolsSwitch().set_active(false);
+  if (showsBrowser()) model_.navigator().showTask();
+  monitor_.set_visible(true);
 }
 
 }  // namespace ondi::ui
