@@ -93,6 +93,7 @@ class DaytonaMonitorStore {
   // While the monitor is not on screen no round runs; showing it starts monitoring and
   // refreshes at once.
   void setMonitorShown(bool shown);
+  bool isMonitorShown() const { return shown_; }
 
   bool isDemoRunning() const { return demoSessionID.get().has_value(); }
   // Pause is offered while monitoring a screenshot stream, and Resume whenever paused.
