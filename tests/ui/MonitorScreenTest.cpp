@@ -4,6 +4,7 @@
 #include <gtkmm/label.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "ApplicationTest.h"
 #include "OndiServerProcess.h"
@@ -56,6 +57,21 @@ class MonitorScreenTest : public ApplicationTest {
     EXPECT_TRUE(waitUntil([&] { return view->get_mapped(); }));
   }
 
+  // Waits until the live view's page has drawn two frames; pages draw only while on screen.
+  static bool waitForLiveViewPaint(DesktopBrowserModel& model) {
+    WebView& view = *model.liveView().webView();
+    view.evaluateJavaScript(
+        "requestAnimationFrame(() => requestAnimationFrame(() => { window.painted = true; })); 0");
+    // Answers may come after the wait: they write to a flag that outlives it.
+    const auto painted = std::make_shared<bool>(false);
+    return waitUntil([&] {
+      view.evaluateJavaScript("window.painted === true", [painted](ScriptResult result) {
+        *painted = result && *result == "true";
+      });
+      return *painted && waitForPaint();
+    });
+  }
+
   std::string runScript(DesktopBrowserModel& model, const std::string& script) {
     std::optional<ScriptResult> result;
     model.surfaceWebView().evaluateJavaScript(script, [&](ScriptResult r) { result = r; });
@@ -87,6 +103,7 @@ TEST_F(MonitorScreenTest, TheDemoRunsLiveInTheInspectorWhichPollsOnlyWhileShown)
     waitForDemoLive(inspector, model);
     EXPECT_FALSE(isShown(*findNamed(inspector, "monitor.run-demo")));
     EXPECT_TRUE(isShown(*findNamed(inspector, "monitor.refresh")));
+    EXPECT_TRUE(waitForLiveViewPaint(model));
     screenshot("monitor-demo-studio");
 
     // Hidden, the monitor makes no rounds; shown again, it starts one at once.
@@ -125,6 +142,7 @@ TEST_F(MonitorScreenTest, TheUnifiedLayoutShowsTheDemoInItsRightHandPane) {
     application.activate_action("run-live-browser-demo");
     ASSERT_TRUE(isShown(pane));
     waitForDemoLive(pane, model);
+    EXPECT_TRUE(waitForLiveViewPaint(model));
     screenshot("monitor-demo-unified");
 
     // The tools panel takes the pane's turn.
@@ -176,6 +194,7 @@ TEST_F(MonitorScreenTest, AMonitoredPromptHandsItsRunToTheMonitorWhichShowsItLiv
     EXPECT_EQ(text(inspector, "monitor.run-title"),
               model.monitor().selectedRun.get()->input->objective.value_or(""));
     EXPECT_TRUE(isShown(*findNamed(inspector, "monitor.control")));
+    EXPECT_TRUE(waitForLiveViewPaint(model));
     screenshot("monitor-managed-run");
   });
 }

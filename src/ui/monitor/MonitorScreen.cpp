@@ -6,7 +6,6 @@
 #include "core/app/DesktopBrowserModel.h"
 #include "ui/app/AccessibleName.h"
 #include "ui/app/WebViewWidget.h"
-#include "ui/theme/PanelClasses.h"
 
 namespace ondi::ui {
 namespace {
@@ -65,11 +64,9 @@ MonitorScreen::MonitorScreen(DesktopBrowserModel& model, VelmoraTheme theme)
   append(*heading);
 
   frameArea_.set_name("monitor.frame");
-  frameArea_.add_css_class("ondi-monitor-frame");
   frameArea_.set_vexpand(true);
   frameArea_.set_size_request(-1, 160);
   frameArea_.set_overflow(Gtk::Overflow::HIDDEN);
-  applyPanelStyle(frameArea_, 10, false);
   liveSlot_.set_name("monitor.live-view");
   liveSlot_.set_layout_manager(Gtk::BinLayout::create());
   picture_.set_name("monitor.frame-image");
