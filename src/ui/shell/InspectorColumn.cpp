@@ -4,6 +4,7 @@
 #include <gtkmm/label.h>
 
 #include "core/shell/SymbolIcons.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/theme/PanelClasses.h"
 
 namespace ondi::ui {
@@ -37,6 +38,7 @@ InspectorColumn::InspectorColumn() : Gtk::Box(Gtk::Orientation::VERTICAL, 12) {
   applyPanelStyle(*live, 12, false);
   auto* icon = Gtk::make_managed<Gtk::Image>();
   icon->set_from_icon_name(iconName("safari"));
+  hideFromAssistiveTechnology(*icon);
   icon->set_pixel_size(24);
   icon->set_halign(Gtk::Align::START);
   icon->add_css_class("dim-label");
