@@ -9,6 +9,7 @@
 #include "core/account/WorkspaceSessionController.h"
 #include "ui/account/AccountStyle.h"
 #include "ui/account/WebsiteLink.h"
+#include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
 namespace {
@@ -52,9 +53,9 @@ AccountGate::AccountGate(AuthenticationController& authentication,
   set_name("accountGate");
   set_hexpand(true);
   set_vexpand(true);
-  add(buildCheckingPage(), "checking");
-  add(buildSignInPage(), "signedOut");
-  add(buildUnavailablePage(), "unavailable");
+  add(buildCheckingPage(), "checking", "Checking your account");
+  add(buildSignInPage(), "signedOut", "Sign in");
+  add(buildUnavailablePage(), "unavailable", "Account service unavailable");
   connections_.add(session_.state().workspaceSessionState.changed().connect(
       [this](const auto&) { showState(); }));
   showState();
@@ -65,6 +66,7 @@ Gtk::Widget& AccountGate::buildCheckingPage() {
   Gtk::Box& page = card("account-checking-gate", content);
   auto* spinner = Gtk::make_managed<Gtk::Spinner>();
   spinner->set_size_request(32, 32);
+  hideFromAssistiveTechnology(*spinner);
   // A spinning spinner animates even while the gate is hidden behind the workspace, and its
   // animation keeps the window relaying out every frame; it spins only while it is on screen.
   spinner->signal_map().connect([spinner] { spinner->start(); });
@@ -89,6 +91,7 @@ Gtk::Widget& AccountGate::buildSignInPage() {
   content->set_margin(24);
   content->append(form_);
   page->set_child(*content);
+  nameScrollBars(*page, "Sign in");
   return *page;
 }
 
@@ -97,6 +100,7 @@ Gtk::Widget& AccountGate::buildUnavailablePage() {
   Gtk::Box& page = card("account-unavailable-gate", content);
   auto* icon = Gtk::make_managed<Gtk::Image>(Gio::ThemedIcon::create("dialog-warning-symbolic"));
   icon->set_pixel_size(32);
+  hideFromAssistiveTechnology(*icon);
   icon->add_css_class("dim-label");
   content->append(*icon);
   content->append(paragraph("Ondi account service unavailable", "title-3"));
@@ -106,6 +110,8 @@ Gtk::Widget& AccountGate::buildUnavailablePage() {
   unavailableMessage_.set_max_width_chars(1);
   unavailableMessage_.set_hexpand(true);
   unavailableMessage_.add_css_class("dim-label");
+  // Shown with the service's sentence only: an empty label would be read out by its type.
+  unavailableMessage_.set_visible(false);
   content->append(unavailableMessage_);
 
   retry_.set_name("auth.retry");
@@ -138,6 +144,7 @@ void AccountGate::showState() {
       return;
     case Kind::unavailable:
       unavailableMessage_.set_text(state.message());
+      unavailableMessage_.set_visible(!state.message().empty());
       set_visible_child("unavailable");
       return;
   }

@@ -52,6 +52,7 @@ AgentInstructionEditor::AgentInstructionEditor(AgentInstructionsController& inst
   });
   auto* frame = Gtk::make_managed<Gtk::Frame>();
   frame->set_child(draft_);
+  nameAfterLabel(*frame, name_);
   append(*frame);
 
   hint_.set_text("One instruction per line · up to 8 instructions");
@@ -89,6 +90,10 @@ void AgentInstructionEditor::showProfile() {
   const AgentInstructionProfile* shown = profile();
   if (!shown) return;
   name_.set_text(shown->name);
+  // Every agent has an editor like this one: the names say whose instructions they touch.
+  setAccessibleName(draft_, shown->name + " instructions");
+  setAccessibleName(save_, "Save " + shown->name + " instructions");
+  setAccessibleName(restore_, "Restore " + shown->name + " defaults");
   role_.set_text(shown->role);
   role_.set_visible(!shown->role.empty());
   if (!edited_) setDraft(shown->instructions);

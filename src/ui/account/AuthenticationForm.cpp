@@ -32,7 +32,9 @@ Gtk::Box& buttonContent() {
 }
 
 Gtk::Image& symbol(const char* iconName) {
-  return *Gtk::make_managed<Gtk::Image>(Gio::ThemedIcon::create(iconName));
+  auto* image = Gtk::make_managed<Gtk::Image>(Gio::ThemedIcon::create(iconName));
+  hideFromAssistiveTechnology(*image);
+  return *image;
 }
 
 }  // namespace

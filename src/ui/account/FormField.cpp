@@ -1,5 +1,7 @@
 #include "ui/account/FormField.h"
 
+#include "ui/app/AccessibleName.h"
+
 namespace ondi::ui {
 
 FormField::FormField(const Options& options) : Gtk::Box(Gtk::Orientation::VERTICAL, 6) {
@@ -11,6 +13,7 @@ FormField::FormField(const Options& options) : Gtk::Box(Gtk::Orientation::VERTIC
   entry_.set_input_purpose(options.purpose);
   if (!options.iconName.empty()) {
     entry_.set_icon_from_icon_name(options.iconName, Gtk::Entry::IconPosition::PRIMARY);
+    hideEntryIcons(entry_);
   }
   if (options.secret) entry_.set_visibility(false);
   append(caption_);

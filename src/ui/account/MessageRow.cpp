@@ -1,5 +1,7 @@
 #include "ui/account/MessageRow.h"
 
+#include "ui/app/AccessibleName.h"
+
 namespace ondi::ui {
 
 MessageRow::MessageRow(const std::string& name, const std::string& iconName,
@@ -9,6 +11,7 @@ MessageRow::MessageRow(const std::string& name, const std::string& iconName,
   add_css_class("ondi-message");
   add_css_class(style);
   icon_.set_from_icon_name(iconName);
+  hideFromAssistiveTechnology(icon_);
   icon_.set_valign(Gtk::Align::START);
   label_.set_wrap(true);
   label_.set_xalign(0);

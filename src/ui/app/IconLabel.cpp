@@ -13,6 +13,7 @@ void setIconAndLabel(Gtk::Button& button, const std::string& symbol, const std::
   auto* content = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 10);
   auto* icon = Gtk::make_managed<Gtk::Image>();
   icon->set_from_icon_name(iconName(symbol));
+  hideFromAssistiveTechnology(*icon);
   content->append(*icon);
   auto* text = Gtk::make_managed<Gtk::Label>(label);
   text->set_xalign(0);

@@ -4,6 +4,7 @@
 #include <gtkmm/scrolledwindow.h>
 
 #include "core/billing/BillingController.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/billing/BillingSectionPicker.h"
 #include "ui/billing/PlansSection.h"
 #include "ui/shell/UnavailableScreen.h"
@@ -41,10 +42,11 @@ BillingScreen::BillingScreen(BillingController& billing, const WorkspaceStore& w
   auto* scroller = Gtk::make_managed<Gtk::ScrolledWindow>();
   scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
   scroller->set_child(*plans);
-  pages_.add(*scroller, rawValue(BillingSection::plans));
+  nameScrollBars(*scroller, "Plans");
+  pages_.add(*scroller, rawValue(BillingSection::plans), ondi::title(BillingSection::plans));
   pages_.add(*Gtk::make_managed<UnavailableScreen>("billing.agent-payment", "Agent Payment",
                                                    "Agent funds", "creditcard"),
-             rawValue(BillingSection::agentPayment));
+             rawValue(BillingSection::agentPayment), ondi::title(BillingSection::agentPayment));
   pages_.set_vexpand(true);
   append(pages_);
 

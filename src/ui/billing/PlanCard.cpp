@@ -6,6 +6,7 @@
 
 #include "core/shell/SymbolIcons.h"
 #include "core/workspace/OperationsRecords.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/billing/BillingStyle.h"
 #include "ui/theme/PanelClasses.h"
 
@@ -54,6 +55,7 @@ PlanCard::PlanCard(const PricingPlan& plan, std::function<void()> choose)
     auto* row = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 8);
     auto* mark = Gtk::make_managed<Gtk::Image>();
     mark->set_from_icon_name(iconName("checkmark"));
+    hideFromAssistiveTechnology(*mark);
     mark->set_valign(Gtk::Align::START);
     row->append(*mark);
     row->append(wrappedLabel(item));

@@ -4,6 +4,7 @@
 
 #include "core/billing/BillingController.h"
 #include "core/workspace/WorkspaceStore.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/billing/ComparisonTile.h"
 #include "ui/billing/PlanCard.h"
 
@@ -60,16 +61,20 @@ PlansSection::PlansSection(BillingController& billing, const WorkspaceStore& wor
   append(*intro);
 
   cards_.set_name("billing.plan-cards");
+  setAccessibleName(cards_, "Plans");
   setUpGrid(cards_, 4);
   append(cards_);
 
   auto* tiles = Gtk::make_managed<Gtk::FlowBox>();
   tiles->set_name("billing.comparisons");
+  setAccessibleName(*tiles, "How Ondi compares");
   tiles->set_margin_top(8);
   setUpGrid(*tiles, 3);
   for (const Comparison& comparison : kComparisons) {
-    tiles->append(*Gtk::make_managed<ComparisonTile>(comparison.name, comparison.title,
-                                                     comparison.text, comparison.tone));
+    appendNamed(*tiles,
+                *Gtk::make_managed<ComparisonTile>(comparison.name, comparison.title,
+                                                   comparison.text, comparison.tone),
+                comparison.title);
   }
   append(*tiles);
 
@@ -80,7 +85,9 @@ PlansSection::PlansSection(BillingController& billing, const WorkspaceStore& wor
 void PlansSection::showPlans() {
   while (Gtk::Widget* child = cards_.get_first_child()) cards_.remove(*child);
   for (const PricingPlan& plan : workspace_.plans.get()) {
-    cards_.append(*Gtk::make_managed<PlanCard>(plan, [this, plan] { billing_.choosePlan(plan); }));
+    appendNamed(cards_,
+                *Gtk::make_managed<PlanCard>(plan, [this, plan] { billing_.choosePlan(plan); }),
+                plan.name + " plan, " + plan.price);
   }
 }
 

@@ -30,6 +30,7 @@ BrowserTabPill::BrowserTabPill(TabAction select, TabAction close)
   select_.set_name("browserTabSelectButton");
   select_.add_css_class("flat");
   symbol_.set_name("browserTabSymbol");
+  hideFromAssistiveTechnology(symbol_);
   title_.set_name("browserTabTitle");
   title_.set_ellipsize(Pango::EllipsizeMode::END);
   title_.set_max_width_chars(24);

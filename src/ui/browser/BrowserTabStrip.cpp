@@ -19,11 +19,13 @@ BrowserTabStrip::BrowserTabStrip(BrowserWorkspaceController& browser)
   scroller_.set_policy(Gtk::PolicyType::AUTOMATIC, Gtk::PolicyType::NEVER);
   scroller_.set_hexpand(true);
   scroller_.set_child(pills_);
+  nameScrollBars(scroller_, "Tabs");
 
   newTab_.set_name("browserNewTabButton");
   auto* content = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 6);
   auto* icon = Gtk::make_managed<Gtk::Image>();
   icon->set_from_icon_name("tab-new-symbolic");
+  hideFromAssistiveTechnology(*icon);
   content->append(*icon);
   auto* label = Gtk::make_managed<Gtk::Label>("New tab");
   content->append(*label);

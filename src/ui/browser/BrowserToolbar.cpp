@@ -51,6 +51,7 @@ BrowserToolbar::BrowserToolbar(BrowserWorkspaceController& browser, Navigator& n
   auto* gmailContent = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 6);
   auto* icon = Gtk::make_managed<Gtk::Image>();
   icon->set_from_icon_name("mail-unread-symbolic");
+  hideFromAssistiveTechnology(*icon);
   gmailContent->append(*icon);
   auto* gmailLabel = Gtk::make_managed<Gtk::Label>("Gmail");
   gmailContent->append(*gmailLabel);
@@ -65,6 +66,7 @@ BrowserToolbar::BrowserToolbar(BrowserWorkspaceController& browser, Navigator& n
   address_.set_placeholder_text("Search or enter website");
   setAccessibleName(address_, "Address");
   address_.set_icon_from_icon_name("system-search-symbolic", Gtk::Entry::IconPosition::PRIMARY);
+  hideEntryIcons(address_);
   address_.set_input_purpose(Gtk::InputPurpose::URL);
   address_.set_hexpand(true);
   address_.signal_activate().connect([this] { submitAddress(); });

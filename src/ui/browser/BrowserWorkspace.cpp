@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/browser/BrowserWorkspaceController.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/app/WebViewWidget.h"
 #include "ui/browser/BrowserStyle.h"
 
@@ -41,7 +42,8 @@ void BrowserWorkspace::showSelectedTab() {
   for (Gtk::Widget* page : pages) {
     if (page->get_parent() == &page_) continue;
     page->set_vexpand(true);
-    page_.add(*page);
+    setAccessibleName(*page, "Web page");
+    page_.add(*page)->set_title("Web page");
   }
   page_.set_visible_child(widgetOf(*browser_.tabs.selectedSession().webView));
 }

@@ -21,6 +21,7 @@ Gtk::Widget& allActiveNote() {
   note->set_margin(24);
   auto* icon = Gtk::make_managed<Gtk::Image>();
   icon->set_from_icon_name(iconName("checkmark.circle"));
+  hideFromAssistiveTechnology(*icon);
   icon->set_pixel_size(32);
   icon->add_css_class("dim-label");
   note->append(*icon);
@@ -76,6 +77,7 @@ AddConnectorSheet::AddConnectorSheet(WorkspaceStore& store) : store_(store) {
   scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
   scroller->set_vexpand(true);
   scroller->set_child(list_);
+  nameScrollBars(*scroller, "Apps to connect");
   content->append(*scroller);
   set_child(*content);
 

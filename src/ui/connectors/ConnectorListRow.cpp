@@ -37,6 +37,7 @@ ConnectorListRow::ConnectorListRow(const ConnectorItem& connector, const Connect
   dot->add_css_class("connector-state-dot");
   if (connector.isConnected) dot->add_css_class("connected");
   dot->set_valign(Gtk::Align::CENTER);
+  hideFromAssistiveTechnology(*dot);
   line->append(*dot);
   auto* status = Gtk::make_managed<Gtk::Label>(connectorDisplayMetadata(connector).description +
                                                " · " + connector.lastSync);
@@ -53,6 +54,7 @@ ConnectorListRow::ConnectorListRow(const ConnectorItem& connector, const Connect
   action->set_name(name + ".action");
   action->set_valign(Gtk::Align::CENTER);
   action->set_tooltip_text(connector.isConnected ? "Manage connector" : "Connect tool");
+  setAccessibleName(*action, (connector.isConnected ? "Manage " : "Connect ") + connector.name);
   if (!connector.isConnected) action->add_css_class("suggested-action");
   action->signal_clicked().connect([this, toggle = actions.toggle] { toggle(connector_); });
   content->append(*action);

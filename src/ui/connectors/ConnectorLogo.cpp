@@ -6,6 +6,7 @@
 #include <map>
 
 #include "core/shell/SymbolIcons.h"
+#include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {
 namespace {
@@ -31,6 +32,8 @@ ConnectorLogo::ConnectorLogo(const ConnectorItem& connector, int size) {
   // The mark fills the badge; the badge itself keeps its size in the row.
   set_hexpand(false);
   set_vexpand(false);
+  // The mark only decorates: the row or card it sits in is named after the app.
+  hideFromAssistiveTechnology(*this);
   const auto mark = knownMarks().find(connector.id);
   if (mark != knownMarks().end()) {
     add_css_class("logo-" + connector.id);

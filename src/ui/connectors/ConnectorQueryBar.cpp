@@ -67,6 +67,7 @@ ConnectorQueryBar::ConnectorQueryBar() : Gtk::Box(Gtk::Orientation::VERTICAL, 12
   auto* filterContent = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 6);
   auto* filterIcon = Gtk::make_managed<Gtk::Image>();
   filterIcon->set_from_icon_name(iconName("line.3.horizontal.decrease"));
+  hideFromAssistiveTechnology(*filterIcon);
   filterContent->append(*filterIcon);
   filterContent->append(filterTitle_);
   filter_.set_name("connectors.filter");

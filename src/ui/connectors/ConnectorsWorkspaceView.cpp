@@ -55,6 +55,8 @@ ConnectorsWorkspaceView::ConnectorsWorkspaceView(WorkspaceStore& store)
   column->append(header());
 
   auto* statusLine = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 8);
+  // The status sentence beside the spinner says the same thing in words.
+  hideFromAssistiveTechnology(spinner_);
   statusLine->append(spinner_);
   status_.set_name("connectors.status");
   status_.add_css_class("dim-label");
@@ -72,6 +74,7 @@ ConnectorsWorkspaceView::ConnectorsWorkspaceView(WorkspaceStore& store)
   scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
   scroller->set_vexpand(true);
   scroller->set_child(*column);
+  nameScrollBars(*scroller, "Connectors");
   append(*scroller);
 
   const auto showStatus = [this] {
@@ -139,6 +142,7 @@ void ConnectorsWorkspaceView::rebuild() {
     // The cards wrap onto further lines rather than run past the screen's edge.
     auto* cards = Gtk::make_managed<Gtk::FlowBox>();
     cards->set_selection_mode(Gtk::SelectionMode::NONE);
+    setAccessibleName(*cards, "Featured connectors");
     cards->set_homogeneous(true);
     cards->set_min_children_per_line(2);
     cards->set_max_children_per_line(4);
@@ -149,6 +153,7 @@ void ConnectorsWorkspaceView::rebuild() {
       // The card itself takes the focus, not the slot around it.
       slot->set_focusable(false);
       slot->set_child(featuredCard(connector));
+      setAccessibleName(*slot, connector.name);
       cards->append(*slot);
     }
     rail->append(*cards);

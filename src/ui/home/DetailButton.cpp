@@ -14,6 +14,7 @@ DetailButton::DetailButton(const std::string& name, const std::string& symbol,
   add_css_class("flat");
   add_css_class("ondi-detail-button");
   icon_.set_from_icon_name(iconName(symbol));
+  hideFromAssistiveTechnology(icon_);
   icon_.set_pixel_size(20);
   icon_.set_valign(Gtk::Align::START);
   icon_.set_margin_top(2);

@@ -61,6 +61,7 @@ HomeScreen::HomeScreen(Dependencies dependencies)
   page_.append(readiness_);
 
   metrics_.set_name("home.metrics");
+  setAccessibleName(metrics_, "Workspace at a glance");
   metrics_.set_selection_mode(Gtk::SelectionMode::NONE);
   metrics_.set_homogeneous(true);
   metrics_.set_min_children_per_line(4);
@@ -100,6 +101,7 @@ HomeScreen::HomeScreen(Dependencies dependencies)
   activityList.append(activity_);
   page_.append(homeSection("home.activity-section", "Recent activity", activityList));
   set_child(page_);
+  nameScrollBars(*this, "Home");
 
   const auto connect = [this](const auto& field, void (HomeScreen::*show)()) {
     connections_.add(field.changed().connect([this, show](const auto&) { (this->*show)(); }));
@@ -134,7 +136,8 @@ void HomeScreen::showMetrics() {
   while (Gtk::Widget* child = metrics_.get_first_child()) metrics_.remove(*child);
   const auto metrics = homeMetrics(deps_.store);
   for (std::size_t index = 0; index < metrics.size(); ++index) {
-    metrics_.append(metricTile(kMetricNames[index], metrics[index]));
+    appendNamed(metrics_, metricTile(kMetricNames[index], metrics[index]),
+                metrics[index].title + ": " + metrics[index].value);
   }
 }
 

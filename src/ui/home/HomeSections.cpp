@@ -40,6 +40,7 @@ Gtk::Widget& metricTile(const std::string& name, const HomeMetric& metric) {
   applyPanelStyle(*tile, 12, false);
   auto* icon = Gtk::make_managed<Gtk::Image>();
   icon->set_from_icon_name(iconName(metric.symbol));
+  hideFromAssistiveTechnology(*icon);
   icon->set_pixel_size(18);
   icon->set_halign(Gtk::Align::START);
   icon->add_css_class("dim-label");
@@ -48,7 +49,6 @@ Gtk::Widget& metricTile(const std::string& name, const HomeMetric& metric) {
   tile->append(*icon);
   tile->append(value);
   tile->append(wrappedLabel(metric.title, "dim-label"));
-  setAccessibleName(*tile, metric.title + ": " + metric.value);
   return *tile;
 }
 
@@ -58,6 +58,7 @@ Gtk::Widget& readinessLine() {
   dot->set_content_width(kDotSize);
   dot->set_content_height(kDotSize);
   dot->set_valign(Gtk::Align::CENTER);
+  hideFromAssistiveTechnology(*dot);
   dot->set_draw_func([](const Cairo::RefPtr<Cairo::Context>& cairo, int width, int height) {
     cairo->set_source_rgb(0.275, 0.424, 0.3);
     cairo->arc(width / 2.0, height / 2.0, kDotSize / 2.0, 0, 2 * std::numbers::pi);
@@ -81,6 +82,7 @@ Gtk::Widget& requestSummary(const RequestItem& request) {
   auto* progress = Gtk::make_managed<Gtk::ProgressBar>();
   progress->set_fraction(request.progress);
   progress->set_margin_top(4);
+  setAccessibleName(*progress, "Progress of " + request.title);
   box->append(*progress);
   return *box;
 }

@@ -67,6 +67,7 @@ MonitorScreen::MonitorScreen(DesktopBrowserModel& model, VelmoraTheme theme)
   frameArea_.set_vexpand(true);
   frameArea_.set_size_request(-1, 160);
   frameArea_.set_overflow(Gtk::Overflow::HIDDEN);
+  setAccessibleName(frameArea_, "Run's browser");
   liveSlot_.set_name("monitor.live-view");
   liveSlot_.set_layout_manager(Gtk::BinLayout::create());
   picture_.set_name("monitor.frame-image");
@@ -78,9 +79,9 @@ MonitorScreen::MonitorScreen(DesktopBrowserModel& model, VelmoraTheme theme)
   emptyText_.set_xalign(0.5);
   emptyText_.set_valign(Gtk::Align::CENTER);
   emptyText_.set_margin(16);
-  content_.add(liveSlot_, "live");
-  content_.add(picture_, "frame");
-  content_.add(emptyText_, "empty");
+  content_.add(liveSlot_, "live", "Live view");
+  content_.add(picture_, "frame", "Latest screenshot");
+  content_.add(emptyText_, "empty", "Status");
   frameArea_.set_child(content_);
   controlOpen_.set_name("monitor.control-open");
   controlOpen_.set_text("Control is open");

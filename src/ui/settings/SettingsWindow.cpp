@@ -7,6 +7,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "ui/account/AgentInstructionsSection.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/assist/OpenAISettingsSection.h"
 #include "ui/settings/AccountSection.h"
 #include "ui/settings/AppearanceSection.h"
@@ -54,6 +55,7 @@ SettingsWindow::SettingsWindow(DesktopBrowserModel& model) {
   auto* scroller = Gtk::make_managed<Gtk::ScrolledWindow>();
   scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
   scroller->set_child(*form);
+  nameScrollBars(*scroller, "Settings");
   set_child(*scroller);
 }
 

@@ -17,6 +17,7 @@ HeaderBadge::HeaderBadge(VelmoraTheme theme)
   dot_.set_content_width(kDotSize);
   dot_.set_content_height(kDotSize);
   dot_.set_valign(Gtk::Align::CENTER);
+  hideFromAssistiveTechnology(dot_);
   dot_.set_draw_func([this](const Cairo::RefPtr<Cairo::Context>& cairo, int width, int height) {
     cairo->set_source_rgba(dotColor_.red, dotColor_.green, dotColor_.blue, dotColor_.opacity);
     cairo->arc(width / 2.0, height / 2.0, kDotSize / 2.0, 0, 2 * std::numbers::pi);

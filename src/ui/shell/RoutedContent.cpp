@@ -1,6 +1,9 @@
 #include "ui/shell/RoutedContent.h"
 
+#include <map>
+
 #include "core/app/DesktopBrowserModel.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/app/WebViewWidget.h"
 #include "ui/billing/BillingScreen.h"
 #include "ui/connectors/ConnectorsWorkspaceView.h"
@@ -43,6 +46,24 @@ const char* pageName(ShellScreen screen) {
 
 constexpr int kTaskBesideBrowserWidth = 320;
 
+// What screen readers call each page: the screen it shows.
+Glib::ustring pageTitle(const std::string& page) {
+  static const std::map<std::string, Glib::ustring> titles{
+      {"gate", "Ondi account"},
+      {"surface", "Agent"},
+      {"home", "Home"},
+      {"messaging", "Messaging"},
+      {"agent-packs", "Agent packs"},
+      {"connectors", "Connectors"},
+      {"skills", "Skills"},
+      {"voice", "Voice"},
+      {"billing", "Billing"},
+      {"support", "Support"},
+  };
+  const auto title = titles.find(page);
+  return title == titles.end() ? Glib::ustring(page) : title->second;
+}
+
 struct Placeholder {
   ShellScreen screen;
   const char* title;
@@ -66,6 +87,7 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
       browser_(model),
       gate_(model.authentication(), model.session(), model.accountWebsite()) {
   set_name("shell.content");
+  setAccessibleName(*this, "Screen and browser");
   set_hexpand(true);
   set_vexpand(true);
   set_shrink_start_child(false);
@@ -77,7 +99,10 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
   screens_.set_hhomogeneous(false);
   set_start_child(screens_);
   set_end_child(browser_);
-  auto add = [this](Gtk::Widget& screen, const std::string& page) { screens_.add(screen, page); };
+  auto add = [this](Gtk::Widget& screen, const std::string& page) {
+    screens_.add(screen, page, pageTitle(page));
+  };
+  setAccessibleName(widgetOf(model_.surfaceWebView()), "Ondi agent");
   add(widgetOf(model_.surfaceWebView()), pageName(ShellScreen::agentSurface));
   add(gate_, pageName(ShellScreen::accountGate));
   add(*Gtk::make_managed<ConnectorsWorkspaceView>(model.workspace()),

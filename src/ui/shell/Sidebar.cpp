@@ -57,6 +57,7 @@ Sidebar::Sidebar(ShellController& shell, const NavigationState& navigation,
   scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
   scroller->set_vexpand(true);
   scroller->set_child(*column);
+  nameScrollBars(*scroller, "Sidebar");
   append(*scroller);
 
   connections_.add(navigation.activeRoute.changed().connect(

@@ -15,6 +15,7 @@ SidebarEntryRow::SidebarEntryRow(const SidebarEntry& entry) : entry_(entry) {
   auto* content = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 10);
   auto* icon = Gtk::make_managed<Gtk::Image>();
   icon->set_from_icon_name(iconName(entry.symbol));
+  hideFromAssistiveTechnology(*icon);
   icon->set_valign(Gtk::Align::CENTER);
   content->append(*icon);
   auto* texts = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL);

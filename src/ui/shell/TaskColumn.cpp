@@ -5,6 +5,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "core/shell/WorkspaceTools.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/app/IconLabel.h"
 
 namespace ondi::ui {
@@ -62,6 +63,7 @@ TaskColumn::TaskColumn(DesktopBrowserModel& model)
   scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
   scroller->set_vexpand(true);
   scroller->set_child(*column);
+  nameScrollBars(*scroller, "Tasks");
   append(*scroller);
 
   styleRow(settings_, "unified.settings", "gearshape", "Settings");

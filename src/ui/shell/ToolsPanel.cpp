@@ -59,6 +59,7 @@ ToolsPanel::ToolsPanel(DesktopBrowserModel& model) : Gtk::Box(Gtk::Orientation::
   scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
   scroller->set_vexpand(true);
   scroller->set_child(*rows);
+  nameScrollBars(*scroller, "Tools");
   append(*scroller);
 }
 

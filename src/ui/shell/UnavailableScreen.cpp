@@ -4,6 +4,7 @@
 #include <gtkmm/label.h>
 
 #include "core/shell/SymbolIcons.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/theme/PanelClasses.h"
 
 namespace ondi::ui {
@@ -26,6 +27,7 @@ UnavailableScreen::UnavailableScreen(const std::string& name, const std::string&
 
   auto* icon = Gtk::make_managed<Gtk::Image>();
   icon->set_from_icon_name(iconName(symbol));
+  hideFromAssistiveTechnology(*icon);
   icon->set_pixel_size(40);
   icon->add_css_class("dim-label");
   panel->append(*icon);

@@ -41,6 +41,7 @@ UnifiedLayout::UnifiedLayout(DesktopBrowserModel& model, Gtk::Widget& content)
 
   centre_.set_child(contentSlot());
   centre_.add_overlay(emptyTask_);
+  setAccessibleName(centre_, "Task");
   emptyTask_.startButton().signal_clicked().connect([this] {
     startTask();
     widgetOf(model_.surfaceWebView()).grab_focus();

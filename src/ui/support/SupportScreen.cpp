@@ -6,6 +6,7 @@
 
 #include "core/support/SupportAnswers.h"
 #include "core/support/SupportDesk.h"
+#include "ui/app/AccessibleName.h"
 #include "ui/home/DetailButton.h"
 #include "ui/home/HomeSections.h"
 #include "ui/theme/PanelClasses.h"
@@ -75,6 +76,7 @@ SupportScreen::SupportScreen(SupportDesk& support)
   for (const SupportAnswer& item : supportAnswers()) {
     auto* disclosure = Gtk::make_managed<Gtk::Expander>(item.question);
     disclosure->set_name("support.answer." + std::to_string(++number));
+    setAccessibleName(*disclosure, item.question);
     disclosure->set_expanded(false);
     disclosure->set_margin(6);
     auto& answer = pageLabel(item.answer, "dim-label");
@@ -85,6 +87,7 @@ SupportScreen::SupportScreen(SupportDesk& support)
   }
   page_.append(homeSection("support.answers", "Quick answers", answers));
   set_child(page_);
+  nameScrollBars(*this, "Support");
 
   signal_map().connect([this] { showCopied(false); });
 }
