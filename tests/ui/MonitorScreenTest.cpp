@@ -14,6 +14,9 @@ using namespace ondi;
 
 namespace {
 
+// Pages of the stand-in and of its runner load slowly on a busy machine.
+constexpr int kPageWait = 30000;
+
 bool isBound(const BrowserTabSession& session) {
   return session.managedWorkflowID.has_value();
 }
@@ -50,7 +53,7 @@ class MonitorScreenTest : public ApplicationTest {
                  view->url().starts_with(server.baseURL() + "/v1/sessions/") &&
                  !view->title().empty();
         },
-        15000));
+        kPageWait));
     EXPECT_TRUE(model.liveView().isPersistent());
     Gtk::Widget* view = findNamed(root, "monitor.web-view");
     ASSERT_NE(view, nullptr);
@@ -163,7 +166,7 @@ TEST_F(MonitorScreenTest, AMonitoredPromptHandsItsRunToTheMonitorWhichShowsItLiv
                            "String(document.body.textContent.includes('ada@example.com') && "
                            "!document.getElementById('promptInput').disabled)") == "\"true\"";
         },
-        15000));
+        kPageWait));
     runScript(model,
               "document.getElementById('promptInput').value = "
               "'use the browser to compare flights to Lisbon and show it in the live monitor';"
@@ -175,7 +178,7 @@ TEST_F(MonitorScreenTest, AMonitoredPromptHandsItsRunToTheMonitorWhichShowsItLiv
           const auto& sessions = model.tabs.sessions();
           return std::ranges::any_of(sessions, isBound);
         },
-        15000));
+        kPageWait));
     const auto& sessions = model.tabs.sessions();
     const auto bound = std::ranges::find_if(sessions, isBound);
     const std::string workflow = *bound->managedWorkflowID;
@@ -190,7 +193,7 @@ TEST_F(MonitorScreenTest, AMonitoredPromptHandsItsRunToTheMonitorWhichShowsItLiv
                  view->url().starts_with(server.baseURL() + "/v1/sessions/") &&
                  text(inspector, "shell.status-badge.text") == "LIVE";
         },
-        15000));
+        kPageWait));
     EXPECT_EQ(text(inspector, "monitor.run-title"),
               model.monitor().selectedRun.get()->input->objective.value_or(""));
     EXPECT_TRUE(isShown(*findNamed(inspector, "monitor.control")));
