@@ -159,14 +159,19 @@ TEST_F(MonitorScreenTest, AMonitoredPromptHandsItsRunToTheMonitorWhichShowsItLiv
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
     signUp(model);
     model.load(VelmoraRoute::agent());
-    ASSERT_TRUE(waitUntil(
-        [&] {
-          return !model.surfaceWebView().isLoading() &&
-                 runScript(model,
-                           "String(document.body.textContent.includes('ada@example.com') && "
-                           "!document.getElementById('promptInput').disabled)") == "\"true\"";
-        },
-        kPageWait));
+    const auto pageReady = [&] {
+      return !model.surfaceWebView().isLoading() &&
+             runScript(model,
+                       "String(document.body.textContent.includes('ada@example.com') && "
+                       "!document.getElementById('promptInput').disabled)") == "\"true\"";
+    };
+    // On a busy machine the page loaded at sign-up can miss the new account; loading it again
+    // is what a user would do.
+    if (!waitUntil(pageReady, 10000)) {
+      model.load(VelmoraRoute::agent());
+      ASSERT_TRUE(waitUntil(pageReady, kPageWait))
+          << runScript(model, "document.body.innerText.slice(0, 400)");
+    }
     runScript(model,
               "document.getElementById('promptInput').value = "
               "'use the browser to compare flights to Lisbon and show it in the live monitor';"
