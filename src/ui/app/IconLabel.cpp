@@ -23,4 +23,13 @@ void setIconAndLabel(Gtk::Button& button, const std::string& symbol, const std::
   setAccessibleName(button, label);
 }
 
+void styleIconButton(Gtk::Button& button, const std::string& name, const std::string& symbol,
+                     const std::string& accessibleName, const std::string& tooltip) {
+  button.set_name(name);
+  button.set_icon_name(iconName(symbol));
+  button.add_css_class("flat");
+  button.set_tooltip_text(tooltip.empty() ? accessibleName : tooltip);
+  setAccessibleName(button, accessibleName);
+}
+
 }  // namespace ondi::ui

@@ -9,6 +9,7 @@
 #include "core/workspace/ConnectorListing.h"
 #include "core/workspace/WorkspaceStore.h"
 #include "ui/app/AccessibleName.h"
+#include "ui/app/IconLabel.h"
 #include "ui/connectors/ConnectorLogo.h"
 #include "ui/theme/PanelClasses.h"
 
@@ -61,12 +62,8 @@ AddConnectorSheet::AddConnectorSheet(WorkspaceStore& store) : store_(store) {
   prompt->set_wrap(true);
   titles->append(*prompt);
   header->append(*titles);
-  close_.set_name("add-connector.close");
-  close_.set_icon_name(iconName("xmark"));
-  close_.add_css_class("flat");
+  styleIconButton(close_, "add-connector.close", "xmark", "Close");
   close_.set_valign(Gtk::Align::START);
-  close_.set_tooltip_text("Close");
-  setAccessibleName(close_, "Close");
   close_.signal_clicked().connect([this] { set_visible(false); });
   header->append(close_);
   content->append(*header);

@@ -2,8 +2,7 @@
 
 #include <gtkmm/label.h>
 
-#include "core/shell/SymbolIcons.h"
-#include "ui/app/AccessibleName.h"
+#include "ui/app/IconLabel.h"
 
 namespace ondi::ui {
 namespace {
@@ -23,11 +22,7 @@ MonitorPane::MonitorPane(DesktopBrowserModel& model)
   title->set_xalign(0);
   title->set_hexpand(true);
   heading->append(*title);
-  close_.set_name("unified.monitor-pane.close");
-  close_.set_icon_name(iconName("xmark"));
-  close_.add_css_class("flat");
-  close_.set_tooltip_text("Close the live workspace");
-  setAccessibleName(close_, "Close the live workspace");
+  styleIconButton(close_, "unified.monitor-pane.close", "xmark", "Close the live workspace");
   heading->append(close_);
 
   auto* content = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 12);

@@ -1,8 +1,8 @@
 #include "ui/shell/RecentThreads.h"
 
 #include "core/account/ConversationThreadController.h"
-#include "core/shell/SymbolIcons.h"
 #include "ui/app/AccessibleName.h"
+#include "ui/app/IconLabel.h"
 
 namespace ondi::ui {
 namespace {
@@ -35,18 +35,11 @@ RecentThreads::RecentThreads(ConversationThreadController& threads, const std::s
   auto& title = line("Recent", "ondi-sidebar-heading");
   title.add_css_class("dim-label");
   heading->append(title);
-  refresh_.set_name(namePrefix_ + ".recent.refresh");
-  refresh_.set_icon_name(iconName("arrow.clockwise"));
-  refresh_.add_css_class("flat");
-  refresh_.set_tooltip_text("Refresh saved chats");
-  setAccessibleName(refresh_, "Refresh saved chats");
+  styleIconButton(refresh_, namePrefix_ + ".recent.refresh", "arrow.clockwise",
+                  "Refresh saved chats");
   refresh_.signal_clicked().connect([this] { threads_.refreshConversationHistory(); });
   heading->append(refresh_);
-  newChat_.set_name(namePrefix_ + ".new-chat");
-  newChat_.set_icon_name(iconName("plus"));
-  newChat_.add_css_class("flat");
-  newChat_.set_tooltip_text("New chat");
-  setAccessibleName(newChat_, "New chat");
+  styleIconButton(newChat_, namePrefix_ + ".new-chat", "plus", "New chat");
   newChat_.signal_clicked().connect([this] { threads_.startNewChat(); });
   heading->append(newChat_);
   append(*heading);

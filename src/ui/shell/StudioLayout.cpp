@@ -1,8 +1,7 @@
 #include "ui/shell/StudioLayout.h"
 
 #include "core/app/DesktopBrowserModel.h"
-#include "core/shell/SymbolIcons.h"
-#include "ui/app/AccessibleName.h"
+#include "ui/app/IconLabel.h"
 #include "ui/shell/StudioColumnsLayout.h"
 
 namespace ondi::ui {
@@ -18,11 +17,8 @@ StudioLayout::StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, Vel
   auto* header = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 10);
   header->set_name("shell.header");
   header->add_css_class("ondi-shell-header");
-  sidebarSwitch_.set_name("shell.sidebar-toggle");
-  sidebarSwitch_.set_icon_name(iconName("sidebar.left"));
-  sidebarSwitch_.add_css_class("flat");
-  sidebarSwitch_.set_tooltip_text("Sidebar");
-  setAccessibleName(sidebarSwitch_, "Show sidebar");
+  styleIconButton(sidebarSwitch_, "shell.sidebar-toggle", "sidebar.left", "Show sidebar",
+                  "Sidebar");
   sidebarSwitch_.signal_toggled().connect(
       [this] { model_.shell().sidebarVisible.set(sidebarSwitch_.get_active()); });
   header->append(sidebarSwitch_);
@@ -33,11 +29,8 @@ StudioLayout::StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, Vel
   title_.set_ellipsize(Pango::EllipsizeMode::END);
   header->append(title_);
   header->append(badge_);
-  inspectorSwitch_.set_name("shell.inspector-toggle");
-  inspectorSwitch_.set_icon_name(iconName("sidebar.right"));
-  inspectorSwitch_.add_css_class("flat");
-  inspectorSwitch_.set_tooltip_text("Inspector");
-  setAccessibleName(inspectorSwitch_, "Show inspector");
+  styleIconButton(inspectorSwitch_, "shell.inspector-toggle", "sidebar.right", "Show inspector",
+                  "Inspector");
   inspectorSwitch_.signal_toggled().connect(
       [this] { model_.shell().setShowInspector(inspectorSwitch_.get_active()); });
   header->append(inspectorSwitch_);

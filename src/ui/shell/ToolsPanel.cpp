@@ -4,9 +4,9 @@
 #include <gtkmm/scrolledwindow.h>
 
 #include "core/app/DesktopBrowserModel.h"
-#include "core/shell/SymbolIcons.h"
 #include "core/shell/WorkspaceTools.h"
 #include "ui/app/AccessibleName.h"
+#include "ui/app/IconLabel.h"
 #include "ui/home/DetailButton.h"
 
 namespace ondi::ui {
@@ -30,12 +30,8 @@ ToolsPanel::ToolsPanel(DesktopBrowserModel& model) : Gtk::Box(Gtk::Orientation::
   title->set_wrap(true);
   title->set_hexpand(true);
   heading->append(*title);
-  close_.set_name("unified.tools-panel.close");
-  close_.set_icon_name(iconName("xmark"));
-  close_.add_css_class("flat");
+  styleIconButton(close_, "unified.tools-panel.close", "xmark", "Close tools");
   close_.set_valign(Gtk::Align::START);
-  close_.set_tooltip_text("Close tools");
-  setAccessibleName(close_, "Close tools");
   heading->append(close_);
   append(*heading);
 
