@@ -3,19 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "core/util/GlibHandles.h"
 #include "core/util/Text.h"
 
 namespace ondi {
-namespace {
-
-// Unicode lower case, so that a query typed with capitals of any script still matches.
-std::string lowercased(const std::string& text) {
-  return glib::takeString(g_utf8_strdown(text.c_str(), -1));
-}
-
-}  // namespace
-
 const std::vector<SidebarEntry>& sidebarEntries() {
   static const std::vector<SidebarEntry> entries{
       {"sidebar.home", "Home", "At a glance", "house", VelmoraRoute::home()},

@@ -44,6 +44,11 @@ std::string validUTF8(std::string_view text) {
 
 }  // namespace
 
+std::string lowercased(std::string_view text) {
+  const std::string valid = validUTF8(text);
+  return glib::takeString(g_utf8_strdown(valid.c_str(), static_cast<gssize>(valid.size())));
+}
+
 std::size_t characterCount(std::string_view text) {
   const std::string valid = validUTF8(text);
   return static_cast<std::size_t>(g_utf8_strlen(valid.c_str(), static_cast<gssize>(valid.size())));

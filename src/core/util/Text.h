@@ -10,6 +10,8 @@ std::string trimmedWhitespace(std::string_view text);
 // Trims every occurrence of `c` from both ends.
 std::string trimmedCharacter(std::string_view text, char c);
 bool equalsIgnoringASCIICase(std::string_view a, std::string_view b);
+// Unicode lower case, so that a text typed with capitals of any script still matches.
+std::string lowercased(std::string_view text);
 
 // Character counts and cuts work on Unicode code points; invalid UTF-8 is repaired first.
 std::size_t characterCount(std::string_view text);
