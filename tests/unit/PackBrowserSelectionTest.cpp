@@ -54,7 +54,7 @@ std::string manifest(bool withPersonal = true) {
 
 class PackBrowserSelectionTest : public ::testing::Test {
  protected:
-  std::string stored(const char* key) { return settings.stringValue(key, "<absent>"); }
+  std::string stored(const char* key) { return settings.stringValue(key).value_or("<absent>"); }
 
   fakes::InMemorySettingsStore settings;
   AgentPackCatalog catalog{manifest()};
@@ -81,6 +81,12 @@ TEST_F(PackBrowserSelectionTest, NormalisingResolvesAliasesAndKeepsTheSelectionI
   settings.setString(kSelectedAgentPackKey, "business-restaurants");
   selection.normalise();
   EXPECT_EQ(selection.selectedPackID().get(), "personal-finance");
+
+  // The same holds for the packs the application carries.
+  fakes::InMemorySettingsStore fresh;
+  AgentPackCatalog builtIn;
+  PackBrowserSelection(fresh, builtIn).normalise();
+  EXPECT_EQ(fresh.stringValue(kSelectedAgentPackKey), "business-commerce");
 
   // Anything other than "personal" is business.
   settings.setString(kAgentPackAudienceKey, "Personal");
