@@ -4,6 +4,7 @@
 
 #include "core/packs/AgentPackCatalog.h"
 #include "core/packs/PackBrowserSelection.h"
+#include "core/shell/SymbolIcons.h"
 #include "fakes/InMemorySettingsStore.h"
 
 namespace ondi {
@@ -141,6 +142,20 @@ TEST_F(PackBrowserSelectionTest, ActivatingAddsEachHelperTitleOnceWhateverItsCas
   EXPECT_EQ(stored(kCustomSubagentTitlesKey), "Research\ncatalog\nOrders\nBudget\nBills");
   EXPECT_EQ(selection.statusMessage().get(),
             "Personal Finance Workspace is ready with 2 focused helpers.");
+}
+
+TEST(PackSymbolsTest, EverySymbolOfTheBuiltInPacksHasAnIconOfItsOwn) {
+  const auto expectIcon = [](const std::string& symbol) {
+    EXPECT_NE(iconName(symbol), iconName("")) << symbol;
+  };
+  for (const AgentUseCasePack& pack : builtInAgentPacks()) {
+    expectIcon(pack.symbol);
+    for (const AgentPackHelper& helper : pack.helpers) {
+      expectIcon(helper.symbol);
+      for (const AgentPackConnector& connector : helper.connectors) expectIcon(connector.symbol);
+    }
+    for (const AgentPackWorkflow& workflow : pack.workflows) expectIcon(workflow.symbol);
+  }
 }
 
 }  // namespace

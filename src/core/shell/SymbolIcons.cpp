@@ -113,6 +113,8 @@ std::string iconName(const std::string& symbol) {
       {"play.fill", "media-playback-start-symbolic"},
       {"hand.raised.fill", "changes-prevent-symbolic"},
       {"eye", "view-reveal-symbolic"},
+      {"target", "find-location-symbolic"},
+      {"sparkles", "star-new-symbolic"},
   };
   const auto found = icons.find(symbol);
   return found != icons.end() ? found->second : "image-missing-symbolic";

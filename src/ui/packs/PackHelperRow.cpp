@@ -22,9 +22,19 @@ Gtk::FlowBox& chipBox(const std::string& accessibleName) {
   box->set_max_children_per_line(6);
   box->set_column_spacing(4);
   box->set_row_spacing(4);
-  box->set_halign(Gtk::Align::START);
   setAccessibleName(*box, accessibleName);
   return *box;
+}
+
+// The use button's symbol and word, kept whole however narrow the row.
+Gtk::Widget& useContent() {
+  auto* icon = Gtk::make_managed<Gtk::Image>();
+  icon->set_from_icon_name(iconName("play.fill"));
+  hideFromAssistiveTechnology(*icon);
+  auto* content = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 6);
+  content->append(*icon);
+  content->append(*Gtk::make_managed<Gtk::Label>("Use"));
+  return *content;
 }
 
 std::string connectorSentence(const AgentPackConnector& connector) {
@@ -69,7 +79,7 @@ PackHelperRow::PackHelperRow(const AgentPackHelper& helper, Actions actions)
 
   auto* use = Gtk::make_managed<Gtk::Button>();
   use->set_name("packs.helper." + helper.id + ".use");
-  setIconAndLabel(*use, "play.fill", "Use");
+  use->set_child(useContent());
   const std::string useSentence = "Use the " + helper.name + " helper in this pack workspace";
   setAccessibleName(*use, useSentence);
   use->set_tooltip_text(useSentence);
@@ -87,6 +97,7 @@ PackHelperRow::PackHelperRow(const AgentPackHelper& helper, Actions actions)
     auto* step =
         Gtk::make_managed<Gtk::Label>(std::to_string(index + 1) + "  " + helper.steps[index]);
     step->add_css_class("packs-step");
+    step->set_halign(Gtk::Align::START);
     appendNamed(steps, *step, helper.steps[index]);
   }
   append(steps);
@@ -100,6 +111,7 @@ PackHelperRow::PackHelperRow(const AgentPackHelper& helper, Actions actions)
     setAccessibleName(*chip, sentence);
     chip->set_tooltip_text(sentence);
     chip->add_css_class("packs-chip");
+    chip->set_halign(Gtk::Align::START);
     if (connector.status != "available") chip->add_css_class("needs-setup");
     chip->signal_clicked().connect(actions.openConnectors);
     appendNamed(chips, *chip, sentence);
