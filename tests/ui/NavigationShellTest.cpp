@@ -80,7 +80,9 @@ TEST_F(NavigationShellTest, EverySidebarEntryReachesItsScreen) {
         Gtk::Widget* screen = findNamed(window, "screen.skills");
         ASSERT_NE(screen, nullptr);
         EXPECT_TRUE(isShown(*screen));
-        EXPECT_TRUE(findLabel(*screen, "This screen is not available yet."));
+        EXPECT_TRUE(findLabel(*screen,
+                              "Reusable playbooks for repeatable work, preferred tools, "
+                              "and approval boundaries."));
         screenshot("shell-studio-skills");
       }
     }

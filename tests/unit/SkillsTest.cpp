@@ -19,7 +19,7 @@ TEST(SkillsTest, SearchMatchesTitleObjectiveAndToolsButNotTheTeam) {
   EXPECT_EQ(visibleIDs(" SEO "), (std::vector<std::string>{"content-audit", "catalog-seo"}));
   EXPECT_EQ(visibleIDs("commerce"), std::vector<std::string>{});
   EXPECT_EQ(visibleIDs("growth"), std::vector<std::string>{});
-  EXPECT_EQ(visibleIDs("Issue REPORT"), std::vector<std::string>{"launch-review"});
+  EXPECT_EQ(visibleIDs("Owner-READY"), std::vector<std::string>{"launch-review"});
   EXPECT_EQ(visibleIDs("spreadsheets"), (std::vector<std::string>{"storefront-qa", "catalog-seo"}));
 }
 

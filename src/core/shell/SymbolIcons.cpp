@@ -59,6 +59,10 @@ std::string iconName(const std::string& symbol) {
       {"person.crop.circle", "avatar-default-symbolic"},
       {"square.grid.2x2", "view-grid-symbolic"},
       {"rectangle.split.2x1", "view-dual-symbolic"},
+      {"doc.text.magnifyingglass", "edit-find-symbolic"},
+      {"storefront", "system-software-install-symbolic"},
+      {"text.magnifyingglass", "edit-find-replace-symbolic"},
+      {"paperplane", "mail-send-symbolic"},
   };
   const auto found = icons.find(symbol);
   return found != icons.end() ? found->second : "image-missing-symbolic";

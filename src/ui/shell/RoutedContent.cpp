@@ -9,6 +9,7 @@
 #include "ui/connectors/ConnectorsWorkspaceView.h"
 #include "ui/home/HomeScreen.h"
 #include "ui/shell/UnavailableScreen.h"
+#include "ui/skills/SkillsScreen.h"
 #include "ui/support/SupportScreen.h"
 
 namespace ondi::ui {
@@ -75,7 +76,6 @@ struct Placeholder {
 constexpr Placeholder kPlaceholders[] = {
     {ShellScreen::messaging, "Messaging", "iMessage agent", "bubble.left.and.bubble.right"},
     {ShellScreen::agentPacks, "Agent packs", "Focused workspaces", "wand.and.stars"},
-    {ShellScreen::skills, "Skills", "Reusable playbooks", "wand.and.stars"},
     {ShellScreen::voice, "Voice", "Calls", "phone"},
 };
 
@@ -114,6 +114,7 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
   add(*Gtk::make_managed<SupportScreen>(model.support()), pageName(ShellScreen::support));
   add(*Gtk::make_managed<BillingScreen>(model_.billing(), model_.workspace()),
       pageName(ShellScreen::billing));
+  add(*Gtk::make_managed<SkillsScreen>(model_.agentPrompts()), pageName(ShellScreen::skills));
   for (const Placeholder& placeholder : kPlaceholders) {
     const std::string page = pageName(placeholder.screen);
     add(*Gtk::make_managed<UnavailableScreen>("screen." + page, placeholder.title,
