@@ -45,6 +45,15 @@ TEST_F(SkillsScreenTest, SearchFiltersTheCardsAndUseInAgentFillsTheComposer) {
                                        password, password);
     ASSERT_TRUE(
         waitUntil([&] { return model.account.workspaceSessionState.get().isAuthenticated(); }));
+    // The agent page stays loaded behind the skills screen, so a used skill fills its composer
+    // at once.
+    model.load(VelmoraRoute::agent());
+    const auto pageReady = [&] {
+      return !model.surfaceWebView().isLoading() &&
+             runScript(model, "String(!!document.getElementById('promptInput'))") == "\"true\"";
+    };
+    ASSERT_TRUE(waitUntil(pageReady, kPageWait))
+        << runScript(model, "document.body.innerText.slice(0, 400)");
     model.load(VelmoraRoute::skills());
     Gtk::Widget& screen = *findNamed(*application.mainWindow(), "screen.skills");
     ASSERT_TRUE(waitUntil([&] { return screen.get_mapped(); }));
@@ -68,13 +77,10 @@ TEST_F(SkillsScreenTest, SearchFiltersTheCardsAndUseInAgentFillsTheComposer) {
     click(*findNamed(screen, "skills.use.support-triage"));
     EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::agent());
     const std::string prompt = builtInSkills()[2].agentPrompt();
-    ASSERT_TRUE(waitUntil(
-        [&] {
-          return runScript(model, "document.getElementById('promptInput')?.value ?? ''") ==
-                 "\"" + prompt + "\"";
-        },
-        kPageWait))
-        << runScript(model, "document.body.innerText.slice(0, 400)");
+    EXPECT_TRUE(waitUntil([&] {
+      return runScript(model, "document.getElementById('promptInput').value") ==
+             "\"" + prompt + "\"";
+    }));
   });
 }
 

@@ -87,27 +87,6 @@ TEST_F(HomeAndSupportModelTest, BuiltInWorkspaceFeedsTheHomeRows) {
   EXPECT_FALSE(continueRequest(requests));
 }
 
-TEST_F(HomeAndSupportModelTest, PreparedPromptWaitsForTheOperatorPageAndTheNewestWins) {
-  auto& prompts = model.agentPrompts();
-  prompts.prepareAgentPrompt("   ", "Ads Agent");
-  EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::home());
-
-  prompts.prepareAgentPrompt("First", std::nullopt);
-  EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::agent());
-  prompts.prepareAgentPrompt("  Continue it  ", "  Ads Agent ");
-  ASSERT_TRUE(prompts.pendingAgentPrompt.get());
-  EXPECT_EQ(*prompts.pendingAgentPrompt.get(), (PendingAgentPrompt{"Continue it", "Ads Agent"}));
-  const auto scriptsBefore = surface().scripts.size();
-  platform.scheduler.advance(std::chrono::milliseconds(899));
-  EXPECT_EQ(surface().scripts.size(), scriptsBefore);
-  platform.scheduler.advance(std::chrono::milliseconds(1));
-  ASSERT_EQ(surface().scripts.size(), scriptsBefore + 1);
-  EXPECT_NE(surface().scripts.back().find(")(\"Continue it\", \"Ads Agent\");"), std::string::npos);
-  EXPECT_FALSE(prompts.pendingAgentPrompt.get());
-  platform.scheduler.advance(std::chrono::milliseconds(900));
-  EXPECT_EQ(surface().scripts.size(), scriptsBefore + 1);
-}
-
 TEST_F(HomeAndSupportModelTest, SupportWritesToTheBuildsAddressAndOpensTheContactPageInATab) {
   EXPECT_EQ(model.support().mailComposeURL(),
             "mailto:support@ondi.example?subject=Ondi%20Desktop%20Support");

@@ -29,8 +29,12 @@
 #include "core/desktop/PageHandoff.h"
 #include "core/monitor/BrowserbaseLiveView.h"
 #include "core/monitor/DaytonaMonitorStore.h"
+#include "core/packs/AgentPackCatalog.h"
+#include "core/packs/ModelProviderSelection.h"
+#include "core/packs/PackWorkspaceController.h"
 #include "core/shell/ShellController.h"
 #include "core/support/SupportDesk.h"
+#include "core/surface/LoadedSurfacePage.h"
 #include "core/surface/MicrophonePolicy.h"
 #include "core/surface/SurfaceHost.h"
 #include "core/surface/SurfaceResources.h"
@@ -79,6 +83,9 @@ class DesktopBrowserModel {
   AccountWebsite website_;
   WorkspaceStore workspace_;
   AgentPromptPreparation prompts_;
+  PackWorkspaceController packWorkspace_;
+  ModelProviderSelection modelProvider_;
+  LoadedSurfacePage loadedSurfacePage_;
   SupportDesk support_;
   BillingController billing_;
   ShellController shell_;
@@ -101,6 +108,9 @@ class DesktopBrowserModel {
   ConversationThreadController& conversationThreads() { return threads_; }
   ShellController& shell() { return shell_; }
   AgentPromptPreparation& agentPrompts() { return prompts_; }
+  const AgentPackCatalog& packs() const { return services_.packs; }
+  PackWorkspaceController& packWorkspace() { return packWorkspace_; }
+  ModelProviderSelection& modelProvider() { return modelProvider_; }
   SupportDesk& support() { return support_; }
   const Clock& clock() const { return services_.clock; }
   BillingController& billing() { return billing_; }

@@ -2,6 +2,8 @@
 
 #include "core/browser/BrowserAddress.h"
 #include "core/browser/BrowserWorkspaceController.h"
+#include "core/packs/AgentPack.h"
+#include "core/packs/PackWorkspaceController.h"
 #include "core/ports/Logger.h"
 #include "core/ports/Scheduler.h"
 #include "core/surface/WorkspaceHosts.h"
@@ -19,8 +21,9 @@ void Navigator::load(const VelmoraRoute& route) {
   }
   switch (route.kind()) {
     case Kind::packWorkspace:
-      // No pack catalog is installed, so every pack id is unknown.
-      load(VelmoraRoute::agentPacks());
+      if (!deps_.packWorkspace.openPackWorkspace(route.packID())) {
+        load(VelmoraRoute::agentPacks());
+      }
       return;
     case Kind::home:
       deps_.surface.setShowingDesktopChat(false);
@@ -62,6 +65,7 @@ void Navigator::loadURL(const std::string& url) {
 }
 
 void Navigator::loadDesktopChat() {
+  deps_.packWorkspace.clearPendingPackWorkspacePrompt();
   deps_.surface.setShowingDesktopChat(true);
   state_.currentURLString.set(deps_.origin.agentPageURL());
   deps_.surface.loadDesktopChat();
@@ -83,6 +87,7 @@ void Navigator::openBrowserBesideTask() {
 }
 
 void Navigator::reload() {
+  if (deps_.packWorkspace.reopenActivePack()) return;
   if (state_.activeRoute.get().kind() == VelmoraRoute::Kind::agent &&
       deps_.surface.isShowingDesktopChat()) {
     loadDesktopChat();
@@ -147,6 +152,10 @@ void Navigator::refresh(const ViewReference& reference) {
     state_.currentURLString.set(session.shownURL());
     const std::string pageTitle = active.title();
     state_.title.set(pageTitle.empty() ? session.fallbackTitle : pageTitle);
+  } else if (const AgentUseCasePack* pack = deps_.packWorkspace.activePack();
+             pack && deps_.surface.isShowingDesktopChat()) {
+    state_.currentURLString.set("velmora://workspace/" + pack->id);
+    state_.title.set(pack->title + " Workspace");
   } else if (deps_.surface.isShowingDesktopChat()) {
     state_.currentURLString.set(deps_.origin.agentPageURL());
     state_.title.set("Ondi");
@@ -162,6 +171,7 @@ void Navigator::webViewDidFinishLoading(const WebView& view) {
   if (const auto url = Url::parse(view.url()); url && deps_.hosts.isWorkspaceHost(url->host())) {
     deps_.refreshSession();
   }
+  if (&view == &deps_.surface.webView()) deps_.setUpLoadedSurfacePage();
 }
 
 }  // namespace ondi

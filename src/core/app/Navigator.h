@@ -13,6 +13,7 @@
 namespace ondi {
 
 class BrowserWorkspaceController;
+class PackWorkspaceController;
 class Logger;
 class Scheduler;
 class WorkspaceHosts;
@@ -28,8 +29,12 @@ class Navigator final : public RouteNavigation, public SurfaceHost::Client {
     BrowserWorkspaceController& browser;
     Scheduler& scheduler;
     Logger& logger;
+    PackWorkspaceController& packWorkspace;
     // Asks the service again who is signed in.
     std::function<void()> refreshSession;
+    // Sets up a page the surface finished loading: the model it uses, the pack it serves,
+    // the prompt waiting for it.
+    std::function<void()> setUpLoadedSurfacePage;
   };
 
   explicit Navigator(Dependencies dependencies) : deps_(std::move(dependencies)) {}

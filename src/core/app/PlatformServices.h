@@ -2,6 +2,7 @@
 
 namespace ondi {
 
+class AgentPackCatalog;
 class Clock;
 class CookieStore;
 class Environment;
@@ -36,6 +37,8 @@ struct PlatformServices {
   SecretStore& secrets;
   ExternalApplications& applications;
   const ImageDecoder& images;
+  // The packs this installation offers.
+  const AgentPackCatalog& packs;
 };
 
 }  // namespace ondi

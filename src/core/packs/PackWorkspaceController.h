@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -44,6 +45,11 @@ class PackWorkspaceController {
   // operator) and `starterPrompt` for its composer.
   void openPackWorkspace(const AgentUseCasePack& pack, const AgentPackHelper* helper,
                          const std::optional<std::string>& starterPrompt);
+  // Opens the pack `id` names, with no helper and no starter prompt; false when no pack has
+  // that id.
+  bool openPackWorkspace(const std::string& id);
+  // The operator page is loaded afresh for the general agent page: no starter prompt waits.
+  void clearPendingPackWorkspacePrompt() { pendingPrompt_.reset(); }
   // The pack of the active route when it is a pack workspace of a known pack; none otherwise.
   const AgentUseCasePack* activePack() const;
   bool isPackWorkspaceActive() const { return activePack() != nullptr; }
@@ -61,11 +67,11 @@ class PackWorkspaceController {
   static std::string helperStarterPrompt(const AgentUseCasePack& pack,
                                          const AgentPackHelper& helper);
 
-  // The surface finished loading a page: a pack workspace on screen is configured in it.
-  // Returns whether it was (the general agent page's pending prompt then waits).
-  bool surfaceFinishedLoading();
-  // Reloading a pack workspace reopens it with the helper selected now.
-  void reopenActivePack();
+  // The surface finished loading a page: a pack workspace on screen is configured in it at
+  // once. Returns whether one was.
+  bool configureActivePackInLoadedPage();
+  // Reopens the pack workspace on screen with the helper selected now; false when none is.
+  bool reopenActivePack();
 
  private:
   void configurePackWorkspace(const AgentUseCasePack& pack, std::chrono::milliseconds delay,

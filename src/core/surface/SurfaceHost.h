@@ -67,7 +67,12 @@ class SurfaceHost final : public WebViewDelegate, public SurfaceChannel {
   void setShowingDesktopChat(bool showing) { isShowingDesktopChat_ = showing; }
 
   void runScript(const std::string& script) override { webView_->evaluateJavaScript(script); }
+  void evaluateScript(const std::string& script,
+                      std::function<void(ScriptResult)> completion) override {
+    webView_->evaluateJavaScript(script, std::move(completion));
+  }
   bool isShowingDesktopChat() const override { return isShowingDesktopChat_; }
+  bool isPageLoading() const override { return webView_->isLoading(); }
   std::string currentURL() const override { return webView_->url(); }
 
   NavigationDecision decideNavigationPolicy(WebView& view, const NavigationAction& action) override;

@@ -1,19 +1,12 @@
 #include "core/workspace/AgentPromptPreparation.h"
 
-#include <chrono>
-
 #include "core/app/RouteNavigation.h"
 #include "core/app/VelmoraRoute.h"
-#include "core/ports/Scheduler.h"
 #include "core/surface/JavaScript.h"
 #include "core/surface/SurfaceChannel.h"
 #include "core/util/Text.h"
 
 namespace ondi {
-namespace {
-// Gives a freshly loaded operator page time to define its functions.
-constexpr std::chrono::milliseconds kPageReadyDelay{900};
-}  // namespace
 
 std::optional<PendingAgentPrompt> PendingAgentPrompt::make(
     const std::string& prompt, const std::optional<std::string>& subagent) {
@@ -26,11 +19,11 @@ std::optional<PendingAgentPrompt> PendingAgentPrompt::make(
   return pending;
 }
 
-AgentPromptPreparation::AgentPromptPreparation(RouteNavigation& navigation, SurfaceChannel& page,
-                                               Scheduler& scheduler)
-    : navigation_(navigation), page_(page), scheduler_(scheduler) {}
+AgentPromptPreparation::AgentPromptPreparation(RouteNavigation& navigation, SurfaceChannel& page)
+    : navigation_(navigation), page_(page) {}
 
-std::string AgentPromptPreparation::preparePromptScript(const PendingAgentPrompt& pending) {
+std::string AgentPromptPreparation::preparePromptScript(
+    const std::string& prompt, const std::optional<std::string>& subagent) {
   return "(function(prompt, title) {\n"
          "  if (window.velmoraDesktopPreparePrompt) {\n"
          "    window.velmoraDesktopPreparePrompt(prompt, title || null);\n"
@@ -52,39 +45,54 @@ std::string AgentPromptPreparation::preparePromptScript(const PendingAgentPrompt
          "  input.focus();\n"
          "  return \"prepared\";\n"
          "})(" +
-         javaScriptLiteral(pending.prompt) + ", " +
-         javaScriptLiteral(pending.subagent.value_or("")) + ");";
+         javaScriptLiteral(prompt) + ", " + javaScriptLiteral(subagent.value_or("")) + ");";
 }
 
 void AgentPromptPreparation::prepareAgentPrompt(const std::string& prompt,
                                                 const std::optional<std::string>& subagent) {
   auto pending = PendingAgentPrompt::make(prompt, subagent);
   if (!pending) return;
-  pendingAgentPrompt.set(std::move(pending));
-  if (isWaitingForPage_) {
-    // The page is still loading: the slot now holds the newest prompt, which the coming
-    // injection delivers.
-    navigation_.show(VelmoraRoute::agent());
+  pendingAgentPrompt.set(pending);
+  if (!page_.isShowingDesktopChat()) {
+    // The page loaded for the agent route takes the prompt once it has finished loading.
+    navigation_.load(VelmoraRoute::agent());
     return;
   }
-  if (page_.isShowingDesktopChat()) {
-    navigation_.show(VelmoraRoute::agent());
-    injectPendingAgentPrompt();
-    return;
-  }
-  navigation_.load(VelmoraRoute::agent());
-  isWaitingForPage_ = true;
-  scheduler_.postAfter(kPageReadyDelay, whileAlive(lifetime_, [this] {
-                         isWaitingForPage_ = false;
-                         injectPendingAgentPrompt();
-                       }));
+  navigation_.show(VelmoraRoute::agent());
+  // A page still loading would lose a prompt given to the page it replaces; it takes the
+  // prompt once loaded.
+  if (!page_.isPageLoading()) injectAndClear(*pending);
+}
+
+void AgentPromptPreparation::useSubagent(const std::string& name) {
+  const std::string helper = trimmedWhitespace(name);
+  if (helper.empty()) return;
+  prepareAgentPrompt("Act as the " + helper +
+                         " helper. Start by defining your role, the inputs you need, the "
+                         "decisions you can make, and what needs owner approval.",
+                     helper);
+}
+
+void AgentPromptPreparation::injectAgentPrompt(const std::string& prompt,
+                                               const std::optional<std::string>& subagent,
+                                               std::function<void(bool)> completion) {
+  page_.evaluateScript(preparePromptScript(prompt, subagent),
+                       [completion = std::move(completion)](ScriptResult result) {
+                         if (completion) completion(result && *result == "\"prepared\"");
+                       });
 }
 
 void AgentPromptPreparation::injectPendingAgentPrompt() {
-  const auto pending = pendingAgentPrompt.get();
-  if (!pending) return;
-  page_.runScript(preparePromptScript(*pending));
-  pendingAgentPrompt.set(std::nullopt);
+  if (const auto pending = pendingAgentPrompt.get()) injectAndClear(*pending);
+}
+
+void AgentPromptPreparation::injectAndClear(const PendingAgentPrompt& pending) {
+  injectAgentPrompt(pending.prompt, pending.subagent,
+                    whileAlive(lifetime_, [this, pending](bool prepared) {
+                      if (prepared && pendingAgentPrompt.get() == pending) {
+                        pendingAgentPrompt.set(std::nullopt);
+                      }
+                    }));
 }
 
 }  // namespace ondi

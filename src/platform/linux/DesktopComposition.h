@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "platform/linux/AgentPackManifestFile.h"
 #include "platform/linux/DesktopMicrophoneAccess.h"
 #include "platform/linux/GdkPixbufImageDecoder.h"
 #include "platform/linux/GioExternalApplications.h"
@@ -52,6 +53,7 @@ struct DesktopComposition {
   LibsecretSecretStore secrets;
   GioExternalApplications applications;
   GdkPixbufImageDecoder images;
+  AgentPackCatalog packs{readAgentPackManifest()};
   DesktopBrowserModel model;
 };
 

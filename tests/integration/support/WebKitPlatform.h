@@ -2,6 +2,7 @@
 
 #include "WebKitFixture.h"
 #include "core/app/PlatformServices.h"
+#include "core/packs/AgentPackCatalog.h"
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeExternalApplications.h"
 #include "fakes/FakeMicrophoneAccess.h"
@@ -33,10 +34,12 @@ struct WebKitPlatform {
             webAuthenticator,
             secrets,
             applications,
-            images};
+            images,
+            packs};
   }
 
   WebKitFixture webkit;
+  ondi::AgentPackCatalog packs;
   ondi::platform::GlibScheduler scheduler;
   ondi::platform::SystemClock clock;
   ondi::fakes::FakeEnvironment environment;

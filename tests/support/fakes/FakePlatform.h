@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/PlatformServices.h"
+#include "core/packs/AgentPackCatalog.h"
 #include "fakes/FakeCookieStore.h"
 #include "fakes/FakeEnvironment.h"
 #include "fakes/FakeExternalApplications.h"
@@ -34,11 +35,12 @@ struct FakePlatform {
   FakeSecretStore secrets{scheduler};
   FakeExternalApplications applications;
   FakeImageDecoder images;
+  AgentPackCatalog packs;
 
   PlatformServices services() {
-    return {scheduler, scheduler,        environment, settings,     logger,
-            transport, cookies,          webViews,    system,       microphone,
-            random,    webAuthenticator, secrets,     applications, images};
+    return {scheduler, scheduler,    environment, settings,   logger, transport,
+            cookies,   webViews,     system,      microphone, random, webAuthenticator,
+            secrets,   applications, images,      packs};
   }
 };
 

@@ -2,6 +2,8 @@
 
 #include <memory>
 #include <stdexcept>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ports/WebView.h"
@@ -47,10 +49,12 @@ class FakeWebView final : public WebView {
   void loadHTML(const std::string& html, const std::string& baseURL) override {
     htmlLoads.push_back({baseURL, html, std::nullopt});
     state.url = baseURL;
+    state.isLoading = true;
   }
   void loadURL(const std::string& url, std::optional<std::chrono::milliseconds> timeout) override {
     urlLoads.push_back({url, {}, timeout});
     state.url = url;
+    state.isLoading = true;
   }
   // History and reloading are not simulated: tests set the state they need directly.
   void reload() override {}
@@ -63,11 +67,25 @@ class FakeWebView final : public WebView {
   std::string url() const override { return state.url; }
   std::string title() const override { return state.title; }
   void setBackgroundColor(const std::string& cssColor) override { backgroundColor = cssColor; }
-  // Scripts are not run; the completion is dropped.
   void removeScriptMessageHandlers() override { handlersRemoved = true; }
-  void evaluateJavaScript(const std::string& script, std::function<void(ScriptResult)>) override {
+  // Scripts are not run; a test answers those that wait for a result with `answer`.
+  void evaluateJavaScript(const std::string& script,
+                          std::function<void(ScriptResult)> completion) override {
     scripts.push_back(script);
+    if (completion) waiting.push_back({script, std::move(completion)});
   }
+  // Answers the oldest script still waiting whose text contains `marker` with `result`.
+  bool answer(const std::string& marker, ScriptResult result) {
+    for (auto it = waiting.begin(); it != waiting.end(); ++it) {
+      if (it->first.find(marker) == std::string::npos) continue;
+      auto completion = std::move(it->second);
+      waiting.erase(it);
+      completion(std::move(result));
+      return true;
+    }
+    return false;
+  }
+  std::vector<std::pair<std::string, std::function<void(ScriptResult)>>> waiting;
 
   // Events of the page, delivered to the delegate.
   NavigationDecision navigate(const std::string& url, std::optional<bool> targetFrameIsMain = true,

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,14 @@ namespace ondi::fakes {
 class RecordingSurfaceChannel : public SurfaceChannel {
  public:
   void runScript(const std::string& script) override { scripts.push_back(script); }
+  // Records the script; the test answers it through `pendingAnswers`.
+  void evaluateScript(const std::string& script,
+                      std::function<void(ScriptResult)> completion) override {
+    scripts.push_back(script);
+    pendingAnswers.push_back(std::move(completion));
+  }
   bool isShowingDesktopChat() const override { return showingChat; }
+  bool isPageLoading() const override { return loading; }
   std::string currentURL() const override { return url; }
 
   // The argument a page notification script passes to its global, as JSON.
@@ -23,7 +31,9 @@ class RecordingSurfaceChannel : public SurfaceChannel {
   }
 
   std::vector<std::string> scripts;
+  std::vector<std::function<void(ScriptResult)>> pendingAnswers;
   bool showingChat = true;
+  bool loading = false;
   std::string url;
 };
 
