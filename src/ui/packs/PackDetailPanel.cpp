@@ -54,13 +54,14 @@ PackDetailPanel::PackDetailPanel(PackBrowserSelection& selection,
       policy_(selection) {
   set_name("packs.detail");
   append(header());
-  append(sectionHeading("Tailored helper team"));
+  auto* team = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 4);
+  team->append(sectionHeading("Tailored helper team"));
   auto* teamNote = Gtk::make_managed<Gtk::Label>(
       "Each helper stays inside the selected use case and hands sensitive work back for "
       "approval.");
   wrapped(*teamNote).add_css_class("dim-label");
-  teamNote->set_margin_top(-12);
-  append(*teamNote);
+  team->append(*teamNote);
+  append(*team);
   helpers_.set_name("packs.helpers");
   append(helpers_);
   append(sectionHeading("Starter workflows"));
