@@ -31,6 +31,7 @@
 #include "core/monitor/DaytonaMonitorStore.h"
 #include "core/packs/AgentPackCatalog.h"
 #include "core/packs/ModelProviderSelection.h"
+#include "core/packs/PackBrowserSelection.h"
 #include "core/packs/PackWorkspaceController.h"
 #include "core/shell/ShellController.h"
 #include "core/support/SupportDesk.h"
@@ -84,6 +85,7 @@ class DesktopBrowserModel {
   WorkspaceStore workspace_;
   AgentPromptPreparation prompts_;
   PackWorkspaceController packWorkspace_;
+  PackBrowserSelection packBrowser_{services_.settings, services_.packs};
   ModelProviderSelection modelProvider_;
   LoadedSurfacePage loadedSurfacePage_;
   SupportDesk support_;
@@ -110,6 +112,7 @@ class DesktopBrowserModel {
   AgentPromptPreparation& agentPrompts() { return prompts_; }
   const AgentPackCatalog& packs() const { return services_.packs; }
   PackWorkspaceController& packWorkspace() { return packWorkspace_; }
+  PackBrowserSelection& packBrowser() { return packBrowser_; }
   ModelProviderSelection& modelProvider() { return modelProvider_; }
   SupportDesk& support() { return support_; }
   const Clock& clock() const { return services_.clock; }

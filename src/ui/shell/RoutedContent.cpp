@@ -8,6 +8,7 @@
 #include "ui/billing/BillingScreen.h"
 #include "ui/connectors/ConnectorsWorkspaceView.h"
 #include "ui/home/HomeScreen.h"
+#include "ui/packs/PackBrowserScreen.h"
 #include "ui/shell/UnavailableScreen.h"
 #include "ui/skills/SkillsScreen.h"
 #include "ui/support/SupportScreen.h"
@@ -75,7 +76,6 @@ struct Placeholder {
 // The screens still to be built, each with the title and subtitle the sidebar gives it.
 constexpr Placeholder kPlaceholders[] = {
     {ShellScreen::messaging, "Messaging", "iMessage agent", "bubble.left.and.bubble.right"},
-    {ShellScreen::agentPacks, "Agent packs", "Focused workspaces", "wand.and.stars"},
     {ShellScreen::voice, "Voice", "Calls", "phone"},
 };
 
@@ -115,6 +115,9 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
   add(*Gtk::make_managed<BillingScreen>(model_.billing(), model_.workspace()),
       pageName(ShellScreen::billing));
   add(*Gtk::make_managed<SkillsScreen>(model_.agentPrompts()), pageName(ShellScreen::skills));
+  add(*Gtk::make_managed<PackBrowserScreen>(model_.packBrowser(), model_.packWorkspace(),
+                                            model_.navigator()),
+      pageName(ShellScreen::agentPacks));
   for (const Placeholder& placeholder : kPlaceholders) {
     const std::string page = pageName(placeholder.screen);
     add(*Gtk::make_managed<UnavailableScreen>("screen." + page, placeholder.title,
