@@ -14,7 +14,6 @@ constexpr const char* kPackBrowserCss = R"css(
 .packs-heading { font-size: 13px; font-weight: 600; color: alpha(@theme_fg_color, 0.72); }
 .packs-caption { font-size: 12px; }
 .packs-pack-title { font-size: 20px; font-weight: 600; }
-.packs-name { font-weight: 600; }
 .ondi-panel.packs-list { padding: 4px; }
 .packs-list > row {
   padding: 8px 10px;

@@ -57,7 +57,7 @@ PackHelperRow::PackHelperRow(const AgentPackHelper& helper, Actions actions)
   hideFromAssistiveTechnology(*icon);
 
   auto* name = Gtk::make_managed<Gtk::Label>(helper.name);
-  name->add_css_class("packs-name");
+  name->add_css_class("heading");
   name->set_xalign(0);
   name->set_wrap(true);
   auto* status = Gtk::make_managed<Gtk::Label>(helper.status);

@@ -21,7 +21,7 @@ PackListRow::PackListRow(const AgentUseCasePack& pack) : packID_(pack.id) {
   hideFromAssistiveTechnology(*icon);
 
   auto* title = Gtk::make_managed<Gtk::Label>(pack.title);
-  title->add_css_class("packs-name");
+  title->add_css_class("heading");
   title->set_xalign(0);
   title->set_wrap(true);
   auto* subtitle = Gtk::make_managed<Gtk::Label>(pack.subtitle);

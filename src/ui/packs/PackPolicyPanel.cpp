@@ -40,7 +40,7 @@ Gtk::Widget& ruleRow(const PolicyRule& rule) {
   icon->set_margin_top(2);
   hideFromAssistiveTechnology(*icon);
   auto* title = Gtk::make_managed<Gtk::Label>(rule.title);
-  title->add_css_class("packs-name");
+  title->add_css_class("heading");
   title->set_xalign(0);
   auto& text = wrapped(*Gtk::make_managed<Gtk::Label>(rule.text));
   text.add_css_class("dim-label");
@@ -66,7 +66,7 @@ PackPolicyPanel::PackPolicyPanel(PackBrowserSelection& selection)
   icon->set_valign(Gtk::Align::START);
   icon->set_margin_top(2);
   hideFromAssistiveTechnology(*icon);
-  title_.add_css_class("packs-name");
+  title_.add_css_class("heading");
   title_.set_xalign(0);
   title_.set_wrap(true);
   wrapped(detail_).add_css_class("dim-label");
