@@ -4,6 +4,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "core/shell/SidebarEntries.h"
+#include "ui/packs/ModelProviderPicker.h"
 
 namespace ondi::ui {
 
@@ -23,6 +24,7 @@ CommandMenu::CommandMenu(Gtk::Application& application, DesktopBrowserModel& mod
   addAction("open-in-browser", "<Control><Shift>o", [this] { model_.openExternal(); });
   addAction("sign-out", nullptr, [this] { model_.signOutWorkspace(false); });
   addSidebarShortcuts();
+  addModelProviderChoice();
 
   auto ondi = Gio::Menu::create();
   auto destinations = Gio::Menu::create();
@@ -40,6 +42,7 @@ CommandMenu::CommandMenu(Gtk::Application& application, DesktopBrowserModel& mod
   ondi->append_section(destinations);
   ondi->append_section(navigation);
   menu_->append_submenu("Ondi", ondi);
+  menu_->append_submenu("Model", modelProviderMenu());
 
   auto application_items = Gio::Menu::create();
   application_items->append("Settings", "app.settings");
@@ -78,6 +81,21 @@ void CommandMenu::addSidebarShortcuts() {
     application_.set_accels_for_action("app.select-sidebar-entry(" + key + ")",
                                        {"<Control>" + key});
   }
+}
+
+void CommandMenu::addModelProviderChoice() {
+  auto action = application_.add_action_radio_string(
+      "model-provider",
+      [this](const Glib::ustring& raw) {
+        if (const auto provider = modelProviderFromRawValue(raw)) {
+          model_.modelProvider().selectModelProvider(*provider);
+        }
+      },
+      rawValue(model_.modelProvider().selected()));
+  connections_.add(model_.account.selectedModelProvider.changed().connect(
+      [action](VelmoraModelProvider provider) {
+        action->change_state(Glib::ustring(rawValue(provider)));
+      }));
 }
 
 void CommandMenu::addAction(const char* name, const char* accelerator,

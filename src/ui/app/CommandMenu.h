@@ -27,6 +27,8 @@ class CommandMenu {
   void addAction(const char* name, const char* accelerator, std::function<void()> activate);
   // Control and 1 to 9 choose the sidebar's entries in their order, in either layout.
   void addSidebarShortcuts();
+  // The "Model" choice, shared by the menu and the toolbar's picker.
+  void addModelProviderChoice();
 
   Gtk::Application& application_;
   DesktopBrowserModel& model_;

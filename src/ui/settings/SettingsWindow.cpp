@@ -41,7 +41,7 @@ SettingsWindow::SettingsWindow(DesktopBrowserModel& model) {
       Gtk::make_managed<AccountSection>(model.authentication(), model.session()),
       Gtk::make_managed<ConversationHistorySection>(model.account),
       Gtk::make_managed<AgentInstructionsSection>(model.agentInstructions()),
-      Gtk::make_managed<ModelRoutingSection>(model.preferences()),
+      Gtk::make_managed<ModelRoutingSection>(model.preferences(), model.modelProvider()),
       Gtk::make_managed<OpenAISettingsSection>(model.preferences(), model.openAIKeychain()),
       Gtk::make_managed<AppearanceSection>(model.preferences()),
       Gtk::make_managed<WorkspaceSettingsSection>(model.preferences(), model.shell()),

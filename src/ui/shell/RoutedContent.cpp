@@ -23,9 +23,10 @@ const char* pageName(ShellScreen screen) {
     case ShellScreen::accountGate:
       return "gate";
     case ShellScreen::agentSurface:
-    case ShellScreen::packWorkspace:
     case ShellScreen::browserWorkspace:
       return "surface";
+    case ShellScreen::packWorkspace:
+      return "pack-workspace";
     case ShellScreen::home:
       return "home";
     case ShellScreen::messaging:
@@ -53,6 +54,7 @@ Glib::ustring pageTitle(const std::string& page) {
   static const std::map<std::string, Glib::ustring> titles{
       {"gate", "Ondi account"},
       {"surface", "Agent"},
+      {"pack-workspace", "Pack workspace"},
       {"home", "Home"},
       {"messaging", "Messaging"},
       {"agent-packs", "Agent packs"},
@@ -85,7 +87,8 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
     : Gtk::Paned(Gtk::Orientation::HORIZONTAL),
       model_(model),
       browser_(model),
-      gate_(model.authentication(), model.session(), model.accountWebsite()) {
+      gate_(model.authentication(), model.session(), model.accountWebsite()),
+      packWorkspace_(model.packWorkspace(), model.navigation) {
   set_name("shell.content");
   setAccessibleName(*this, "Screen and browser");
   set_hexpand(true);
@@ -103,7 +106,11 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
     screens_.add(screen, page, pageTitle(page));
   };
   setAccessibleName(widgetOf(model_.surfaceWebView()), "Ondi agent");
-  add(widgetOf(model_.surfaceWebView()), pageName(ShellScreen::agentSurface));
+  widgetOf(model_.surfaceWebView()).set_vexpand(true);
+  surfacePage_.set_name("shell.surface-page");
+  surfacePage_.append(widgetOf(model_.surfaceWebView()));
+  add(surfacePage_, pageName(ShellScreen::agentSurface));
+  add(packWorkspace_, pageName(ShellScreen::packWorkspace));
   add(gate_, pageName(ShellScreen::accountGate));
   add(*Gtk::make_managed<ConnectorsWorkspaceView>(model.workspace()),
       pageName(ShellScreen::connectors));
@@ -148,7 +155,17 @@ void RoutedContent::showScreen() {
   screens_.set_size_request(beside ? kTaskBesideBrowserWidth : -1, -1);
   screens_.set_visible(!browsing || browserBesideTask_);
   browser_.set_visible(browsing);
+  placeSurface();
   screens_.set_visible_child(pageName(shown_));
+}
+
+void RoutedContent::placeSurface() {
+  Gtk::Widget& surface = widgetOf(model_.surfaceWebView());
+  Gtk::Box& slot =
+      shown_ == ShellScreen::packWorkspace ? packWorkspace_.surfaceSlot() : surfacePage_;
+  if (surface.get_parent() == &slot) return;
+  if (auto* holder = dynamic_cast<Gtk::Box*>(surface.get_parent())) holder->remove(surface);
+  slot.append(surface);
 }
 
 }  // namespace ondi::ui

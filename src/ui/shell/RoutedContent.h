@@ -6,6 +6,7 @@
 #include "core/shell/ShellScreen.h"
 #include "core/util/ScopedConnections.h"
 #include "ui/account/AccountGate.h"
+#include "ui/packs/PackWorkspaceScreen.h"
 #include "ui/shell/BrowserPane.h"
 
 namespace ondi {
@@ -29,11 +30,16 @@ class RoutedContent : public Gtk::Paned {
 
  private:
   void showScreen();
+  // Puts the agent page into the screen shown: the pack workspace's slot or its own page. The
+  // one web view moves; its page stays loaded.
+  void placeSurface();
 
   DesktopBrowserModel& model_;
   Gtk::Stack screens_;
+  Gtk::Box surfacePage_;
   BrowserPane browser_;
   AccountGate gate_;
+  PackWorkspaceScreen packWorkspace_;
   bool browserBesideTask_ = false;
   ShellScreen shown_ = ShellScreen::accountGate;
   ScopedConnections connections_;

@@ -10,6 +10,7 @@ StudioLayout::StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, Vel
     : ShellLayout(content, Gtk::Orientation::HORIZONTAL),
       model_(model),
       sidebar_(model.shell(), model.navigation, model.conversationThreads()),
+      modelPicker_(model.account.selectedModelProvider),
       badge_(theme),
       inspector_(model, theme) {
   set_name("shell.studio");
@@ -28,6 +29,7 @@ StudioLayout::StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, Vel
   title_.set_hexpand(true);
   title_.set_ellipsize(Pango::EllipsizeMode::END);
   header->append(title_);
+  header->append(modelPicker_);
   header->append(badge_);
   styleIconButton(inspectorSwitch_, "shell.inspector-toggle", "sidebar.right", "Show inspector",
                   "Inspector");
@@ -64,10 +66,9 @@ StudioLayout::StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, Vel
 
 void StudioLayout::showSignal() {
   const VelmoraRoute& route = model_.navigation.activeRoute.get();
-  // The pack catalog is not part of the program yet, so every pack route counts as active.
   badge_.show(
       headerSignal({route, model_.account.workspaceSessionState.get(),
-                    route.kind() == VelmoraRoute::Kind::packWorkspace,
+                    model_.packWorkspace().isPackWorkspaceActive(),
                     model_.shell().signals.voice.get(), model_.shell().signals.messaging.get()}));
 }
 

@@ -4,6 +4,7 @@
 #include <gtkmm/togglebutton.h>
 
 #include "core/util/ScopedConnections.h"
+#include "ui/packs/ModelProviderPicker.h"
 #include "ui/shell/HeaderBadge.h"
 #include "ui/shell/InspectorColumn.h"
 #include "ui/shell/ShellLayout.h"
@@ -31,6 +32,7 @@ class StudioLayout : public ShellLayout {
   Sidebar sidebar_;
   Gtk::ToggleButton sidebarSwitch_;
   Gtk::Label title_;
+  ModelProviderPicker modelPicker_;
   HeaderBadge badge_;
   Gtk::ToggleButton inspectorSwitch_;
   InspectorColumn inspector_;

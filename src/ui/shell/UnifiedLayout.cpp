@@ -13,6 +13,7 @@ UnifiedLayout::UnifiedLayout(DesktopBrowserModel& model, Gtk::Widget& content)
     : ShellLayout(content, Gtk::Orientation::HORIZONTAL),
       model_(model),
       tasks_(model),
+      modelPicker_(model.account.selectedModelProvider),
       tools_(model),
       monitor_(model) {
   set_name("shell.unified");
@@ -26,6 +27,7 @@ UnifiedLayout::UnifiedLayout(DesktopBrowserModel& model, Gtk::Widget& content)
   title_.set_hexpand(true);
   title_.set_ellipsize(Pango::EllipsizeMode::END);
   header->append(title_);
+  header->append(modelPicker_);
   browserSwitch_.set_name("unified.open-browser");
   browserSwitch_.set_icon_name(iconName("rectangle.split.2x1"));
   browserSwitch_.add_css_class("flat");

@@ -9,6 +9,7 @@
 
 #include "core/util/ScopedConnections.h"
 #include "ui/monitor/MonitorPane.h"
+#include "ui/packs/ModelProviderPicker.h"
 #include "ui/shell/EmptyTaskState.h"
 #include "ui/shell/ShellLayout.h"
 #include "ui/shell/TaskColumn.h"
@@ -41,6 +42,7 @@ class UnifiedLayout : public ShellLayout {
   DesktopBrowserModel& model_;
   TaskColumn tasks_;
   Gtk::Label title_;
+  ModelProviderPicker modelPicker_;
   Gtk::ToggleButton browserSwitch_;
   Gtk::Overlay centre_;
   EmptyTaskState emptyTask_;

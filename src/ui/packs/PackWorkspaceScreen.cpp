@@ -1,0 +1,206 @@
+#include "ui/packs/PackWorkspaceScreen.h"
+
+#include <gtkmm/image.h>
+#include <gtkmm/scrolledwindow.h>
+#include <gtkmm/separator.h>
+
+#include "core/app/NavigationState.h"
+#include "core/packs/PackWorkspaceController.h"
+#include "core/shell/SymbolIcons.h"
+#include "ui/app/AccessibleName.h"
+
+namespace ondi::ui {
+namespace {
+
+constexpr int kRailWidth = 248;
+constexpr const char* kMainOperatorRow = "pack-workspace.agent.main-operator";
+
+Gtk::Label& label(const std::string& text, const char* cssClass, bool wrap = true) {
+  auto* label = Gtk::make_managed<Gtk::Label>(text);
+  label->set_xalign(0);
+  label->set_wrap(wrap);
+  if (cssClass) label->add_css_class(cssClass);
+  return *label;
+}
+
+// One agent of the rail: its symbol, name and what it does.
+Gtk::ListBoxRow& agentRow(const std::string& name, const std::string& symbol,
+                          const std::string& title, const std::string& detail) {
+  auto* row = Gtk::make_managed<Gtk::ListBoxRow>();
+  row->set_name(name);
+  setAccessibleName(*row, "Use " + title + " in this workspace");
+  auto* box = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 10);
+  box->set_margin(8);
+  auto* icon = Gtk::make_managed<Gtk::Image>();
+  icon->set_from_icon_name(iconName(symbol));
+  icon->set_pixel_size(18);
+  icon->set_valign(Gtk::Align::START);
+  hideFromAssistiveTechnology(*icon);
+  auto* texts = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 2);
+  texts->append(label(title, "heading"));
+  texts->append(label(detail, "dim-label"));
+  box->append(*icon);
+  box->append(*texts);
+  row->set_child(*box);
+  return *row;
+}
+
+}  // namespace
+
+PackWorkspaceScreen::PackWorkspaceScreen(PackWorkspaceController& packs,
+                                         const NavigationState& navigation)
+    : Gtk::Box(Gtk::Orientation::HORIZONTAL),
+      packs_(packs),
+      navigation_(navigation),
+      surfaceSlot_(Gtk::Orientation::VERTICAL) {
+  set_name("screen.pack-workspace");
+
+  auto* rail = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 6);
+  rail->set_name("pack-workspace.rail");
+  rail->set_size_request(kRailWidth, -1);
+  rail->set_margin(14);
+  auto& team = label("ACTIVE TEAM", "caption-heading", false);
+  team.add_css_class("dim-label");
+  rail->append(team);
+  dedication_.set_name("pack-workspace.dedication");
+  dedication_.set_xalign(0);
+  dedication_.set_wrap(true);
+  dedication_.add_css_class("dim-label");
+  rail->append(dedication_);
+  rail_.set_name("pack-workspace.agents");
+  setAccessibleName(rail_, "Active team");
+  rail_.add_css_class("navigation-sidebar");
+  rail_.set_selection_mode(Gtk::SelectionMode::SINGLE);
+  rail_.signal_row_activated().connect([this](Gtk::ListBoxRow* row) {
+    const AgentUseCasePack* pack = packs_.activePack();
+    if (!pack || !row) return;
+    const int index = row->get_index();
+    packs_.selectPackHelper(index == 0 ? nullptr : &pack->helpers.at(index - 1), *pack);
+  });
+  auto* railScroller = Gtk::make_managed<Gtk::ScrolledWindow>();
+  railScroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
+  railScroller->set_vexpand(true);
+  railScroller->set_child(rail_);
+  nameScrollBars(*railScroller, "Active team");
+  rail->append(*railScroller);
+  append(*rail);
+  append(*Gtk::make_managed<Gtk::Separator>(Gtk::Orientation::VERTICAL));
+
+  auto* main = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL);
+  main->set_hexpand(true);
+  auto* bar = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 12);
+  bar->set_name("pack-workspace.bar");
+  bar->set_margin_start(16);
+  bar->set_margin_end(16);
+  bar->set_margin_top(10);
+  bar->set_margin_bottom(6);
+  workspaceTitle_.set_name("pack-workspace.title");
+  workspaceTitle_.add_css_class("title-4");
+  workspaceTitle_.set_xalign(0);
+  workspaceTitle_.set_ellipsize(Pango::EllipsizeMode::END);
+  agentCount_.set_name("pack-workspace.agent-count");
+  agentCount_.add_css_class("dim-label");
+  auto& approval = label("Approval first", "caption-heading", false);
+  approval.set_name("pack-workspace.approval");
+  approval.set_hexpand(true);
+  approval.set_halign(Gtk::Align::START);
+  managePack_.set_name("pack-workspace.manage");
+  managePack_.set_label("Manage pack");
+  managePack_.signal_clicked().connect([this] {
+    if (const AgentUseCasePack* pack = packs_.activePack()) managePackRequested.emit(*pack);
+  });
+  bar->append(workspaceTitle_);
+  bar->append(agentCount_);
+  bar->append(approval);
+  bar->append(managePack_);
+  main->append(*bar);
+
+  auto& starters = label("STARTER WORKFLOWS", "caption-heading", false);
+  starters.add_css_class("dim-label");
+  starters.set_margin_start(16);
+  main->append(starters);
+  workflows_.set_name("pack-workspace.workflows");
+  setAccessibleName(workflows_, "Starter workflows");
+  workflows_.set_selection_mode(Gtk::SelectionMode::NONE);
+  workflows_.set_homogeneous(true);
+  workflows_.set_max_children_per_line(3);
+  workflows_.set_column_spacing(8);
+  workflows_.set_row_spacing(8);
+  workflows_.set_margin_start(16);
+  workflows_.set_margin_end(16);
+  workflows_.set_margin_top(6);
+  workflows_.set_margin_bottom(10);
+  main->append(workflows_);
+  surfaceSlot_.set_name("pack-workspace.surface");
+  surfaceSlot_.set_vexpand(true);
+  main->append(surfaceSlot_);
+  append(*main);
+
+  connections_.add(navigation_.activeRoute.changed().connect([this](const auto&) { showPack(); }));
+  connections_.add(
+      packs_.selectedPackHelperID.changed().connect([this](const auto&) { showSelectedHelper(); }));
+  showPack();
+}
+
+void PackWorkspaceScreen::showPack() {
+  const AgentUseCasePack* pack = packs_.activePack();
+  if (!pack || pack->id == shownPackID_) return;
+  shownPackID_ = pack->id;
+  dedication_.set_text("Dedicated to " + pack->subtitle);
+  workspaceTitle_.set_text(pack->title + " Workspace");
+  agentCount_.set_text(std::to_string(pack->helpers.size() + 1) + " active agents");
+  setAccessibleName(managePack_, "Open the " + pack->title + " pack settings");
+  fillRail(*pack);
+  fillWorkflows(*pack);
+  showSelectedHelper();
+}
+
+void PackWorkspaceScreen::fillRail(const AgentUseCasePack& pack) {
+  while (Gtk::Widget* row = rail_.get_first_child()) rail_.remove(*row);
+  rail_.append(agentRow(kMainOperatorRow, "person.crop.circle", "Main operator",
+                        "Coordinates the " + pack.title + " team"));
+  for (const AgentPackHelper& helper : pack.helpers) {
+    rail_.append(
+        agentRow("pack-workspace.agent." + helper.id, helper.symbol, helper.name, helper.role));
+  }
+}
+
+void PackWorkspaceScreen::fillWorkflows(const AgentUseCasePack& pack) {
+  while (Gtk::Widget* child = workflows_.get_first_child()) workflows_.remove(*child);
+  for (const AgentPackWorkflow& workflow : pack.workflows) {
+    auto* button = Gtk::make_managed<Gtk::Button>();
+    button->set_name("pack-workspace.workflow." + workflow.id);
+    setAccessibleName(*button, "Start " + workflow.title + " in " + pack.title + " Workspace");
+    auto* box = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 8);
+    auto* icon = Gtk::make_managed<Gtk::Image>();
+    icon->set_from_icon_name(iconName(workflow.symbol));
+    hideFromAssistiveTechnology(*icon);
+    auto* texts = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 2);
+    texts->append(label(workflow.title, "heading"));
+    texts->append(label(workflow.detail, "dim-label"));
+    box->append(*icon);
+    box->append(*texts);
+    button->set_child(*box);
+    button->signal_clicked().connect([this, id = workflow.id] {
+      const AgentUseCasePack* active = packs_.activePack();
+      if (!active) return;
+      for (const AgentPackWorkflow& item : active->workflows) {
+        if (item.id == id) packs_.preparePackWorkflow(item, *active);
+      }
+    });
+    appendNamed(workflows_, *button, workflow.title);
+  }
+}
+
+void PackWorkspaceScreen::showSelectedHelper() {
+  const AgentUseCasePack* pack = packs_.activePack();
+  if (!pack) return;
+  const auto selected = packs_.selectedPackHelperID.get();
+  int index = 0;
+  for (std::size_t i = 0; selected && i < pack->helpers.size(); ++i) {
+    if (pack->helpers[i].id == *selected) index = static_cast<int>(i) + 1;
+  }
+  rail_.select_row(*rail_.get_row_at_index(index));
+}
+
+}  // namespace ondi::ui

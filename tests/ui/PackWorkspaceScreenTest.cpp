@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <gtkmm/label.h>
+
+#include "ApplicationTest.h"
+#include "OndiServerProcess.h"
+#include "ui/app/MainWindow.h"
+#include "ui/app/WebViewWidget.h"
+
+using namespace ondi;
+
+namespace {
+
+// The stand-in's agent page loads slowly on a busy machine.
+constexpr int kPageWait = 30000;
+
+// The application signed in to a real ondi-server whose agent can be told to fail.
+class PackWorkspaceScreenTest : public ApplicationTest {
+ protected:
+  PackWorkspaceScreenTest() { g_setenv("VELMORA_API_BASE_URL", server.baseURL().c_str(), TRUE); }
+
+  std::string runScript(DesktopBrowserModel& model, const std::string& script) {
+    std::optional<ScriptResult> result;
+    model.surfaceWebView().evaluateJavaScript(script, [&](ScriptResult r) { result = r; });
+    EXPECT_TRUE(waitUntil([&] { return result.has_value(); }));
+    return result && *result ? **result : "";
+  }
+  bool pageSays(DesktopBrowserModel& model, const std::string& condition) {
+    return runScript(model, "String(" + condition + ")") == "\"true\"";
+  }
+
+  // Signs up and waits for the agent page with its composer.
+  void signUpOnTheAgentPage(DesktopBrowserModel& model) {
+    const std::string password = "correct horse battery staple";
+    model.submitPasswordAuthentication(DesktopAuthIntent::signUp, "Ada Lovelace", "ada@example.com",
+                                       password, password);
+    ASSERT_TRUE(
+        waitUntil([&] { return model.account.workspaceSessionState.get().isAuthenticated(); }));
+    ASSERT_TRUE(waitUntil(
+        [&] {
+          return !model.surfaceWebView().isLoading() &&
+                 pageSays(model, "!!window.OndiOperator && !!OndiOperator.app.state.account");
+        },
+        kPageWait))
+        << runScript(model, "document.body.innerText.slice(0, 400)");
+  }
+
+  static std::string widgetParentName(DesktopBrowserModel& model) {
+    Gtk::Widget* parent = ui::widgetOf(model.surfaceWebView()).get_parent();
+    return parent ? parent->get_name().raw() : "";
+  }
+
+  static std::string text(Gtk::Widget& root, const std::string& name) {
+    auto* label = findNamed<Gtk::Label>(root, name);
+    return label ? label->get_text().raw() : "";
+  }
+
+  OndiServerProcess server{{.extraArguments = {"--test-routes"}}};
+};
+
+TEST_F(PackWorkspaceScreenTest, APackScopesTheOperatorPageAndAWorkflowLandsInItsComposer) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    signUpOnTheAgentPage(model);
+    // The page stays the same one as it moves into the pack workspace.
+    runScript(model, "window.sameDocument = true; 0");
+    model.load(VelmoraRoute::packWorkspace("business-commerce"));
+    Gtk::Widget& window = *application.mainWindow();
+    Gtk::Widget& screen = *findNamed(window, "screen.pack-workspace");
+    ASSERT_TRUE(waitUntil([&] { return screen.get_mapped(); }));
+    EXPECT_EQ(widgetParentName(model), "pack-workspace.surface");
+    ASSERT_TRUE(waitUntil(
+        [&] {
+          return pageSays(model,
+                          "document.body.classList.contains('pack-workspace') && "
+                          "document.getElementById('workspaceTitle').textContent === "
+                          "'Commerce Workspace'");
+        },
+        kPageWait));
+    EXPECT_TRUE(pageSays(model, "window.sameDocument === true"));
+    EXPECT_EQ(text(screen, "pack-workspace.title"), "Commerce Workspace");
+    EXPECT_EQ(text(screen, "pack-workspace.agent-count"), "5 active agents");
+    EXPECT_EQ(text(window, "shell.status-badge.text"), "FOCUSED");
+    EXPECT_EQ(model.navigation.title.get(), "Commerce Workspace");
+
+    click(*findNamed(screen, "pack-workspace.workflow.commerce-orders"));
+    EXPECT_TRUE(waitUntil([&] {
+      return pageSays(model,
+                      "document.getElementById('promptInput').value.startsWith("
+                      "'Use the Commerce Workspace. Triage my current order exceptions.') && "
+                      "document.getElementById('modelSelect').value === 'Main operator'");
+    }));
+    screenshot("pack-workspace");
+
+    // The agent route shows the same page in its own place again.
+    model.navigator().showTask();
+    EXPECT_TRUE(waitUntil([&] { return widgetParentName(model) != "pack-workspace.surface"; }));
+    EXPECT_NE(text(window, "shell.status-badge.text"), "FOCUSED");
+  });
+}
+
+TEST_F(PackWorkspaceScreenTest, AnAnthropicChoiceReachesThePageAndKeepsAFailedPromptFromOpenAI) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    signUpOnTheAgentPage(model);
+    // Counts the page's calls to the desktop's own OpenAI client.
+    runScript(model,
+              "const bridge = OndiOperator.app.bridge; const openAI = bridge.openAI;"
+              "window.openAICalls = 0;"
+              "bridge.openAI = (...args) => { window.openAICalls++; return openAI.apply(bridge, "
+              "args); }; 0");
+    const auto failOnce = [&] {
+      runScript(model,
+                "window.armed = false; fetch('/api/test/agent-failure', {method: 'POST', "
+                "headers: {'Content-Type': 'application/json'}, body: JSON.stringify({status: "
+                "503, count: 1})}).then((response) => { window.armed = response.ok; }); 0");
+      ASSERT_TRUE(waitUntil([&] { return pageSays(model, "window.armed === true"); }));
+    };
+    const auto send = [&](const std::string& prompt) {
+      runScript(model, "document.getElementById('promptInput').value = '" + prompt +
+                           "'; document.getElementById('composer').requestSubmit(); 0");
+    };
+
+    application.activate_action("model-provider",
+                                Glib::Variant<Glib::ustring>::create("anthropic"));
+    Gtk::Widget& window = *application.mainWindow();
+    EXPECT_EQ(firstLabelText(*findNamed(window, "model-provider-picker")), "Fable 5");
+    ASSERT_TRUE(waitUntil([&] {
+      return pageSays(model,
+                      "OndiOperator.app.selectedModel.mode === 'anthropic' && "
+                      "document.getElementById('runtimeMode').textContent.includes('Fable 5')");
+    }));
+    screenshot("model-provider-anthropic");
+    failOnce();
+    send("Summarise my week");
+    ASSERT_TRUE(waitUntil(
+        [&] {
+          return pageSays(model, "document.body.innerText.includes('Fable 5 could not answer')");
+        },
+        kPageWait));
+    EXPECT_TRUE(pageSays(model, "window.openAICalls === 0"));
+
+    // Automatic choice lets the same failure ask the desktop's OpenAI client.
+    application.activate_action("model-provider", Glib::Variant<Glib::ustring>::create("auto"));
+    ASSERT_TRUE(waitUntil(
+        [&] { return pageSays(model, "OndiOperator.app.selectedModel.mode === 'auto'"); }));
+    failOnce();
+    send("Summarise my month");
+    EXPECT_TRUE(waitUntil([&] { return pageSays(model, "window.openAICalls > 0"); }, kPageWait));
+  });
+}
+
+}  // namespace
