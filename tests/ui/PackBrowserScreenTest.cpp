@@ -69,6 +69,12 @@ TEST_F(PackBrowserScreenTest, ActivatesAPersonalPackAndOpensItsWorkspace) {
     EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::packWorkspace("personal-finance"));
     EXPECT_EQ(model.packBrowser().activePackID().get(), "personal-finance");
 
+    // "Manage pack" comes back with the workspace's pack and audience.
+    model.packBrowser().setAudience(AgentPackAudience::business);
+    click(*findNamed<Gtk::Button>(window, "pack-workspace.manage"));
+    EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::agentPacks());
+    EXPECT_EQ(title->get_text(), "Personal Finance");
+
     // A helper's connected app leads to the connectors screen.
     model.load(VelmoraRoute::agentPacks());
     click(*findNamed<Gtk::Button>(*screen, "packs.helper.finance-budget.connector.sheets"));

@@ -125,6 +125,11 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
   add(*Gtk::make_managed<PackBrowserScreen>(model_.packBrowser(), model_.packWorkspace(),
                                             model_.navigator()),
       pageName(ShellScreen::agentPacks));
+  // "Manage pack" comes back to the browser with the workspace's pack highlighted.
+  packWorkspace_.managePackRequested.connect([this](const AgentUseCasePack& pack) {
+    model_.packBrowser().managePack(pack);
+    model_.load(VelmoraRoute::agentPacks());
+  });
   for (const Placeholder& placeholder : kPlaceholders) {
     const std::string page = pageName(placeholder.screen);
     add(*Gtk::make_managed<UnavailableScreen>("screen." + page, placeholder.title,
