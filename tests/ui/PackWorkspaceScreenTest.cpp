@@ -45,11 +45,6 @@ class PackWorkspaceScreenTest : public ApplicationTest {
         << runScript(model, "document.body.innerText.slice(0, 400)");
   }
 
-  static std::string widgetParentName(DesktopBrowserModel& model) {
-    Gtk::Widget* parent = ui::widgetOf(model.surfaceWebView()).get_parent();
-    return parent ? parent->get_name().raw() : "";
-  }
-
   static std::string text(Gtk::Widget& root, const std::string& name) {
     auto* label = findNamed<Gtk::Label>(root, name);
     return label ? label->get_text().raw() : "";
@@ -67,7 +62,8 @@ TEST_F(PackWorkspaceScreenTest, APackScopesTheOperatorPageAndAWorkflowLandsInIts
     Gtk::Widget& window = *application.mainWindow();
     Gtk::Widget& screen = *findNamed(window, "screen.pack-workspace");
     ASSERT_TRUE(waitUntil([&] { return screen.get_mapped(); }));
-    EXPECT_EQ(widgetParentName(model), "pack-workspace.surface");
+    EXPECT_TRUE(ui::widgetOf(model.surfaceWebView()).is_ancestor(screen));
+    EXPECT_TRUE(isShown(*findNamed(screen, "pack-workspace.rail")));
     ASSERT_TRUE(waitUntil(
         [&] {
           return pageSays(model,
@@ -91,9 +87,10 @@ TEST_F(PackWorkspaceScreenTest, APackScopesTheOperatorPageAndAWorkflowLandsInIts
     }));
     screenshot("pack-workspace");
 
-    // The agent route shows the same page in its own place again.
+    // The agent route shows the same page without the pack around it.
     model.navigator().showTask();
-    EXPECT_TRUE(waitUntil([&] { return widgetParentName(model) != "pack-workspace.surface"; }));
+    EXPECT_TRUE(waitUntil([&] { return !isShown(*findNamed(screen, "pack-workspace.rail")); }));
+    EXPECT_FALSE(isShown(*findNamed(screen, "pack-workspace.workflows")));
     EXPECT_NE(text(window, "shell.status-badge.text"), "FOCUSED");
   });
 }

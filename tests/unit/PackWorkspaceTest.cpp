@@ -109,9 +109,12 @@ TEST_F(PackWorkspaceTest, HelpersAndWorkflowsInsideAndOutsideTheOpenPack) {
             "approval rule in force: Applications, messages, profile edits, scheduling, and "
             "public posts are never submitted without your explicit approval.");
 
-  // A pack title no pack has sends the helper to the general agent page instead.
+  // A pack title no pack has sends the helper to the general agent page instead, which is
+  // loaded afresh rather than left scoped to the pack.
+  const auto loads = page().htmlLoads.size();
   packs().useAgentPackHelper("Gardening", career.helpers[0], "Ask first.");
   EXPECT_EQ(model.navigation.activeRoute.get(), VelmoraRoute::agent());
+  EXPECT_EQ(page().htmlLoads.size(), loads + 1);
   const auto pending = model.agentPrompts().pendingAgentPrompt.get();
   ASSERT_TRUE(pending);
   EXPECT_EQ(pending->subagent, "Opportunity");

@@ -36,7 +36,15 @@ std::string joined(const std::vector<std::string>& items, const std::string& sep
 
 }  // namespace
 
-PackWorkspaceController::PackWorkspaceController(Dependencies dependencies) : deps_(dependencies) {}
+PackWorkspaceController::PackWorkspaceController(Dependencies dependencies) : deps_(dependencies) {
+  // A page scoped to a pack is not the general agent page: leaving the pack workspace lets the
+  // agent route load that page afresh.
+  connections_.add(deps_.state.activeRoute.changed().connect([this](const VelmoraRoute& route) {
+    const bool packShown = route.kind() == VelmoraRoute::Kind::packWorkspace;
+    if (packShown_ && !packShown) deps_.surface.setShowingDesktopChat(false);
+    packShown_ = packShown;
+  }));
+}
 
 const AgentUseCasePack* PackWorkspaceController::activePack() const {
   const VelmoraRoute& route = deps_.state.activeRoute.get();

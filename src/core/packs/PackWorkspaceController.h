@@ -9,6 +9,7 @@
 #include "core/app/Published.h"
 #include "core/packs/AgentPack.h"
 #include "core/util/Lifetime.h"
+#include "core/util/ScopedConnections.h"
 
 namespace ondi {
 
@@ -80,7 +81,9 @@ class PackWorkspaceController {
 
   Dependencies deps_;
   std::optional<std::string> pendingPrompt_;
+  bool packShown_ = false;
   Lifetime lifetime_;
+  ScopedConnections connections_;
 };
 
 }  // namespace ondi

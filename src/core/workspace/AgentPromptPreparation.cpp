@@ -53,12 +53,13 @@ void AgentPromptPreparation::prepareAgentPrompt(const std::string& prompt,
   auto pending = PendingAgentPrompt::make(prompt, subagent);
   if (!pending) return;
   pendingAgentPrompt.set(pending);
+  // Showing the agent route first lets a pack workspace being left give up its page.
+  navigation_.show(VelmoraRoute::agent());
   if (!page_.isShowingDesktopChat()) {
     // The page loaded for the agent route takes the prompt once it has finished loading.
     navigation_.load(VelmoraRoute::agent());
     return;
   }
-  navigation_.show(VelmoraRoute::agent());
   // A page still loading would lose a prompt given to the page it replaces; it takes the
   // prompt once loaded.
   if (!page_.isPageLoading()) injectAndClear(*pending);

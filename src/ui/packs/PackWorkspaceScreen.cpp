@@ -48,14 +48,16 @@ Gtk::ListBoxRow& agentRow(const std::string& name, const std::string& symbol,
 }  // namespace
 
 PackWorkspaceScreen::PackWorkspaceScreen(PackWorkspaceController& packs,
-                                         const NavigationState& navigation)
+                                         const NavigationState& navigation, Gtk::Widget& surface)
     : Gtk::Box(Gtk::Orientation::HORIZONTAL),
       packs_(packs),
       navigation_(navigation),
-      surfaceSlot_(Gtk::Orientation::VERTICAL) {
+      railColumn_(Gtk::Orientation::VERTICAL, 6),
+      packBar_(Gtk::Orientation::HORIZONTAL, 12),
+      startersHeading_("STARTER WORKFLOWS") {
   set_name("screen.pack-workspace");
 
-  auto* rail = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 6);
+  auto* rail = &railColumn_;
   rail->set_name("pack-workspace.rail");
   rail->set_size_request(kRailWidth, -1);
   rail->set_margin(14);
@@ -83,12 +85,12 @@ PackWorkspaceScreen::PackWorkspaceScreen(PackWorkspaceController& packs,
   railScroller->set_child(rail_);
   nameScrollBars(*railScroller, "Active team");
   rail->append(*railScroller);
+  rail->append(*Gtk::make_managed<Gtk::Separator>(Gtk::Orientation::VERTICAL));
   append(*rail);
-  append(*Gtk::make_managed<Gtk::Separator>(Gtk::Orientation::VERTICAL));
 
   auto* main = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL);
   main->set_hexpand(true);
-  auto* bar = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 12);
+  auto* bar = &packBar_;
   bar->set_name("pack-workspace.bar");
   bar->set_margin_start(16);
   bar->set_margin_end(16);
@@ -115,14 +117,16 @@ PackWorkspaceScreen::PackWorkspaceScreen(PackWorkspaceController& packs,
   bar->append(managePack_);
   main->append(*bar);
 
-  auto& starters = label("STARTER WORKFLOWS", "caption-heading", false);
-  starters.add_css_class("dim-label");
-  starters.set_margin_start(16);
-  main->append(starters);
+  startersHeading_.set_xalign(0);
+  startersHeading_.add_css_class("caption-heading");
+  startersHeading_.add_css_class("dim-label");
+  startersHeading_.set_margin_start(16);
+  main->append(startersHeading_);
   workflows_.set_name("pack-workspace.workflows");
   setAccessibleName(workflows_, "Starter workflows");
   workflows_.set_selection_mode(Gtk::SelectionMode::NONE);
   workflows_.set_homogeneous(true);
+  workflows_.set_min_children_per_line(3);
   workflows_.set_max_children_per_line(3);
   workflows_.set_column_spacing(8);
   workflows_.set_row_spacing(8);
@@ -131,9 +135,8 @@ PackWorkspaceScreen::PackWorkspaceScreen(PackWorkspaceController& packs,
   workflows_.set_margin_top(6);
   workflows_.set_margin_bottom(10);
   main->append(workflows_);
-  surfaceSlot_.set_name("pack-workspace.surface");
-  surfaceSlot_.set_vexpand(true);
-  main->append(surfaceSlot_);
+  surface.set_vexpand(true);
+  main->append(surface);
   append(*main);
 
   connections_.add(navigation_.activeRoute.changed().connect([this](const auto&) { showPack(); }));
@@ -144,6 +147,10 @@ PackWorkspaceScreen::PackWorkspaceScreen(PackWorkspaceController& packs,
 
 void PackWorkspaceScreen::showPack() {
   const AgentUseCasePack* pack = packs_.activePack();
+  for (Gtk::Widget* part : std::initializer_list<Gtk::Widget*>{&railColumn_, &packBar_,
+                                                               &startersHeading_, &workflows_}) {
+    part->set_visible(pack != nullptr);
+  }
   if (!pack || pack->id == shownPackID_) return;
   shownPackID_ = pack->id;
   dedication_.set_text("Dedicated to " + pack->subtitle);
@@ -176,8 +183,11 @@ void PackWorkspaceScreen::fillWorkflows(const AgentUseCasePack& pack) {
     icon->set_from_icon_name(iconName(workflow.symbol));
     hideFromAssistiveTechnology(*icon);
     auto* texts = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 2);
-    texts->append(label(workflow.title, "heading"));
-    texts->append(label(workflow.detail, "dim-label"));
+    auto& title = label(workflow.title, "heading");
+    auto& detail = label(workflow.detail, "dim-label");
+    for (Gtk::Label* text : {&title, &detail}) text->set_max_width_chars(24);
+    texts->append(title);
+    texts->append(detail);
     box->append(*icon);
     box->append(*texts);
     button->set_child(*box);

@@ -18,18 +18,20 @@ class PackWorkspaceController;
 
 namespace ondi::ui {
 
-// A pack opened as a dedicated workspace: the pack's team in a rail beside the agent page,
-// a bar with the pack and its approval rule, and the pack's starter workflows. The agent page
-// itself is placed into `surfaceSlot()` by the content area while this screen is shown.
+// The agent page, and around it, while a pack is open as a dedicated workspace, the pack's team
+// in a rail, a bar with the pack and its approval rule, and the pack's starter workflows. The
+// page stays where it is when a pack opens or closes: a web view taken out of its place stops
+// drawing until its page changes.
 class PackWorkspaceScreen : public Gtk::Box {
  public:
-  PackWorkspaceScreen(PackWorkspaceController& packs, const NavigationState& navigation);
+  PackWorkspaceScreen(PackWorkspaceController& packs, const NavigationState& navigation,
+                      Gtk::Widget& surface);
 
-  Gtk::Box& surfaceSlot() { return surfaceSlot_; }
   // Asked of "Manage pack": open the pack browser on this pack.
   sigc::signal<void(const AgentUseCasePack&)> managePackRequested;
 
  private:
+  // Shows the pack of the active route around the page, or the page alone.
   void showPack();
   void showSelectedHelper();
   void fillRail(const AgentUseCasePack& pack);
@@ -38,13 +40,15 @@ class PackWorkspaceScreen : public Gtk::Box {
   PackWorkspaceController& packs_;
   const NavigationState& navigation_;
   std::string shownPackID_;
+  Gtk::Box railColumn_;
   Gtk::Label dedication_;
   Gtk::ListBox rail_;
+  Gtk::Box packBar_;
   Gtk::Label workspaceTitle_;
   Gtk::Label agentCount_;
   Gtk::Button managePack_;
+  Gtk::Label startersHeading_;
   Gtk::FlowBox workflows_;
-  Gtk::Box surfaceSlot_;
   ScopedConnections connections_;
 };
 

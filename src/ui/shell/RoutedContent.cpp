@@ -23,10 +23,9 @@ const char* pageName(ShellScreen screen) {
     case ShellScreen::accountGate:
       return "gate";
     case ShellScreen::agentSurface:
+    case ShellScreen::packWorkspace:
     case ShellScreen::browserWorkspace:
       return "surface";
-    case ShellScreen::packWorkspace:
-      return "pack-workspace";
     case ShellScreen::home:
       return "home";
     case ShellScreen::messaging:
@@ -54,7 +53,6 @@ Glib::ustring pageTitle(const std::string& page) {
   static const std::map<std::string, Glib::ustring> titles{
       {"gate", "Ondi account"},
       {"surface", "Agent"},
-      {"pack-workspace", "Pack workspace"},
       {"home", "Home"},
       {"messaging", "Messaging"},
       {"agent-packs", "Agent packs"},
@@ -88,7 +86,7 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
       model_(model),
       browser_(model),
       gate_(model.authentication(), model.session(), model.accountWebsite()),
-      packWorkspace_(model.packWorkspace(), model.navigation) {
+      packWorkspace_(model.packWorkspace(), model.navigation, widgetOf(model.surfaceWebView())) {
   set_name("shell.content");
   setAccessibleName(*this, "Screen and browser");
   set_hexpand(true);
@@ -106,11 +104,7 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
     screens_.add(screen, page, pageTitle(page));
   };
   setAccessibleName(widgetOf(model_.surfaceWebView()), "Ondi agent");
-  widgetOf(model_.surfaceWebView()).set_vexpand(true);
-  surfacePage_.set_name("shell.surface-page");
-  surfacePage_.append(widgetOf(model_.surfaceWebView()));
-  add(surfacePage_, pageName(ShellScreen::agentSurface));
-  add(packWorkspace_, pageName(ShellScreen::packWorkspace));
+  add(packWorkspace_, pageName(ShellScreen::agentSurface));
   add(gate_, pageName(ShellScreen::accountGate));
   add(*Gtk::make_managed<ConnectorsWorkspaceView>(model.workspace()),
       pageName(ShellScreen::connectors));
@@ -160,17 +154,7 @@ void RoutedContent::showScreen() {
   screens_.set_size_request(beside ? kTaskBesideBrowserWidth : -1, -1);
   screens_.set_visible(!browsing || browserBesideTask_);
   browser_.set_visible(browsing);
-  placeSurface();
   screens_.set_visible_child(pageName(shown_));
-}
-
-void RoutedContent::placeSurface() {
-  Gtk::Widget& surface = widgetOf(model_.surfaceWebView());
-  Gtk::Box& slot =
-      shown_ == ShellScreen::packWorkspace ? packWorkspace_.surfaceSlot() : surfacePage_;
-  if (surface.get_parent() == &slot) return;
-  if (auto* holder = dynamic_cast<Gtk::Box*>(surface.get_parent())) holder->remove(surface);
-  slot.append(surface);
 }
 
 }  // namespace ondi::ui

@@ -30,13 +30,9 @@ class RoutedContent : public Gtk::Paned {
 
  private:
   void showScreen();
-  // Puts the agent page into the screen shown: the pack workspace's slot or its own page. The
-  // one web view moves; its page stays loaded.
-  void placeSurface();
 
   DesktopBrowserModel& model_;
   Gtk::Stack screens_;
-  Gtk::Box surfacePage_;
   BrowserPane browser_;
   AccountGate gate_;
   PackWorkspaceScreen packWorkspace_;
