@@ -4,6 +4,8 @@
 
 #include "core/packs/AgentPackCatalog.h"
 #include "core/packs/PackBrowserSelection.h"
+#include "core/packs/VelmoraModelProvider.h"
+#include "core/packs/VelmoraSkill.h"
 #include "core/shell/SymbolIcons.h"
 #include "fakes/InMemorySettingsStore.h"
 
@@ -144,7 +146,7 @@ TEST_F(PackBrowserSelectionTest, ActivatingAddsEachHelperTitleOnceWhateverItsCas
             "Personal Finance Workspace is ready with 2 focused helpers.");
 }
 
-TEST(PackSymbolsTest, EverySymbolOfTheBuiltInPacksHasAnIconOfItsOwn) {
+TEST(PackSymbolsTest, EverySymbolOfThePacksSkillsAndModelsHasAnIconOfItsOwn) {
   const auto expectIcon = [](const std::string& symbol) {
     EXPECT_NE(iconName(symbol), iconName("")) << symbol;
   };
@@ -156,6 +158,8 @@ TEST(PackSymbolsTest, EverySymbolOfTheBuiltInPacksHasAnIconOfItsOwn) {
     }
     for (const AgentPackWorkflow& workflow : pack.workflows) expectIcon(workflow.symbol);
   }
+  for (const VelmoraSkill& skill : builtInSkills()) expectIcon(skill.symbol);
+  for (const VelmoraModelProvider provider : kModelProviders) expectIcon(symbolName(provider));
 }
 
 }  // namespace

@@ -115,6 +115,8 @@ std::string iconName(const std::string& symbol) {
       {"eye", "view-reveal-symbolic"},
       {"target", "find-location-symbolic"},
       {"sparkles", "star-new-symbolic"},
+      {"terminal", "applications-engineering-symbolic"},
+      {"brain.head.profile", "user-info-symbolic"},
   };
   const auto found = icons.find(symbol);
   return found != icons.end() ? found->second : "image-missing-symbolic";
