@@ -78,6 +78,16 @@ TEST_F(PackWorkspaceScreenTest, APackScopesTheOperatorPageAndAWorkflowLandsInIts
     EXPECT_EQ(text(window, "shell.status-badge.text"), "FOCUSED");
     EXPECT_EQ(model.navigation.title.get(), "Commerce Workspace");
 
+    // Choosing a helper in the team rail marks it and selects it in the page.
+    Gtk::Widget& orders = *findNamed(screen, "pack-workspace.agent.commerce-orders");
+    EXPECT_TRUE(findNamed(screen, "pack-workspace.agent.main-operator")->has_css_class("current"));
+    orders.activate();
+    EXPECT_EQ(model.packWorkspace().selectedPackHelperID.get(), "commerce-orders");
+    EXPECT_TRUE(orders.has_css_class("current"));
+    EXPECT_TRUE(waitUntil([&] {
+      return pageSays(model, "document.getElementById('modelSelect').value === 'Orders'");
+    }));
+
     click(*findNamed(screen, "pack-workspace.workflow.commerce-orders"));
     EXPECT_TRUE(waitUntil([&] {
       return pageSays(model,

@@ -71,8 +71,9 @@ PackWorkspaceScreen::PackWorkspaceScreen(PackWorkspaceController& packs,
   rail->append(dedication_);
   rail_.set_name("pack-workspace.agents");
   setAccessibleName(rail_, "Active team");
-  rail_.add_css_class("navigation-sidebar");
-  rail_.set_selection_mode(Gtk::SelectionMode::SINGLE);
+  // Styled as the sidebar's list is, the chosen agent marked as its current entry is.
+  rail->add_css_class("ondi-sidebar");
+  rail_.set_selection_mode(Gtk::SelectionMode::NONE);
   rail_.signal_row_activated().connect([this](Gtk::ListBoxRow* row) {
     const AgentUseCasePack* pack = packs_.activePack();
     if (!pack || !row) return;
@@ -207,10 +208,16 @@ void PackWorkspaceScreen::showSelectedHelper() {
   if (!pack) return;
   const auto selected = packs_.selectedPackHelperID.get();
   int index = 0;
-  for (std::size_t i = 0; selected && i < pack->helpers.size(); ++i) {
-    if (pack->helpers[i].id == *selected) index = static_cast<int>(i) + 1;
+  for (Gtk::Widget* row = rail_.get_first_child(); row; row = row->get_next_sibling(), ++index) {
+    const bool current = index == 0
+                             ? !selected
+                             : selected == pack->helpers.at(static_cast<std::size_t>(index - 1)).id;
+    if (current) {
+      row->add_css_class("current");
+    } else {
+      row->remove_css_class("current");
+    }
   }
-  rail_.select_row(*rail_.get_row_at_index(index));
 }
 
 }  // namespace ondi::ui
