@@ -105,6 +105,23 @@ TEST_F(PackWorkspaceScreenTest, APackScopesTheOperatorPageAndAWorkflowLandsInIts
   });
 }
 
+TEST_F(PackWorkspaceScreenTest, AnActivatedPacksHelpersStartChatsFromTheSidebar) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    signUpOnTheAgentPage(model);
+    Gtk::Widget& helpers = *findNamed(*application.mainWindow(), "sidebar.helpers");
+    EXPECT_FALSE(isShown(helpers));
+    model.packBrowser().activate(*model.packs().pack("personal-career"));
+    ASSERT_TRUE(isShown(helpers));
+    findNamed(helpers, "sidebar.helper.Interview")->activate();
+    EXPECT_TRUE(waitUntil([&] {
+      return pageSays(model,
+                      "document.getElementById('promptInput').value.startsWith("
+                      "'Act as the Interview helper.') && "
+                      "document.getElementById('modelSelect').value === 'Interview'");
+    }));
+  });
+}
+
 TEST_F(PackWorkspaceScreenTest, AnAnthropicChoiceReachesThePageAndKeepsAFailedPromptFromOpenAI) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
     signUpOnTheAgentPage(model);

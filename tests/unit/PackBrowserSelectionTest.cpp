@@ -142,6 +142,8 @@ TEST_F(PackBrowserSelectionTest, ActivatingAddsEachHelperTitleOnceWhateverItsCas
 
   selection.activate(*catalog.pack("personal-finance"));
   EXPECT_EQ(stored(kCustomSubagentTitlesKey), "Research\ncatalog\nOrders\nBudget\nBills");
+  EXPECT_EQ(selection.customSubagentTitles().get(),
+            (std::vector<std::string>{"Research", "catalog", "Orders", "Budget", "Bills"}));
   EXPECT_EQ(selection.statusMessage().get(),
             "Personal Finance Workspace is ready with 2 focused helpers.");
 }

@@ -40,6 +40,8 @@ class SubagentTitles {
     titles_.push_back(std::move(trimmed));
   }
 
+  const std::vector<std::string>& titles() const { return titles_; }
+
   std::string joined() const {
     std::string text;
     for (const std::string& title : titles_) text += (text.empty() ? "" : "\n") + title;
@@ -57,6 +59,8 @@ PackBrowserSelection::PackBrowserSelection(SettingsStore& settings, const AgentP
     : settings_(settings),
       catalog_(catalog),
       audience_(storedAudience(settings)),
+      customSubagentTitles_(
+          SubagentTitles(settings.stringValue(kCustomSubagentTitlesKey, "")).titles()),
       selectedPackID_(settings.stringValue(kSelectedAgentPackKey, kDefaultSelectedPack)),
       activePackID_(settings.stringValue(kActiveAgentPackKey, "")) {}
 
@@ -103,6 +107,7 @@ std::string PackBrowserSelection::activate(const AgentUseCasePack& pack) {
   SubagentTitles titles(settings_.stringValue(kCustomSubagentTitlesKey, ""));
   for (const AgentPackHelper& helper : pack.helpers) titles.add(helper.name);
   settings_.setString(kCustomSubagentTitlesKey, titles.joined());
+  customSubagentTitles_.set(titles.titles());
   settings_.setString(kActiveAgentPackKey, pack.id);
   activePackID_.set(pack.id);
   std::string status = pack.title + " Workspace is ready with " +

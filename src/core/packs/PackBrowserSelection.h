@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/app/Published.h"
 #include "core/packs/AgentPack.h"
@@ -33,6 +34,10 @@ class PackBrowserSelection {
   const Published<std::string>& activePackID() const { return activePackID_; }
   const Published<bool>& isPolicyExpanded() const { return policyExpanded_; }
   const Published<std::string>& statusMessage() const { return statusMessage_; }
+  // The helpers activated packs added to the sidebar, in the order they were added.
+  const Published<std::vector<std::string>>& customSubagentTitles() const {
+    return customSubagentTitles_;
+  }
 
   // Shows the other audience's packs, highlighting its first.
   void setAudience(AgentPackAudience audience);
@@ -59,6 +64,7 @@ class PackBrowserSelection {
   SettingsStore& settings_;
   const AgentPackCatalog& catalog_;
   Published<AgentPackAudience> audience_;
+  Published<std::vector<std::string>> customSubagentTitles_;
   Published<std::string> selectedPackID_;
   Published<std::string> activePackID_;
   Published<bool> policyExpanded_{false};

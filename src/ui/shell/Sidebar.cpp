@@ -3,6 +3,7 @@
 #include <gtkmm/label.h>
 #include <gtkmm/scrolledwindow.h>
 
+#include "core/packs/PackBrowserSelection.h"
 #include "core/shell/ShellController.h"
 #include "ui/app/AccessibleName.h"
 
@@ -12,8 +13,12 @@ constexpr int kSidebarWidth = 248;
 }  // namespace
 
 Sidebar::Sidebar(ShellController& shell, const NavigationState& navigation,
-                 ConversationThreadController& threads)
-    : Gtk::Box(Gtk::Orientation::VERTICAL, 12), shell_(shell), recent_(threads, "sidebar") {
+                 ConversationThreadController& threads, const PackBrowserSelection& packs,
+                 AgentPromptPreparation& prompts)
+    : Gtk::Box(Gtk::Orientation::VERTICAL, 12),
+      shell_(shell),
+      helpers_(packs.customSubagentTitles(), prompts),
+      recent_(threads, "sidebar") {
   set_name("shell.sidebar");
   add_css_class("ondi-sidebar");
   set_size_request(kSidebarWidth, -1);
@@ -52,6 +57,7 @@ Sidebar::Sidebar(ShellController& shell, const NavigationState& navigation,
   column->set_margin_end(8);
   column->set_margin_bottom(12);
   column->append(entries_);
+  column->append(helpers_);
   column->append(recent_);
   auto* scroller = Gtk::make_managed<Gtk::ScrolledWindow>();
   scroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);

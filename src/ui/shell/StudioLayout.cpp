@@ -9,7 +9,8 @@ namespace ondi::ui {
 StudioLayout::StudioLayout(DesktopBrowserModel& model, Gtk::Widget& content, VelmoraTheme theme)
     : ShellLayout(content, Gtk::Orientation::HORIZONTAL),
       model_(model),
-      sidebar_(model.shell(), model.navigation, model.conversationThreads()),
+      sidebar_(model.shell(), model.navigation, model.conversationThreads(), model.packBrowser(),
+               model.agentPrompts()),
       modelPicker_(model.account.selectedModelProvider),
       badge_(theme),
       inspector_(model, theme) {
