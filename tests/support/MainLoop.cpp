@@ -12,7 +12,10 @@ bool runMainLoopUntil(const std::function<bool()>& done, std::chrono::millisecon
         return G_SOURCE_REMOVE;
       },
       &expired);
-  while (!done() && !expired) g_main_context_iteration(nullptr, TRUE);
+  // The condition is asked once per turn: conditions that ask a page run the loop themselves,
+  // and a second question could see the page at another moment.
+  bool met = false;
+  while (!(met = done()) && !expired) g_main_context_iteration(nullptr, TRUE);
   if (!expired) g_source_remove(deadline);
-  return done();
+  return met;
 }

@@ -50,7 +50,9 @@ TEST_F(SkillsScreenTest, SearchFiltersTheCardsAndUseInAgentFillsTheComposer) {
     model.load(VelmoraRoute::agent());
     const auto pageReady = [&] {
       return !model.surfaceWebView().isLoading() &&
-             runScript(model, "String(!!document.getElementById('promptInput'))") == "\"true\"";
+             runScript(model,
+                       "String(!!document.getElementById('promptInput') && "
+                       "!!OndiOperator.app.state.account)") == "\"true\"";
     };
     ASSERT_TRUE(waitUntil(pageReady, kPageWait))
         << runScript(model, "document.body.innerText.slice(0, 400)");
