@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <list>
 #include <memory>
+#include <optional>
 
 #include "platform/linux/DesktopComposition.h"
 #include "ui/app/MainWindow.h"
@@ -84,6 +85,14 @@ void screenshot(const std::string& name) {
   waitForPaint();
   const std::string command = "import -window root " + std::string(folder) + "/" + name + ".png";
   g_spawn_command_line_sync(command.c_str(), nullptr, nullptr, nullptr, nullptr);
+}
+
+std::string runScript(ondi::DesktopBrowserModel& model, const std::string& script) {
+  std::optional<ondi::ScriptResult> result;
+  model.surfaceWebView().evaluateJavaScript(script,
+                                            [&](ondi::ScriptResult answer) { result = answer; });
+  EXPECT_TRUE(waitUntil([&] { return result.has_value(); }));
+  return result && *result ? **result : "";
 }
 
 bool waitUntil(const std::function<bool()>& condition, int milliseconds) {

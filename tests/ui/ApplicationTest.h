@@ -41,6 +41,10 @@ void pressEnter(Gtk::Widget& entry);
 // shown window has painted its current state.
 void screenshot(const std::string& name);
 
+// Runs `script` in the agent surface's page and waits for its result, as JSON text; empty when
+// the script failed.
+std::string runScript(ondi::DesktopBrowserModel& model, const std::string& script);
+
 // Runs the main loop until `condition` holds or the time is up; returns the condition.
 bool waitUntil(const std::function<bool()>& condition, int milliseconds = 5000);
 // Runs the main loop until every shown window has painted a fresh frame; returns whether all did.

@@ -75,13 +75,6 @@ class MonitorScreenTest : public ApplicationTest {
     });
   }
 
-  std::string runScript(DesktopBrowserModel& model, const std::string& script) {
-    std::optional<ScriptResult> result;
-    model.surfaceWebView().evaluateJavaScript(script, [&](ScriptResult r) { result = r; });
-    EXPECT_TRUE(waitUntil([&] { return result.has_value(); }));
-    return result && *result ? **result : "";
-  }
-
   OndiServerProcess server;
 };
 

@@ -19,12 +19,6 @@ class PackWorkspaceScreenTest : public ApplicationTest {
  protected:
   PackWorkspaceScreenTest() { g_setenv("VELMORA_API_BASE_URL", server.baseURL().c_str(), TRUE); }
 
-  std::string runScript(DesktopBrowserModel& model, const std::string& script) {
-    std::optional<ScriptResult> result;
-    model.surfaceWebView().evaluateJavaScript(script, [&](ScriptResult r) { result = r; });
-    EXPECT_TRUE(waitUntil([&] { return result.has_value(); }));
-    return result && *result ? **result : "";
-  }
   bool pageSays(DesktopBrowserModel& model, const std::string& condition) {
     return runScript(model, "String(" + condition + ")") == "\"true\"";
   }

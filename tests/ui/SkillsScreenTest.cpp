@@ -19,13 +19,6 @@ class SkillsScreenTest : public ApplicationTest {
  protected:
   SkillsScreenTest() { g_setenv("VELMORA_API_BASE_URL", server.baseURL().c_str(), TRUE); }
 
-  std::string runScript(DesktopBrowserModel& model, const std::string& script) {
-    std::optional<ScriptResult> result;
-    model.surfaceWebView().evaluateJavaScript(script, [&](ScriptResult r) { result = r; });
-    EXPECT_TRUE(waitUntil([&] { return result.has_value(); }));
-    return result && *result ? **result : "";
-  }
-
   OndiServerProcess server;
 };
 
