@@ -35,17 +35,17 @@ std::string text(Gtk::Widget& root, const std::string& name) {
   return label ? label->get_text().raw() : "<missing " + name + ">";
 }
 
-TEST_F(SettingsWindowTest, ShowsTheEightSectionsInOrder) {
+TEST_F(SettingsWindowTest, ShowsTheNineSectionsInOrder) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel&) {
     Gtk::Window& settings = application.settingsWindow();
     settings.present();
     Gtk::Widget* form = findNamed(settings, "settings.sections");
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(sectionNames(*form),
-              (std::vector<std::string>{"account-section", "conversation-history-section",
-                                        "agent-instructions-section", "model-routing-section",
-                                        "openai-settings-section", "appearance-section",
-                                        "workspace-settings-section", "approval-gates-section"}));
+              (std::vector<std::string>{
+                  "account-section", "conversation-history-section", "agent-instructions-section",
+                  "model-routing-section", "openai-settings-section", "appearance-section",
+                  "workspace-settings-section", "approval-gates-section", "privacy-section"}));
   });
 }
 
@@ -125,3 +125,41 @@ TEST_F(SettingsWindowTest, SignedInShowsTheAccountAndItsSwitches) {
 }
 
 }  // namespace
+
+// The first voice feature asks; the answer is kept and Settings shows and changes it.
+TEST_F(SettingsWindowTest, TheMicrophoneQuestionIsAskedOnceAndSettingsChangesTheAnswer) {
+  runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
+    Gtk::Window& settings = application.settingsWindow();
+    settings.present();
+    auto* microphone = findNamed<Gtk::Switch>(settings, "privacy.microphone");
+    ASSERT_TRUE(microphone);
+    EXPECT_FALSE(microphone->get_active());
+    EXPECT_EQ(text(settings, "privacy.microphone.status"),
+              "Not decided yet: Ondi asks the first time a voice feature needs the microphone.");
+
+    std::vector<bool> answers;
+    model.microphoneConsent().requestAccess([&](bool granted) { answers.push_back(granted); });
+    Gtk::Window* question = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+      for (Gtk::Window* window : Gtk::Window::list_toplevels()) {
+        if (window->get_name() == "microphone-question" && window->get_visible()) {
+          question = window;
+        }
+      }
+      return question != nullptr;
+    }));
+    screenshot("microphone-question");
+    click(*findNamed(*question, "microphone-question.allow"));
+    EXPECT_EQ(answers, std::vector<bool>{true});
+    EXPECT_FALSE(question->get_visible());
+    EXPECT_TRUE(microphone->get_active());
+
+    microphone->set_active(false);
+    EXPECT_EQ(model.microphoneConsent().authorization(), MicrophoneAuthorization::denied);
+    EXPECT_EQ(text(settings, "privacy.microphone.status"),
+              "Off. Huddles cannot hear you and dictation does not start.");
+    model.microphoneConsent().requestAccess([&](bool granted) { answers.push_back(granted); });
+    EXPECT_EQ(answers, (std::vector<bool>{true, false})) << "a kept answer is not asked again";
+    EXPECT_FALSE(question->get_visible());
+  });
+}

@@ -42,6 +42,7 @@
 #include "core/surface/WorkspaceHosts.h"
 #include "core/util/ScopedConnections.h"
 #include "core/voice/DictationRequests.h"
+#include "core/voice/MicrophoneConsent.h"
 #include "core/workspace/AgentPromptPreparation.h"
 #include "core/workspace/WorkspaceStore.h"
 
@@ -65,6 +66,7 @@ class DesktopBrowserModel {
   ServiceOrigin origin_;
   PlatformServices services_;
   WorkspaceHosts hosts_;
+  MicrophoneConsent microphoneConsent_;
   MicrophonePolicy microphone_;
   Navigator navigator_;
   SurfaceHost surface_;
@@ -118,6 +120,7 @@ class DesktopBrowserModel {
   const Clock& clock() const { return services_.clock; }
   BillingController& billing() { return billing_; }
   DaytonaMonitorStore& monitor() { return monitor_; }
+  MicrophoneConsent& microphoneConsent() { return microphoneConsent_; }
   BrowserbaseLiveView& liveView() { return liveView_; }
 
   const NavigationState& navigation = navigator_.state();

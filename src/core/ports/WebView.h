@@ -75,6 +75,9 @@ struct UserScript {
 struct WebViewConfiguration {
   bool scriptsCanOpenWindowsAutomatically = true;
   bool mediaPlaybackRequiresUserAction = false;
+  // Pages may ask for the microphone (and open real-time connections for it); each request
+  // still goes to the delegate.
+  bool allowsMediaCapture = false;
   std::vector<UserScript> userScripts;
   std::string backgroundColor = "#ffffff";
   // Whether a failed load shows the engine's error page (tabs) or keeps the page (surface).

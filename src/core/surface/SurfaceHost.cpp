@@ -25,6 +25,7 @@ WebViewConfiguration surfaceConfiguration(VelmoraTheme theme, const WorkspaceHos
   configuration.scriptsCanOpenWindowsAutomatically = true;
   configuration.mediaPlaybackRequiresUserAction = false;
   configuration.showsErrorPages = false;
+  configuration.allowsMediaCapture = true;
   configuration.backgroundColor = cssColor(palette(theme).workspace);
   configuration.userScripts = {
       {desktopThemeApplicationScript(resources.desktopThemeScript, theme),

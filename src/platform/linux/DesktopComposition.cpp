@@ -18,7 +18,8 @@ DesktopComposition::DesktopComposition(const DesktopFolders& folders)
     : settings(folders.config / "defaults.json", logger),
       network(folders.data, folders.cache),
       cookies(network),
-      webViews(network, kRegistrableDomain, folders.cache / "content-filters"),
+      webViews(network, kRegistrableDomain, folders.cache / "content-filters",
+               environment.value("ONDI_MOCK_CAPTURE_DEVICES") == "1"),
       system(logger),
       webAuthenticator(network,
                        [] {

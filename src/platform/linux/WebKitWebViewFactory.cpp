@@ -26,12 +26,14 @@ void refuseMagnification(GtkWidget* view) {
 }  // namespace
 
 WebKitWebViewFactory::WebKitWebViewFactory(WebKitNetwork& network, std::string registrableDomain,
-                                           const std::filesystem::path& filterDirectory)
+                                           const std::filesystem::path& filterDirectory,
+                                           bool usesMockCaptureDevices)
     : network_(network),
       filterStore_(glib::ObjectRef<WebKitUserContentFilterStore>::adopt(
           webkit_user_content_filter_store_new(filterDirectory.c_str()))),
       filterRules_(childFrameRulesJSON(registrableDomain)),
-      cancellable_(glib::ObjectRef<GCancellable>::adopt(g_cancellable_new())) {
+      cancellable_(glib::ObjectRef<GCancellable>::adopt(g_cancellable_new())),
+      usesMockCaptureDevices_(usesMockCaptureDevices) {
   // The compiled filter is kept on disk under a name that changes with its rules, so later
   // launches load it instead of compiling it again.
   const glib::String digest(
@@ -124,6 +126,11 @@ std::unique_ptr<WebView> WebKitWebViewFactory::makeWebView(
       settings, configuration.scriptsCanOpenWindowsAutomatically);
   webkit_settings_set_media_playback_requires_user_gesture(
       settings, configuration.mediaPlaybackRequiresUserAction);
+
+  webkit_settings_set_enable_media_stream(settings, configuration.allowsMediaCapture);
+  webkit_settings_set_enable_webrtc(settings, configuration.allowsMediaCapture);
+  webkit_settings_set_enable_mock_capture_devices(
+      settings, configuration.allowsMediaCapture && usesMockCaptureDevices_);
 
   // No hosted page can be inspected.
   webkit_settings_set_enable_developer_extras(settings, FALSE);

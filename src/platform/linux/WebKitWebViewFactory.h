@@ -22,8 +22,12 @@ class WebKitWebViewAdapter;
 // is loaded (or compiled, on a profile's first start) while the rest of start-up goes on.
 class WebKitWebViewFactory final : public WebViewFactory {
  public:
+  // With `usesMockCaptureDevices`, views that may capture media get the engine's simulated
+  // microphone and camera instead of the real devices: for tests, and for trying voice on a
+  // computer without a microphone.
   WebKitWebViewFactory(WebKitNetwork& network, std::string registrableDomain,
-                       const std::filesystem::path& filterDirectory);
+                       const std::filesystem::path& filterDirectory,
+                       bool usesMockCaptureDevices = false);
   ~WebKitWebViewFactory() override;
   WebKitWebViewFactory(const WebKitWebViewFactory&) = delete;
   WebKitWebViewFactory& operator=(const WebKitWebViewFactory&) = delete;
@@ -51,6 +55,7 @@ class WebKitWebViewFactory final : public WebViewFactory {
   // away first leaves it by itself.
   sigc::signal<void(WebKitUserContentFilter*)> filterSettledSignal_;
   glib::ObjectRef<GCancellable> cancellable_;
+  bool usesMockCaptureDevices_;
 };
 
 }  // namespace ondi::platform

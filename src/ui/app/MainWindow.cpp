@@ -8,7 +8,8 @@ namespace ondi::ui {
 MainWindow::MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuModel>& menu)
     : accountActionBanner_(model.account),
       shell_(model, *this),
-      authenticationWindow_(model.authentication(), model.accountWebsite(), *this) {
+      authenticationWindow_(model.authentication(), model.accountWebsite(), *this),
+      microphoneQuestion_(model.microphoneConsent(), *this) {
   set_name("mainWindow");
   set_title("Ondi");
   set_default_size(1480, 900);

@@ -8,6 +8,7 @@
 
 #include "ui/account/AccountActionBanner.h"
 #include "ui/account/AuthenticationWindow.h"
+#include "ui/app/MicrophoneQuestion.h"
 #include "ui/shell/NavigationShell.h"
 
 namespace ondi {
@@ -17,7 +18,7 @@ class DesktopBrowserModel;
 namespace ondi::ui {
 
 // The one main window: the header bar with the command menu, the account action banner and the
-// navigation shell. It also presents the account sheet.
+// navigation shell. It also presents the account sheet and the microphone question.
 class MainWindow : public Gtk::ApplicationWindow {
  public:
   MainWindow(DesktopBrowserModel& model, const Glib::RefPtr<Gio::MenuModel>& menu);
@@ -31,6 +32,7 @@ class MainWindow : public Gtk::ApplicationWindow {
   AccountActionBanner accountActionBanner_;
   NavigationShell shell_;
   AuthenticationWindow authenticationWindow_;
+  MicrophoneQuestion microphoneQuestion_;
 };
 
 }  // namespace ondi::ui

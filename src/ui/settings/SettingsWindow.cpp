@@ -14,6 +14,7 @@
 #include "ui/settings/ApprovalGatesSection.h"
 #include "ui/settings/ConversationHistorySection.h"
 #include "ui/settings/ModelRoutingSection.h"
+#include "ui/settings/PrivacySection.h"
 #include "ui/settings/WorkspaceSettingsSection.h"
 
 namespace ondi::ui {
@@ -46,6 +47,7 @@ SettingsWindow::SettingsWindow(DesktopBrowserModel& model) {
       Gtk::make_managed<AppearanceSection>(model.preferences()),
       Gtk::make_managed<WorkspaceSettingsSection>(model.preferences(), model.shell()),
       Gtk::make_managed<ApprovalGatesSection>(model.preferences()),
+      Gtk::make_managed<PrivacySection>(model.microphoneConsent()),
   };
   for (Gtk::Widget* section : sections) {
     if (section != sections[0]) form->append(*Gtk::make_managed<Gtk::Separator>());
