@@ -32,7 +32,10 @@
 #include "routes/PreferencesRoutes.h"
 #include "routes/ServicePageRoutes.h"
 #include "routes/TestRoutes.h"
+#include "routes/VoiceAccessTestRoutes.h"
+#include "routes/VoiceStatusRoutes.h"
 #include "runs/RunServices.h"
+#include "voice/VoiceAccessSwitch.h"
 
 namespace ondi::server {
 namespace {
@@ -60,7 +63,8 @@ Database openDatabase(const std::filesystem::path& directory) {
 }
 
 Router buildRouter(const ServerOptions& options, AccountServices& services, AgentServices& agent,
-                   RunServices& runs, ConnectorBroker& broker, ServiceClock& clock) {
+                   RunServices& runs, ConnectorBroker& broker, VoiceAccessSwitch& voiceAccess,
+                   ServiceClock& clock) {
   Router router;
   addAuthSessionRoutes(router, services);
   addPasswordRoutes(router, services);
@@ -74,9 +78,11 @@ Router buildRouter(const ServerOptions& options, AccountServices& services, Agen
   addBrowserRunnerRoutes(router, services, runs);
   addConnectorRoutes(router, services, broker);
   addServicePageRoutes(router, services, broker.connections);
+  addVoiceStatusRoutes(router, services, voiceAccess);
   if (options.testRoutes) {
     addTestRoutes(router, clock);
     addAgentFailureRoutes(router, agent.failures);
+    addVoiceAccessTestRoutes(router, services.accounts, voiceAccess);
   }
   if (options.openAiTestEndpoint) addOpenAiTestRoutes(router, options.openAiTestKey);
   return router;
@@ -96,7 +102,8 @@ int runServer(const ServerOptions& options) {
     AgentServices agent(database, clock, options.freeTurnLimit, options.limits.threadsPerAccount);
     RunServices runs(database, clock);
     ConnectorBroker broker(options.connectorBroker, database, clock);
-    const Router router = buildRouter(options, services, agent, runs, broker, clock);
+    VoiceAccessSwitch voiceAccess;
+    const Router router = buildRouter(options, services, agent, runs, broker, voiceAccess, clock);
     const LocalCertificate certificate(options.dataDirectory / kCertificateFolder, options.host);
     HttpServer server(router);
     server.listen(options.host, options.port);

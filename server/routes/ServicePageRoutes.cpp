@@ -14,6 +14,7 @@
 #include "pages/BillingPage.h"
 #include "pages/OperatorPage.h"
 #include "pages/ServiceViews.h"
+#include "pages/VoiceConsolePage.h"
 
 namespace ondi::server {
 namespace {
@@ -25,8 +26,8 @@ Response notFoundPage(std::string_view what) {
                                               escapeHtml(what) + "</p>"));
 }
 
-// The connected apps and billing surfaces have pages of their own; the operator page stands in
-// for the others ("voice", "messaging").
+// The connected apps, billing and voice surfaces have pages of their own; the operator page
+// stands in for the others ("messaging").
 Response agentPage(AccountServices& services, ConnectionStore& connections,
                    const Request& request) {
   const std::string surface = request.queryItem("surface").value_or("");
@@ -37,6 +38,10 @@ Response agentPage(AccountServices& services, ConnectionStore& connections,
   }
   if (surface == "billing")
     return Response::page(200, billingPage(signedInAccount(services, request)));
+  if (surface == "voice") {
+    static const Response console = Response::page(200, voiceConsoleHtml());
+    return console;
+  }
   static const Response page = Response::page(200, operatorPageHtml());
   return page;
 }

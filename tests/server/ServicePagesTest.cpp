@@ -55,10 +55,8 @@ TEST_F(ServicePagesTest, EveryAddressTheAppOpensIsAPage) {
   expectPage(browser_.send("GET", "/page.html?view=nothing-here"), 404);
 }
 
-TEST_F(ServicePagesTest, TheAgentPageIsTheOperatorPageTheAppCarriesWithItsScriptsAllowed) {
-  const HttpReply reply = browser_.send("GET", "/agent.html?source=mac_app&surface=voice");
-  EXPECT_EQ(reply.body, readFile(ONDI_OPERATOR_HTML));
-  // Each inline script is allowed by its hash, and nothing from elsewhere.
+// Each inline script is allowed by its hash, and nothing from elsewhere.
+void expectEveryScriptAllowed(const HttpReply& reply) {
   const std::string policy = reply.headerValues("Content-Security-Policy").front();
   std::ptrdiff_t scripts = 0;
   for (std::size_t at = reply.body.find("<script>"); at != std::string::npos;
@@ -72,6 +70,20 @@ TEST_F(ServicePagesTest, TheAgentPageIsTheOperatorPageTheAppCarriesWithItsScript
             scripts);
   EXPECT_NE(policy.find("default-src 'none'"), std::string::npos);
   EXPECT_NE(policy.find("connect-src 'self'"), std::string::npos);
+}
+
+TEST_F(ServicePagesTest, TheAgentPageIsTheOperatorPageTheAppCarriesWithItsScriptsAllowed) {
+  const HttpReply reply = browser_.send("GET", "/agent.html?source=mac_app&surface=messaging");
+  EXPECT_EQ(reply.body, readFile(ONDI_OPERATOR_HTML));
+  expectEveryScriptAllowed(reply);
+}
+
+TEST_F(ServicePagesTest, TheVoiceSurfaceIsTheVoiceConsoleWithItsScriptsAllowed) {
+  const HttpReply reply =
+      browser_.send("GET", "/agent.html?source=mac_app&desktop=1&surface=voice");
+  EXPECT_EQ(reply.body, readFile(ONDI_VOICE_CONSOLE_HTML));
+  EXPECT_NE(reply.body.find("data-workspace-surface=\"voice\""), std::string::npos);
+  expectEveryScriptAllowed(reply);
 }
 
 TEST_F(ServicePagesTest, TheAccountPageShowsWhoIsSignedInAndAuthOffersToSignOut) {
