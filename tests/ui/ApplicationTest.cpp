@@ -99,6 +99,28 @@ bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
   return runMainLoopUntil(condition, std::chrono::milliseconds(milliseconds));
 }
 
+Gtk::Window* waitForMicrophoneQuestion(int milliseconds) {
+  Gtk::Window* question = nullptr;
+  waitUntil(
+      [&] {
+        for (Gtk::Window* window : Gtk::Window::list_toplevels()) {
+          if (window->get_name() == "microphone-question" && window->get_visible()) {
+            question = window;
+          }
+        }
+        return question != nullptr;
+      },
+      milliseconds);
+  return question;
+}
+
+bool answerMicrophoneQuestion(bool allow, int milliseconds) {
+  Gtk::Window* question = waitForMicrophoneQuestion(milliseconds);
+  if (!question) return false;
+  click(*findNamed(*question, allow ? "microphone-question.allow" : "microphone-question.deny"));
+  return true;
+}
+
 bool waitForPaint() {
   struct Frame {
     Glib::RefPtr<Gdk::FrameClock> clock;

@@ -47,6 +47,10 @@ std::string runScript(ondi::DesktopBrowserModel& model, const std::string& scrip
 
 // Runs the main loop until `condition` holds or the time is up; returns the condition.
 bool waitUntil(const std::function<bool()>& condition, int milliseconds = 5000);
+// The question whether Ondi may use the microphone, once it is shown; none if it was not.
+Gtk::Window* waitForMicrophoneQuestion(int milliseconds = 5000);
+// Answers that question as the user would; false when it was never asked.
+bool answerMicrophoneQuestion(bool allow, int milliseconds = 5000);
 // Runs the main loop until every shown window has painted a fresh frame; returns whether all did.
 bool waitForPaint();
 

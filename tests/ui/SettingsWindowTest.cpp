@@ -139,15 +139,8 @@ TEST_F(SettingsWindowTest, TheMicrophoneQuestionIsAskedOnceAndSettingsChangesThe
 
     std::vector<bool> answers;
     model.microphoneConsent().requestAccess([&](bool granted) { answers.push_back(granted); });
-    Gtk::Window* question = nullptr;
-    ASSERT_TRUE(waitUntil([&] {
-      for (Gtk::Window* window : Gtk::Window::list_toplevels()) {
-        if (window->get_name() == "microphone-question" && window->get_visible()) {
-          question = window;
-        }
-      }
-      return question != nullptr;
-    }));
+    Gtk::Window* question = waitForMicrophoneQuestion();
+    ASSERT_TRUE(question);
     screenshot("microphone-question");
     click(*findNamed(*question, "microphone-question.allow"));
     EXPECT_EQ(answers, std::vector<bool>{true});

@@ -283,6 +283,7 @@ TEST_F(DesktopBrowserModelTest, AccountWebsiteFollowsTheCurrentAPIBase) {
 }
 
 TEST_F(DesktopBrowserModelTest, DictationSaysThisComputerHasNoSpeechRecognizer) {
+  platform.speechRecognizer.installed = false;
   surface().receiveScriptMessage(
       {"velmoraSpeech", R"({"action":"start","draft":""})", true, "https", "ondi.example"});
   ASSERT_FALSE(surface().scripts.empty());

@@ -23,7 +23,7 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
            navigator_, [this] { return api_.managedBrowserBaseURL(); }, std::move(resources),
            [this] { return currentTheme(services_.settings); }},
           {[this](const std::string& action, const std::string& draft) {
-             dictation_.handle(action, draft);
+             dictation_.handleRequest(action, draft);
            },
            [this](const nlohmann::json& body) { openAI_.handleLocalOpenAIRequest(body); },
            [this](const nlohmann::json& body) { dispatcher_.handleDesktopActionRequest(body); },
@@ -43,7 +43,7 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
       openAIKeychain_(services_.secrets, services_.settings, services_.scheduler),
       openAI_({account, services_.settings, services_.environment, services_.transport,
                openAIKeychain_, surface_}),
-      dictation_(surface_),
+      dictation_(surface_, services_.speechRecognizer, microphoneConsent_),
       externalBrowsers_(services_.applications),
       dispatcher_(
           browser_, externalBrowsers_, surface_,

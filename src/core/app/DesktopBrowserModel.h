@@ -41,7 +41,7 @@
 #include "core/surface/SurfaceResources.h"
 #include "core/surface/WorkspaceHosts.h"
 #include "core/util/ScopedConnections.h"
-#include "core/voice/DictationRequests.h"
+#include "core/voice/DictationController.h"
 #include "core/voice/MicrophoneConsent.h"
 #include "core/workspace/AgentPromptPreparation.h"
 #include "core/workspace/WorkspaceStore.h"
@@ -79,7 +79,7 @@ class DesktopBrowserModel {
   ConversationThreadController threads_;
   OpenAIKeychain openAIKeychain_;
   LocalOpenAIClient openAI_;
-  DictationRequests dictation_;
+  DictationController dictation_;
   ExternalBrowsers externalBrowsers_;
   DesktopActionDispatcher dispatcher_;
   PageHandoff handoff_;

@@ -15,6 +15,7 @@ class Scheduler;
 class SecretStore;
 class SecureRandom;
 class SettingsStore;
+class SpeechRecognizer;
 class SystemServices;
 class WebAuthenticator;
 class WebViewFactory;
@@ -39,6 +40,7 @@ struct PlatformServices {
   const ImageDecoder& images;
   // The packs this installation offers.
   const AgentPackCatalog& packs;
+  SpeechRecognizer& speechRecognizer;
 };
 
 }  // namespace ondi

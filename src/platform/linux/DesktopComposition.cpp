@@ -30,7 +30,7 @@ DesktopComposition::DesktopComposition(const DesktopFolders& folders)
       model(ServiceOrigin{kServiceOrigin, kRegistrableDomain, kSupportEmail, kBrowserbaseDomain},
             PlatformServices{scheduler, clock, environment, settings, logger, transport, cookies,
                              webViews, system, microphone, random, webAuthenticator, secrets,
-                             applications, images, packs},
+                             applications, images, packs, speechRecognizer},
             bundledSurfaceResources(currentTheme(settings)), kVersion) {
   trustDevelopmentCertificate(network, environment, logger);
 }

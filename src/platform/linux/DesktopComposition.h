@@ -10,6 +10,7 @@
 #include "platform/linux/GioSystemServices.h"
 #include "platform/linux/GlibLogger.h"
 #include "platform/linux/GlibScheduler.h"
+#include "platform/linux/GstPocketSphinxRecognizer.h"
 #include "platform/linux/JsonSettingsStore.h"
 #include "platform/linux/LibsecretSecretStore.h"
 #include "platform/linux/LinuxSecureRandom.h"
@@ -53,6 +54,8 @@ struct DesktopComposition {
   LibsecretSecretStore secrets;
   GioExternalApplications applications;
   GdkPixbufImageDecoder images;
+  GstPocketSphinxRecognizer speechRecognizer{
+      PocketSphinxConfiguration::fromEnvironment(environment)};
   AgentPackCatalog packs{readAgentPackManifest()};
   DesktopBrowserModel model;
 };

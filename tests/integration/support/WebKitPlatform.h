@@ -7,6 +7,7 @@
 #include "fakes/FakeExternalApplications.h"
 #include "fakes/FakeMicrophoneAccess.h"
 #include "fakes/FakeSecretStore.h"
+#include "fakes/FakeSpeechRecognizer.h"
 #include "fakes/FakeWebAuthenticator.h"
 #include "fakes/InMemorySettingsStore.h"
 #include "fakes/RecordingLogger.h"
@@ -20,26 +21,16 @@
 // system clock, with recording fakes for what would leave the machine or touch the desktop.
 struct WebKitPlatform {
   ondi::PlatformServices services(ondi::HttpTransport& transport) {
-    return {scheduler,
-            clock,
-            environment,
-            settings,
-            logger,
-            transport,
-            webkit.cookies(),
-            webkit.webViews(),
-            system,
-            microphone,
-            random,
-            webAuthenticator,
-            secrets,
-            applications,
-            images,
-            packs};
+    return {scheduler,       clock,        environment,      settings,
+            logger,          transport,    webkit.cookies(), webkit.webViews(),
+            system,          microphone,   random,           webAuthenticator,
+            secrets,         applications, images,           packs,
+            speechRecognizer};
   }
 
   WebKitFixture webkit;
   ondi::AgentPackCatalog packs;
+  ondi::fakes::FakeSpeechRecognizer speechRecognizer;
   ondi::platform::GlibScheduler scheduler;
   ondi::platform::SystemClock clock;
   ondi::fakes::FakeEnvironment environment;

@@ -10,6 +10,7 @@
 #include "fakes/FakeMicrophoneAccess.h"
 #include "fakes/FakeSecretStore.h"
 #include "fakes/FakeSecureRandom.h"
+#include "fakes/FakeSpeechRecognizer.h"
 #include "fakes/FakeWebAuthenticator.h"
 #include "fakes/FakeWebView.h"
 #include "fakes/InMemorySettingsStore.h"
@@ -36,11 +37,12 @@ struct FakePlatform {
   FakeExternalApplications applications;
   FakeImageDecoder images;
   AgentPackCatalog packs;
+  FakeSpeechRecognizer speechRecognizer;
 
   PlatformServices services() {
-    return {scheduler, scheduler,    environment, settings,   logger, transport,
-            cookies,   webViews,     system,      microphone, random, webAuthenticator,
-            secrets,   applications, images,      packs};
+    return {scheduler, scheduler,    environment, settings,   logger,          transport,
+            cookies,   webViews,     system,      microphone, random,          webAuthenticator,
+            secrets,   applications, images,      packs,      speechRecognizer};
   }
 };
 
