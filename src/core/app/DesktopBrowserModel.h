@@ -42,6 +42,7 @@
 #include "core/surface/WorkspaceHosts.h"
 #include "core/util/ScopedConnections.h"
 #include "core/voice/DictationRequests.h"
+#include "core/voice/RealtimeVoiceSession.h"
 #include "core/workspace/AgentPromptPreparation.h"
 #include "core/workspace/WorkspaceStore.h"
 
@@ -93,6 +94,7 @@ class DesktopBrowserModel {
   ShellController shell_;
   DaytonaMonitorStore monitor_;
   BrowserbaseLiveView liveView_;
+  RealtimeVoiceSession realtimeVoice_;
   ScopedConnections connections_;
 
  public:
@@ -119,6 +121,8 @@ class DesktopBrowserModel {
   BillingController& billing() { return billing_; }
   DaytonaMonitorStore& monitor() { return monitor_; }
   BrowserbaseLiveView& liveView() { return liveView_; }
+  // The voice console in the surface, as the huddle screen drives it.
+  RealtimeVoiceSession& realtimeVoice() { return realtimeVoice_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;
