@@ -86,7 +86,7 @@ void PageServer::handle(SoupServer*, SoupServerMessage* message, const char* pat
   ++self->hits_[path];
   auto& headers = self->headers_[path];
   headers.clear();
-  for (const char* name : {"Cookie", "Cache-Control"}) {
+  for (const char* name : {"Cookie", "Cache-Control", "Pragma"}) {
     const char* value =
         soup_message_headers_get_one(soup_server_message_get_request_headers(message), name);
     if (value) headers[name] = value;

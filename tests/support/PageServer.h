@@ -31,7 +31,8 @@ class PageServer {
   std::string lastCookieHeader(const std::string& path) const {
     return lastRequestHeader(path, "Cookie");
   }
-  // The Cookie or Cache-Control header of the last request for `path`, empty when it had none.
+  // The Cookie, Cache-Control or Pragma header of the last request for `path`, empty when it
+  // had none.
   std::string lastRequestHeader(const std::string& path, const std::string& name) const;
 
  private:

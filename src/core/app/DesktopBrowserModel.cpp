@@ -13,11 +13,11 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
       services_(services),
       hosts_(origin_.registrableDomain),
       microphoneConsent_(services_.microphone, services_.settings),
-      microphone_(hosts_, microphoneConsent_,
-                  [this] { return VelmoraRoute::voice().url(origin_); }),
+      microphone_(hosts_, microphoneConsent_, [this] { return realtimeVoice_.consoleURL(); }),
       navigator_({origin_, hosts_, surface_, browser_, services_.scheduler, services_.logger,
                   packWorkspace_, [this] { session_.refresh(); },
-                  [this] { loadedSurfacePage_.setUp(); }}),
+                  [this] { loadedSurfacePage_.setUp(); },
+                  [this] { realtimeVoice_.loadRealtimeVoiceAgent(); }}),
       surface_(
           {services_.webViews, origin_, hosts_, services_.logger, services_.system, microphone_,
            navigator_, [this] { return api_.managedBrowserBaseURL(); }, std::move(resources),
@@ -65,7 +65,10 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
                 services_.images, ManagedLiveViewURLValidator(origin_.browserbaseDomain),
                 [this] { session_.refresh(); }}),
       liveView_(services_.webViews,
-                LiveViewPolicy(ManagedLiveViewURLValidator(origin_.browserbaseDomain))) {
+                LiveViewPolicy(ManagedLiveViewURLValidator(origin_.browserbaseDomain))),
+      realtimeVoice_({origin_, services_.environment, account.workspaceSessionState,
+                      navigator_.state(), navigator_, surface_, api_, services_.system,
+                      services_.scheduler, services_.logger}) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");

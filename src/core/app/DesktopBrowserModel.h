@@ -43,6 +43,7 @@
 #include "core/util/ScopedConnections.h"
 #include "core/voice/DictationController.h"
 #include "core/voice/MicrophoneConsent.h"
+#include "core/voice/RealtimeVoiceSession.h"
 #include "core/workspace/AgentPromptPreparation.h"
 #include "core/workspace/WorkspaceStore.h"
 
@@ -95,6 +96,7 @@ class DesktopBrowserModel {
   ShellController shell_;
   DaytonaMonitorStore monitor_;
   BrowserbaseLiveView liveView_;
+  RealtimeVoiceSession realtimeVoice_;
   ScopedConnections connections_;
 
  public:
@@ -122,6 +124,8 @@ class DesktopBrowserModel {
   DaytonaMonitorStore& monitor() { return monitor_; }
   MicrophoneConsent& microphoneConsent() { return microphoneConsent_; }
   BrowserbaseLiveView& liveView() { return liveView_; }
+  // The voice console in the surface, as the huddle screen drives it.
+  RealtimeVoiceSession& realtimeVoice() { return realtimeVoice_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;

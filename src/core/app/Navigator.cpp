@@ -37,7 +37,7 @@ void Navigator::load(const VelmoraRoute& route) {
       loadDesktopChat();
       return;
     case Kind::voice:
-      loadURL(route.url(deps_.origin));
+      deps_.loadRealtimeVoiceAgent();
       return;
     case Kind::messaging:
     case Kind::agentPacks:

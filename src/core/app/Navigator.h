@@ -35,6 +35,8 @@ class Navigator final : public RouteNavigation, public SurfaceHost::Client {
     // Sets up a page the surface finished loading: the model it uses, the pack it serves,
     // the prompt waiting for it.
     std::function<void()> setUpLoadedSurfacePage;
+    // Shows the voice console in the surface, at the address the environment may choose.
+    std::function<void()> loadRealtimeVoiceAgent;
   };
 
   explicit Navigator(Dependencies dependencies) : deps_(std::move(dependencies)) {}

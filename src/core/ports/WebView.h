@@ -101,6 +101,9 @@ struct WebViewConfiguration {
 
 using ScriptResult = std::expected<std::string, std::string>;
 
+// Whether one load may be answered from a cache, the engine's own or one on the way.
+enum class LoadCachePolicy { useProtocolCachePolicy, reloadIgnoringLocalAndRemoteCache };
+
 // A hosted web view on the one persistent website data store.
 class WebView {
  public:
@@ -112,7 +115,8 @@ class WebView {
   virtual void removeScriptMessageHandlers() = 0;
   virtual void loadHTML(const std::string& html, const std::string& baseURL) = 0;
   virtual void loadURL(const std::string& url,
-                       std::optional<std::chrono::milliseconds> timeout = std::nullopt) = 0;
+                       std::optional<std::chrono::milliseconds> timeout = std::nullopt,
+                       LoadCachePolicy cachePolicy = LoadCachePolicy::useProtocolCachePolicy) = 0;
   virtual void reload() = 0;
   virtual void goBack() = 0;
   virtual void goForward() = 0;
@@ -129,6 +133,11 @@ class WebView {
   // error's description. A missing completion drops the result.
   virtual void evaluateJavaScript(const std::string& script,
                                   std::function<void(ScriptResult)> completion = {}) = 0;
+  // Runs `functionBody` as the body of an asynchronous function without arguments in the main
+  // frame's main world and waits for the promise it returns. The result is the settled value
+  // as JSON text, or the error's description (a thrown error or a rejected promise).
+  virtual void callAsyncJavaScript(const std::string& functionBody,
+                                   std::function<void(ScriptResult)> completion) = 0;
 };
 
 class WebViewFactory {

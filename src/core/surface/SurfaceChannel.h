@@ -16,6 +16,10 @@ class SurfaceChannel {
   // Runs a script in the surface's page and hands its result, or its error, to `completion`.
   virtual void evaluateScript(const std::string& script,
                               std::function<void(ScriptResult)> completion) = 0;
+  // Runs `functionBody` as an asynchronous function in the surface's page and hands the value
+  // its promise settles with, or the error, to `completion`.
+  virtual void callAsyncJavaScript(const std::string& functionBody,
+                                   std::function<void(ScriptResult)> completion) = 0;
   // Whether the surface shows the operator page (the desktop chat) right now.
   virtual bool isShowingDesktopChat() const = 0;
   // Whether a page is on its way into the surface; scripts run now may reach the page it

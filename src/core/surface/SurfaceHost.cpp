@@ -61,10 +61,11 @@ void SurfaceHost::loadDesktopChat() {
   webView_->loadHTML(deps_.resources.desktopChatHTML, deps_.operatorPageBaseURL());
 }
 
-void SurfaceHost::load(const std::string& url) {
+void SurfaceHost::load(const std::string& url, std::optional<std::chrono::milliseconds> timeout,
+                       LoadCachePolicy cachePolicy) {
   deps_.logger.info(kCategory, "Loading hosted surface host=" + hostForLog(url));
   isShowingDesktopChat_ = false;
-  webView_->loadURL(url);
+  webView_->loadURL(url, timeout, cachePolicy);
 }
 
 void SurfaceHost::applyTheme(VelmoraTheme theme) {

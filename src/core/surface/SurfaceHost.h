@@ -1,7 +1,9 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/app/ServiceOrigin.h"
@@ -56,7 +58,8 @@ class SurfaceHost final : public WebViewDelegate, public SurfaceChannel {
   SurfaceHost& operator=(const SurfaceHost&) = delete;
 
   void loadDesktopChat();
-  void load(const std::string& url);
+  void load(const std::string& url, std::optional<std::chrono::milliseconds> timeout = std::nullopt,
+            LoadCachePolicy cachePolicy = LoadCachePolicy::useProtocolCachePolicy);
   void reload() { webView_->reload(); }
   // Shows `theme` at once: the view's background and the page's colours.
   void applyTheme(VelmoraTheme theme);
@@ -70,6 +73,10 @@ class SurfaceHost final : public WebViewDelegate, public SurfaceChannel {
   void evaluateScript(const std::string& script,
                       std::function<void(ScriptResult)> completion) override {
     webView_->evaluateJavaScript(script, std::move(completion));
+  }
+  void callAsyncJavaScript(const std::string& functionBody,
+                           std::function<void(ScriptResult)> completion) override {
+    webView_->callAsyncJavaScript(functionBody, std::move(completion));
   }
   bool isShowingDesktopChat() const override { return isShowingDesktopChat_; }
   bool isPageLoading() const override { return webView_->isLoading(); }

@@ -117,17 +117,25 @@ void WebKitWebViewAdapter::loadHTML(const std::string& html, const std::string& 
 }
 
 void WebKitWebViewAdapter::loadURL(const std::string& url,
-                                   std::optional<std::chrono::milliseconds> timeout) {
+                                   std::optional<std::chrono::milliseconds> timeout,
+                                   LoadCachePolicy cachePolicy) {
   if (holdingLoads_) {
-    heldLoad_ = [this, url, timeout] { loadURL(url, timeout); };
+    heldLoad_ = [this, url, timeout, cachePolicy] { loadURL(url, timeout, cachePolicy); };
     return;
   }
   cancelLoadTimeout();
-  if (configuration_.loadsBypassCache) {
+  const bool ignoresCaches = cachePolicy == LoadCachePolicy::reloadIgnoringLocalAndRemoteCache;
+  if (configuration_.loadsBypassCache || ignoresCaches) {
     const auto request =
         glib::ObjectRef<WebKitURIRequest>::adopt(webkit_uri_request_new(url.c_str()));
     if (SoupMessageHeaders* headers = webkit_uri_request_get_http_headers(request.get())) {
-      soup_message_headers_replace(headers, "Cache-Control", "no-store");
+      if (configuration_.loadsBypassCache) {
+        soup_message_headers_replace(headers, "Cache-Control", "no-store");
+      } else {
+        // The engine's cache and every cache on the way revalidate with the server.
+        soup_message_headers_replace(headers, "Cache-Control", "no-cache");
+        soup_message_headers_replace(headers, "Pragma", "no-cache");
+      }
     }
     webkit_web_view_load_request(view_.get(), request.get());
   } else {
@@ -167,14 +175,16 @@ void WebKitWebViewAdapter::setBackgroundColor(const std::string& cssColor) {
   }
 }
 
-void WebKitWebViewAdapter::evaluateJavaScript(const std::string& script,
-                                              std::function<void(ScriptResult)> completion) {
-  const auto evaluated =
-      glib::asyncReady([completion = std::move(completion)](GObject* source, GAsyncResult* result) {
+namespace {
+
+// Hands a script's value to `completion` as JSON text, or the engine's error.
+template <auto Finish>
+auto scriptFinished(std::function<void(ScriptResult)> completion) {
+  return glib::asyncReady(
+      [completion = std::move(completion)](GObject* source, GAsyncResult* result) {
         glib::Error error;
         const auto value =
-            glib::ObjectRef<JSCValue>::adopt(webkit_web_view_evaluate_javascript_finish(
-                WEBKIT_WEB_VIEW(source), result, error.out()));
+            glib::ObjectRef<JSCValue>::adopt(Finish(WEBKIT_WEB_VIEW(source), result, error.out()));
         if (!completion) return;
         if (!value) {
           completion(std::unexpected(error ? error->message : "The script failed."));
@@ -184,9 +194,26 @@ void WebKitWebViewAdapter::evaluateJavaScript(const std::string& script,
             jsc_value_is_undefined(value.get()) ? nullptr : jsc_value_to_json(value.get(), 0));
         completion(json ? json.get() : "null");
       });
+}
+
+}  // namespace
+
+void WebKitWebViewAdapter::evaluateJavaScript(const std::string& script,
+                                              std::function<void(ScriptResult)> completion) {
+  const auto evaluated =
+      scriptFinished<webkit_web_view_evaluate_javascript_finish>(std::move(completion));
   webkit_web_view_evaluate_javascript(view_.get(), script.c_str(),
                                       static_cast<gssize>(script.size()), nullptr, nullptr, nullptr,
                                       evaluated.callback, evaluated.data);
+}
+
+void WebKitWebViewAdapter::callAsyncJavaScript(const std::string& functionBody,
+                                               std::function<void(ScriptResult)> completion) {
+  const auto called =
+      scriptFinished<webkit_web_view_call_async_javascript_function_finish>(std::move(completion));
+  webkit_web_view_call_async_javascript_function(
+      view_.get(), functionBody.c_str(), static_cast<gssize>(functionBody.size()), nullptr, nullptr,
+      nullptr, nullptr, called.callback, called.data);
 }
 
 bool WebKitWebViewAdapter::isConfinedFrameAddress(const std::string& url) const {

@@ -38,7 +38,8 @@ class WebKitWebViewAdapter final : public WebView, public sigc::trackable {
   }
   void removeScriptMessageHandlers() override;
   void loadHTML(const std::string& html, const std::string& baseURL) override;
-  void loadURL(const std::string& url, std::optional<std::chrono::milliseconds> timeout) override;
+  void loadURL(const std::string& url, std::optional<std::chrono::milliseconds> timeout,
+               LoadCachePolicy cachePolicy) override;
   void reload() override { webkit_web_view_reload(view_.get()); }
   void goBack() override { webkit_web_view_go_back(view_.get()); }
   void goForward() override { webkit_web_view_go_forward(view_.get()); }
@@ -56,6 +57,8 @@ class WebKitWebViewAdapter final : public WebView, public sigc::trackable {
   void setBackgroundColor(const std::string& cssColor) override;
   void evaluateJavaScript(const std::string& script,
                           std::function<void(ScriptResult)> completion) override;
+  void callAsyncJavaScript(const std::string& functionBody,
+                           std::function<void(ScriptResult)> completion) override;
 
  private:
   static gboolean onDecidePolicy(WebKitWebView*, WebKitPolicyDecision*, WebKitPolicyDecisionType,

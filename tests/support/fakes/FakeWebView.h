@@ -25,6 +25,7 @@ class FakeWebView final : public WebView {
     std::string address;  // the URL, or the base URL of an HTML load
     std::string html;
     std::optional<std::chrono::milliseconds> timeout;
+    LoadCachePolicy cachePolicy = LoadCachePolicy::useProtocolCachePolicy;
   };
 
   explicit FakeWebView(WebViewConfiguration configuration, int* destroyedWhileLoading = nullptr)
@@ -51,8 +52,9 @@ class FakeWebView final : public WebView {
     state.url = baseURL;
     state.isLoading = true;
   }
-  void loadURL(const std::string& url, std::optional<std::chrono::milliseconds> timeout) override {
-    urlLoads.push_back({url, {}, timeout});
+  void loadURL(const std::string& url, std::optional<std::chrono::milliseconds> timeout,
+               LoadCachePolicy cachePolicy) override {
+    urlLoads.push_back({url, {}, timeout, cachePolicy});
     state.url = url;
     state.isLoading = true;
   }
@@ -74,6 +76,13 @@ class FakeWebView final : public WebView {
     scripts.push_back(script);
     if (completion) waiting.push_back({script, std::move(completion)});
   }
+  // Asynchronous function bodies wait with the scripts, so `answer` settles them too.
+  void callAsyncJavaScript(const std::string& functionBody,
+                           std::function<void(ScriptResult)> completion) override {
+    asyncFunctionBodies.push_back(functionBody);
+    if (completion) waiting.push_back({functionBody, std::move(completion)});
+  }
+  std::vector<std::string> asyncFunctionBodies;
   // Answers the oldest script still waiting whose text contains `marker` with `result`.
   bool answer(const std::string& marker, ScriptResult result) {
     for (auto it = waiting.begin(); it != waiting.end(); ++it) {

@@ -20,6 +20,10 @@ class RecordingSurfaceChannel : public SurfaceChannel {
     scripts.push_back(script);
     pendingAnswers.push_back(std::move(completion));
   }
+  void callAsyncJavaScript(const std::string& functionBody,
+                           std::function<void(ScriptResult)> completion) override {
+    evaluateScript(functionBody, std::move(completion));
+  }
   bool isShowingDesktopChat() const override { return showingChat; }
   bool isPageLoading() const override { return loading; }
   std::string currentURL() const override { return url; }
