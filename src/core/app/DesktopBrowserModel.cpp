@@ -65,7 +65,10 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
                 services_.images, ManagedLiveViewURLValidator(origin_.browserbaseDomain),
                 [this] { session_.refresh(); }}),
       liveView_(services_.webViews,
-                LiveViewPolicy(ManagedLiveViewURLValidator(origin_.browserbaseDomain))) {
+                LiveViewPolicy(ManagedLiveViewURLValidator(origin_.browserbaseDomain))),
+      huddle_({realtimeVoice_, account.workspaceSessionState, session_.checked,
+               shell_.signals.voice, services_.scheduler, [this] { session_.refresh(); },
+               [this] { auth_.presentAuthentication(DesktopAuthIntent::signIn); }}) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");

@@ -42,7 +42,9 @@
 #include "core/surface/WorkspaceHosts.h"
 #include "core/util/ScopedConnections.h"
 #include "core/voice/DictationController.h"
+#include "core/voice/HuddleController.h"
 #include "core/voice/MicrophoneConsent.h"
+#include "core/voice/NoRealtimeVoiceConsole.h"
 #include "core/workspace/AgentPromptPreparation.h"
 #include "core/workspace/WorkspaceStore.h"
 
@@ -95,6 +97,8 @@ class DesktopBrowserModel {
   ShellController shell_;
   DaytonaMonitorStore monitor_;
   BrowserbaseLiveView liveView_;
+  NoRealtimeVoiceConsole realtimeVoice_;
+  HuddleController huddle_;
   ScopedConnections connections_;
 
  public:
@@ -122,6 +126,7 @@ class DesktopBrowserModel {
   DaytonaMonitorStore& monitor() { return monitor_; }
   MicrophoneConsent& microphoneConsent() { return microphoneConsent_; }
   BrowserbaseLiveView& liveView() { return liveView_; }
+  HuddleController& huddle() { return huddle_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;
