@@ -47,7 +47,7 @@ TEST_F(NavigationShellTest, EverySidebarEntryReachesItsScreen) {
     model.account.workspaceSessionState.set(kSignedIn);
     const std::map<std::string, std::string> pages{
         {"Home", "home"},       {"Agent", "surface"},   {"Connectors", "connectors"},
-        {"Skills", "skills"},   {"Browser", "browser"}, {"Voice", "voice"},
+        {"Skills", "skills"},   {"Browser", "browser"}, {"Voice", "surface"},
         {"Billing", "billing"}, {"Support", "support"},
     };
     for (const SidebarEntry& entry : sidebarEntries()) {
