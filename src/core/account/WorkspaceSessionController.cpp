@@ -33,6 +33,12 @@ void WorkspaceSessionController::refresh() {
 void WorkspaceSessionController::handle(const DesktopAPIResult& result,
                                         const std::string& previousUserID) {
   state_.isWorkspaceSessionRefreshInFlight = false;
+  apply(result, previousUserID);
+  checked.emit();
+}
+
+void WorkspaceSessionController::apply(const DesktopAPIResult& result,
+                                       const std::string& previousUserID) {
   std::optional<WorkspaceSessionEnvelope> envelope;
   if (result && result->statusCode >= 200 && result->statusCode < 300) {
     envelope = decodeJSON<WorkspaceSessionEnvelope>(result->data);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <sigc++/signal.h>
+
 #include "core/account/AccountState.h"
 #include "core/account/DesktopAPI.h"
 #include "core/util/Lifetime.h"
@@ -21,11 +23,14 @@ class WorkspaceSessionController {
 
   // Starts a check unless one is running; an authenticated user keeps the workspace meanwhile.
   void refresh();
+  // Emitted after every answer to a check, also when it leaves the state as it was.
+  sigc::signal<void()> checked;
   // The message shown while the account service is unavailable.
   static std::string shortSessionError(const std::string& description);
 
  private:
   void handle(const DesktopAPIResult& result, const std::string& previousUserID);
+  void apply(const DesktopAPIResult& result, const std::string& previousUserID);
 
   AccountState& state_;
   WorkspaceAPIClient& api_;

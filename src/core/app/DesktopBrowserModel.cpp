@@ -68,7 +68,10 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
                 LiveViewPolicy(ManagedLiveViewURLValidator(origin_.browserbaseDomain))),
       realtimeVoice_({origin_, services_.environment, account.workspaceSessionState,
                       navigator_.state(), navigator_, surface_, api_, services_.system,
-                      services_.scheduler, services_.logger}) {
+                      services_.scheduler, services_.logger}),
+      huddle_({realtimeVoice_, account.workspaceSessionState, session_.checked,
+               shell_.signals.voice, services_.scheduler, [this] { session_.refresh(); },
+               [this] { auth_.presentAuthentication(DesktopAuthIntent::signIn); }}) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");

@@ -42,6 +42,7 @@
 #include "core/surface/WorkspaceHosts.h"
 #include "core/util/ScopedConnections.h"
 #include "core/voice/DictationController.h"
+#include "core/voice/HuddleController.h"
 #include "core/voice/MicrophoneConsent.h"
 #include "core/voice/RealtimeVoiceSession.h"
 #include "core/workspace/AgentPromptPreparation.h"
@@ -97,6 +98,7 @@ class DesktopBrowserModel {
   DaytonaMonitorStore monitor_;
   BrowserbaseLiveView liveView_;
   RealtimeVoiceSession realtimeVoice_;
+  HuddleController huddle_;
   ScopedConnections connections_;
 
  public:
@@ -126,6 +128,7 @@ class DesktopBrowserModel {
   BrowserbaseLiveView& liveView() { return liveView_; }
   // The voice console in the surface, as the huddle screen drives it.
   RealtimeVoiceSession& realtimeVoice() { return realtimeVoice_; }
+  HuddleController& huddle() { return huddle_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;

@@ -117,6 +117,12 @@ std::string iconName(const std::string& symbol) {
       {"sparkles", "star-new-symbolic"},
       {"terminal", "applications-engineering-symbolic"},
       {"brain.head.profile", "user-info-symbolic"},
+      // The huddle: its roster's avatars and the call's controls.
+      {"megaphone", "audio-speakers-symbolic"},
+      {"mic", "audio-input-microphone-symbolic"},
+      {"mic.slash", "microphone-disabled-symbolic"},
+      {"phone.down", "call-stop-symbolic"},
+      {"stop.circle", "media-playback-stop-symbolic"},
   };
   const auto found = icons.find(symbol);
   return found != icons.end() ? found->second : "image-missing-symbolic";

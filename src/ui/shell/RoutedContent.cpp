@@ -25,6 +25,7 @@ const char* pageName(ShellScreen screen) {
     case ShellScreen::agentSurface:
     case ShellScreen::packWorkspace:
     case ShellScreen::browserWorkspace:
+    case ShellScreen::voice:
       return "surface";
     case ShellScreen::home:
       return "home";
@@ -36,8 +37,6 @@ const char* pageName(ShellScreen screen) {
       return "connectors";
     case ShellScreen::skills:
       return "skills";
-    case ShellScreen::voice:
-      return "voice";
     case ShellScreen::billing:
       return "billing";
     case ShellScreen::support:
@@ -51,16 +50,9 @@ constexpr int kTaskBesideBrowserWidth = 320;
 // What screen readers call each page: the screen it shows.
 Glib::ustring pageTitle(const std::string& page) {
   static const std::map<std::string, Glib::ustring> titles{
-      {"gate", "Ondi account"},
-      {"surface", "Agent"},
-      {"home", "Home"},
-      {"messaging", "Messaging"},
-      {"agent-packs", "Agent packs"},
-      {"connectors", "Connectors"},
-      {"skills", "Skills"},
-      {"voice", "Voice"},
-      {"billing", "Billing"},
-      {"support", "Support"},
+      {"gate", "Ondi account"},   {"surface", "Agent"},           {"home", "Home"},
+      {"messaging", "Messaging"}, {"agent-packs", "Agent packs"}, {"connectors", "Connectors"},
+      {"skills", "Skills"},       {"billing", "Billing"},         {"support", "Support"},
   };
   const auto title = titles.find(page);
   return title == titles.end() ? Glib::ustring(page) : title->second;
@@ -76,7 +68,6 @@ struct Placeholder {
 // The screens still to be built, each with the title and subtitle the sidebar gives it.
 constexpr Placeholder kPlaceholders[] = {
     {ShellScreen::messaging, "Messaging", "iMessage agent", "bubble.left.and.bubble.right"},
-    {ShellScreen::voice, "Voice", "Calls", "phone"},
 };
 
 }  // namespace
@@ -86,7 +77,8 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
       model_(model),
       browser_(model),
       gate_(model.authentication(), model.session(), model.accountWebsite()),
-      packWorkspace_(model.packWorkspace(), model.navigation, widgetOf(model.surfaceWebView())) {
+      packWorkspace_(model.packWorkspace(), model.navigation, widgetOf(model.surfaceWebView())),
+      huddle_(model.huddle()) {
   set_name("shell.content");
   setAccessibleName(*this, "Screen and browser");
   set_hexpand(true);
@@ -104,7 +96,10 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
     screens_.add(screen, page, pageTitle(page));
   };
   setAccessibleName(widgetOf(model_.surfaceWebView()), "Ondi agent");
-  add(packWorkspace_, pageName(ShellScreen::agentSurface));
+  surfacePage_.set_child(packWorkspace_);
+  surfacePage_.add_overlay(huddle_);
+  surfacePage_.set_measure_overlay(huddle_, true);
+  add(surfacePage_, pageName(ShellScreen::agentSurface));
   add(gate_, pageName(ShellScreen::accountGate));
   add(*Gtk::make_managed<ConnectorsWorkspaceView>(model.workspace()),
       pageName(ShellScreen::connectors));
@@ -155,6 +150,9 @@ void RoutedContent::showScreen() {
   screens_.set_visible(!browsing || browserBesideTask_);
   browser_.set_visible(browsing);
   screens_.set_visible_child(pageName(shown_));
+  const bool voice = shown_ == ShellScreen::voice;
+  huddle_.set_visible(voice);
+  model_.huddle().setVisible(voice);
 }
 
 }  // namespace ondi::ui

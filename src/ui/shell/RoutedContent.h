@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtkmm/overlay.h>
 #include <gtkmm/paned.h>
 #include <gtkmm/stack.h>
 
@@ -8,6 +9,7 @@
 #include "ui/account/AccountGate.h"
 #include "ui/packs/PackWorkspaceScreen.h"
 #include "ui/shell/BrowserPane.h"
+#include "ui/voice/HuddleScreen.h"
 
 namespace ondi {
 class DesktopBrowserModel;
@@ -36,6 +38,9 @@ class RoutedContent : public Gtk::Paned {
   BrowserPane browser_;
   AccountGate gate_;
   PackWorkspaceScreen packWorkspace_;
+  // The huddle covers the agent page, which keeps running the voice console beneath it.
+  Gtk::Overlay surfacePage_;
+  HuddleScreen huddle_;
   bool browserBesideTask_ = false;
   ShellScreen shown_ = ShellScreen::accountGate;
   ScopedConnections connections_;
