@@ -9,6 +9,13 @@ void setAccessibleName(Gtk::Widget& control, const Glib::ustring& name) {
                                  name.c_str(), -1);
 }
 
+void nameDropDown(Gtk::DropDown& dropDown, const Glib::ustring& name) {
+  setAccessibleName(dropDown, name);
+  for (Gtk::Widget* part = dropDown.get_first_child(); part; part = part->get_next_sibling()) {
+    setAccessibleName(*part, name);
+  }
+}
+
 void nameAfterLabel(Gtk::Widget& control, Gtk::Label& label) {
   gtk_accessible_update_relation(GTK_ACCESSIBLE(control.gobj()),
                                  GTK_ACCESSIBLE_RELATION_LABELLED_BY, label.gobj(), nullptr, -1);

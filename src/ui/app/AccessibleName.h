@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtkmm/dropdown.h>
 #include <gtkmm/entry.h>
 #include <gtkmm/flowbox.h>
 #include <gtkmm/label.h>
@@ -11,6 +12,10 @@ namespace ondi::ui {
 // Gives a control the name screen readers say, for controls without text of their own (icon
 // buttons, entries, rows built from several labels). Without it the toolkit says its type.
 void setAccessibleName(Gtk::Widget& control, const Glib::ustring& name);
+
+// Names a drop-down and the button inside it that opens its list, which screen readers
+// otherwise call by its type.
+void nameDropDown(Gtk::DropDown& dropDown, const Glib::ustring& name);
 
 // Names a control after a label inside it, so the name follows the label's text as it changes.
 void nameAfterLabel(Gtk::Widget& control, Gtk::Label& label);

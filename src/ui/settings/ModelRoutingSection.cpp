@@ -41,7 +41,7 @@ ModelRoutingSection::ModelRoutingSection(DesktopPreferencesController& preferenc
   label->set_xalign(0);
   label->set_hexpand(true);
   provider_.set_name("model-routing.provider");
-  setAccessibleName(provider_, "Default model");
+  nameDropDown(provider_, "Default model");
   provider_.property_selected().signal_changed().connect([this] {
     const auto index = provider_.get_selected();
     if (index < kModelProviders.size()) {

@@ -96,6 +96,8 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
     screens_.add(screen, page, pageTitle(page));
   };
   setAccessibleName(widgetOf(model_.surfaceWebView()), "Ondi agent");
+  // The agent page, with the huddle covering it on the voice route.
+  setAccessibleName(surfacePage_, "Agent page");
   surfacePage_.set_child(packWorkspace_);
   surfacePage_.add_overlay(huddle_);
   surfacePage_.set_measure_overlay(huddle_, true);

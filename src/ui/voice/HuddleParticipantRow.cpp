@@ -41,7 +41,7 @@ HuddleParticipantRow::HuddleParticipantRow(HuddleController& huddle,
   choices->set_valign(Gtk::Align::CENTER);
   model_.set_name("huddle.participant." + id_ + ".model");
   model_.set_model(Gtk::StringList::create({"5.6 SOL", "Fable 5"}));
-  setAccessibleName(model_, "Reasoning model for " + participant.name);
+  nameDropDown(model_, "Reasoning model for " + participant.name);
   model_.property_selected().signal_changed().connect([this] {
     const VelmoraModelProvider provider = model_.get_selected() == kAnthropicChoice
                                               ? VelmoraModelProvider::anthropic
