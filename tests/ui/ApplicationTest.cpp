@@ -99,6 +99,13 @@ bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
   return runMainLoopUntil(condition, std::chrono::milliseconds(milliseconds));
 }
 
+bool signUp(ondi::DesktopBrowserModel& model) {
+  const std::string password = "correct horse battery staple";
+  model.submitPasswordAuthentication(ondi::DesktopAuthIntent::signUp, "Ada Lovelace",
+                                     "ada@example.com", password, password);
+  return waitUntil([&] { return model.account.workspaceSessionState.get().isAuthenticated(); });
+}
+
 Gtk::Window* waitForMicrophoneQuestion(int milliseconds) {
   Gtk::Window* question = nullptr;
   waitUntil(

@@ -45,6 +45,10 @@ void screenshot(const std::string& name);
 // the script failed.
 std::string runScript(ondi::DesktopBrowserModel& model, const std::string& script);
 
+// Signs Ada Lovelace up with the account service the test points at; true once the session is
+// confirmed.
+bool signUp(ondi::DesktopBrowserModel& model);
+
 // Runs the main loop until `condition` holds or the time is up; returns the condition.
 bool waitUntil(const std::function<bool()>& condition, int milliseconds = 5000);
 // The question whether Ondi may use the microphone, once it is shown; none if it was not.

@@ -31,10 +31,7 @@ class ConnectorsScreenTest : public ApplicationTest {
 
   // Signs up through the model and opens the connectors screen, then waits for its refresh.
   void openConnectors(DesktopBrowserModel& model) {
-    model.submitPasswordAuthentication(DesktopAuthIntent::signUp, "Ada Lovelace", "ada@example.com",
-                                       kPassword, kPassword);
-    ASSERT_TRUE(
-        waitUntil([&] { return model.account.workspaceSessionState.get().isAuthenticated(); }));
+    ASSERT_TRUE(signUp(model));
     model.load(VelmoraRoute::connectors());
     ASSERT_TRUE(waitUntil([&] { return detail(model) == "0 of 32 accounts connected."; }));
   }
@@ -55,7 +52,6 @@ class ConnectorsScreenTest : public ApplicationTest {
     return nullptr;
   }
 
-  static constexpr const char* kPassword = "correct horse battery staple";
   OndiServerProcess server;
 };
 

@@ -34,11 +34,7 @@ class DictationTest : public ApplicationTest {
 
 TEST_F(DictationTest, TheMicrophoneButtonDictatesIntoTheComposer) {
   runApplication([&](ui::OndiApplication&, DesktopBrowserModel& model) {
-    const std::string password = "correct horse battery staple";
-    model.submitPasswordAuthentication(DesktopAuthIntent::signUp, "Ada Lovelace", "ada@example.com",
-                                       password, password);
-    ASSERT_TRUE(
-        waitUntil([&] { return model.account.workspaceSessionState.get().isAuthenticated(); }));
+    ASSERT_TRUE(signUp(model));
     model.load(VelmoraRoute::agent());
     const auto pageReady = [&] {
       return !model.surfaceWebView().isLoading() &&

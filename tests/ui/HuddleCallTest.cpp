@@ -45,11 +45,7 @@ bool hasAgentTurnInOwnVoice(const HuddleSnapshot& snapshot) {
 TEST_F(HuddleCallTest, AHuddleStartsShowsTheConsolesTurnsMutesAndEnds) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
     ui::MainWindow& window = *application.mainWindow();
-    const std::string password = "correct horse battery staple";
-    model.submitPasswordAuthentication(DesktopAuthIntent::signUp, "Ada Lovelace", "ada@example.com",
-                                       password, password);
-    ASSERT_TRUE(
-        waitUntil([&] { return model.account.workspaceSessionState.get().isAuthenticated(); }));
+    ASSERT_TRUE(signUp(model));
     model.load(VelmoraRoute::voice());
     Gtk::Widget& screen = *findNamed(window, "screen.voice");
     ASSERT_TRUE(

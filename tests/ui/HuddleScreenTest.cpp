@@ -46,11 +46,7 @@ TEST_F(HuddleScreenTest, TheVoiceRouteShowsTheHuddleOverTheLiveConsoleAndChooses
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
     ui::MainWindow& window = *application.mainWindow();
     window.set_default_size(1080, 720);
-    const std::string password = "correct horse battery staple";
-    model.submitPasswordAuthentication(DesktopAuthIntent::signUp, "Ada Lovelace", "ada@example.com",
-                                       password, password);
-    ASSERT_TRUE(
-        waitUntil([&] { return model.account.workspaceSessionState.get().isAuthenticated(); }));
+    ASSERT_TRUE(signUp(model));
     EXPECT_FALSE(model.huddle().isVisible());
 
     model.load(VelmoraRoute::voice());

@@ -29,14 +29,6 @@ class MonitorScreenTest : public ApplicationTest {
  protected:
   MonitorScreenTest() { g_setenv("VELMORA_API_BASE_URL", server.baseURL().c_str(), TRUE); }
 
-  void signUp(DesktopBrowserModel& model) {
-    const std::string password = "correct horse battery staple";
-    model.submitPasswordAuthentication(DesktopAuthIntent::signUp, "Ada Lovelace", "ada@example.com",
-                                       password, password);
-    ASSERT_TRUE(
-        waitUntil([&] { return model.account.workspaceSessionState.get().isAuthenticated(); }));
-  }
-
   static std::string text(Gtk::Widget& root, const std::string& name) {
     auto* label = findNamed<Gtk::Label>(root, name);
     return label ? label->get_text().raw() : "";
@@ -80,7 +72,7 @@ class MonitorScreenTest : public ApplicationTest {
 
 TEST_F(MonitorScreenTest, TheDemoRunsLiveInTheInspectorWhichPollsOnlyWhileShown) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
-    signUp(model);
+    ASSERT_TRUE(signUp(model));
     ui::MainWindow& window = *application.mainWindow();
     Gtk::Widget& inspector = *findNamed(window, "shell.inspector");
     ASSERT_TRUE(waitUntil([&] {
@@ -125,7 +117,7 @@ TEST_F(MonitorScreenTest, TheDemoRunsLiveInTheInspectorWhichPollsOnlyWhileShown)
 
 TEST_F(MonitorScreenTest, TheUnifiedLayoutShowsTheDemoInItsRightHandPane) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
-    signUp(model);
+    ASSERT_TRUE(signUp(model));
     model.preferences().update([](DesktopAccountPreferences& preferences) {
       preferences.interfaceStyle = rawValue(VelmoraTheme::unifiedWorkspace);
     });
@@ -150,7 +142,7 @@ TEST_F(MonitorScreenTest, TheUnifiedLayoutShowsTheDemoInItsRightHandPane) {
 
 TEST_F(MonitorScreenTest, AMonitoredPromptHandsItsRunToTheMonitorWhichShowsItLive) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
-    signUp(model);
+    ASSERT_TRUE(signUp(model));
     model.load(VelmoraRoute::agent());
     const auto pageReady = [&] {
       return !model.surfaceWebView().isLoading() &&

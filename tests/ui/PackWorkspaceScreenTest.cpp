@@ -25,11 +25,7 @@ class PackWorkspaceScreenTest : public ApplicationTest {
 
   // Signs up and waits for the agent page with its composer.
   void signUpOnTheAgentPage(DesktopBrowserModel& model) {
-    const std::string password = "correct horse battery staple";
-    model.submitPasswordAuthentication(DesktopAuthIntent::signUp, "Ada Lovelace", "ada@example.com",
-                                       password, password);
-    ASSERT_TRUE(
-        waitUntil([&] { return model.account.workspaceSessionState.get().isAuthenticated(); }));
+    ASSERT_TRUE(signUp(model));
     ASSERT_TRUE(waitUntil(
         [&] {
           return !model.surfaceWebView().isLoading() &&

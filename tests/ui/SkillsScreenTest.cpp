@@ -33,11 +33,7 @@ std::vector<std::string> shownCards(Gtk::Widget& screen) {
 
 TEST_F(SkillsScreenTest, SearchFiltersTheCardsAndUseInAgentFillsTheComposer) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel& model) {
-    const std::string password = "correct horse battery staple";
-    model.submitPasswordAuthentication(DesktopAuthIntent::signUp, "Ada Lovelace", "ada@example.com",
-                                       password, password);
-    ASSERT_TRUE(
-        waitUntil([&] { return model.account.workspaceSessionState.get().isAuthenticated(); }));
+    ASSERT_TRUE(signUp(model));
     // The agent page stays loaded behind the skills screen, so a used skill fills its composer
     // at once.
     model.load(VelmoraRoute::agent());
