@@ -37,18 +37,7 @@ class DictationRecognitionTest : public ::testing::Test {
     return settings;
   }
 
-  // The page's updates, each as "status|transcript|message" ("-" for a missing key).
-  std::vector<std::string> updates() const {
-    std::vector<std::string> sent;
-    for (const std::string& script : page.scripts) {
-      const auto update = fakes::RecordingSurfaceChannel::notificationArgument(script);
-      const auto field = [&](const char* key) {
-        return update.contains(key) ? update[key].get<std::string>() : std::string("-");
-      };
-      sent.push_back(field("status") + "|" + field("transcript") + "|" + field("message"));
-    }
-    return sent;
-  }
+  std::vector<std::string> updates() const { return page.speechUpdates(); }
 
   TemporaryDirectory folder;
   fakes::RecordingSurfaceChannel page;

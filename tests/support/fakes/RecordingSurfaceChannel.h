@@ -34,6 +34,19 @@ class RecordingSurfaceChannel : public SurfaceChannel {
     return nlohmann::json::parse(script.substr(start, script.rfind(");") - start));
   }
 
+  // The updates sent to the page, each as "status|transcript|message" ("-" for a missing key).
+  std::vector<std::string> speechUpdates() const {
+    std::vector<std::string> sent;
+    for (const std::string& script : scripts) {
+      const auto update = notificationArgument(script);
+      const auto field = [&](const char* key) {
+        return update.contains(key) ? update[key].get<std::string>() : std::string("-");
+      };
+      sent.push_back(field("status") + "|" + field("transcript") + "|" + field("message"));
+    }
+    return sent;
+  }
+
   std::vector<std::string> scripts;
   std::vector<std::function<void(ScriptResult)>> pendingAnswers;
   bool showingChat = true;
