@@ -1,6 +1,7 @@
 #include "core/app/DesktopBrowserModel.h"
 
 #include "core/ports/Logger.h"
+#include "core/ports/SystemServices.h"
 #include "core/ports/WebView.h"
 #include "core/theme/VelmoraTheme.h"
 
@@ -71,7 +72,9 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
                       services_.scheduler, services_.logger}),
       huddle_({realtimeVoice_, account.workspaceSessionState, session_.checked,
                shell_.signals.voice, services_.scheduler, [this] { session_.refresh(); },
-               [this] { auth_.presentAuthentication(DesktopAuthIntent::signIn); }}) {
+               [this] { auth_.presentAuthentication(DesktopAuthIntent::signIn); }}),
+      payments_({api_, services_.settings, services_.clock, account.workspaceSessionState,
+                 session_.checked}) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");
@@ -87,6 +90,12 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
     shell_.setShowInspector(true);
     monitor_.runGuestDemo();
   }));
+}
+
+void DesktopBrowserModel::openSecureURL(const std::string& url) {
+  services_.logger.info("payments",
+                        "Opening secure page in the user's browser host=" + hostForLog(url));
+  services_.system.openWithDefaultHandler(url);
 }
 
 }  // namespace ondi

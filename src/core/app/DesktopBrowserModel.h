@@ -33,6 +33,7 @@
 #include "core/packs/ModelProviderSelection.h"
 #include "core/packs/PackBrowserSelection.h"
 #include "core/packs/PackWorkspaceController.h"
+#include "core/payments/AgentPaymentStore.h"
 #include "core/shell/ShellController.h"
 #include "core/support/SupportDesk.h"
 #include "core/surface/LoadedSurfacePage.h"
@@ -99,6 +100,7 @@ class DesktopBrowserModel {
   BrowserbaseLiveView liveView_;
   RealtimeVoiceSession realtimeVoice_;
   HuddleController huddle_;
+  AgentPaymentStore payments_;
   ScopedConnections connections_;
 
  public:
@@ -129,6 +131,7 @@ class DesktopBrowserModel {
   // The voice console in the surface, as the huddle screen drives it.
   RealtimeVoiceSession& realtimeVoice() { return realtimeVoice_; }
   HuddleController& huddle() { return huddle_; }
+  AgentPaymentStore& agentPayments() { return payments_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;
@@ -177,6 +180,8 @@ class DesktopBrowserModel {
   std::string managedBrowserBaseURL() const { return api_.managedBrowserBaseURL(); }
   std::string accountWebsiteURL() const { return website_.url(); }
   void openAccountWebsite() { website_.open(); }
+  // Hands an address the service named (onboarding) to the user's own browser.
+  void openSecureURL(const std::string& url);
   void performAuthenticatedAPIRequest(const std::string& path, const std::string& method,
                                       const std::optional<std::string>& body,
                                       const std::map<std::string, std::string>& headers,
