@@ -7,11 +7,11 @@
 #include "ui/app/AccessibleName.h"
 #include "ui/billing/BillingSectionPicker.h"
 #include "ui/billing/PlansSection.h"
-#include "ui/shell/UnavailableScreen.h"
 
 namespace ondi::ui {
 
-BillingScreen::BillingScreen(BillingController& billing, const WorkspaceStore& workspace)
+BillingScreen::BillingScreen(BillingController& billing, const WorkspaceStore& workspace,
+                             AgentPaymentView::Inputs payment)
     : Gtk::Box(Gtk::Orientation::VERTICAL, 16), billing_(billing) {
   set_name("screen.billing");
   set_hexpand(true);
@@ -44,9 +44,16 @@ BillingScreen::BillingScreen(BillingController& billing, const WorkspaceStore& w
   scroller->set_child(*plans);
   nameScrollBars(*scroller, "Plans");
   pages_.add(*scroller, rawValue(BillingSection::plans), ondi::title(BillingSection::plans));
-  pages_.add(*Gtk::make_managed<UnavailableScreen>("billing.agent-payment", "Agent Payment",
-                                                   "Agent funds", "creditcard"),
-             rawValue(BillingSection::agentPayment), ondi::title(BillingSection::agentPayment));
+  auto* payments = Gtk::make_managed<AgentPaymentView>(std::move(payment));
+  payments->set_margin_start(32);
+  payments->set_margin_end(32);
+  payments->set_margin_bottom(32);
+  auto* paymentScroller = Gtk::make_managed<Gtk::ScrolledWindow>();
+  paymentScroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
+  paymentScroller->set_child(*payments);
+  nameScrollBars(*paymentScroller, "Agent Payment");
+  pages_.add(*paymentScroller, rawValue(BillingSection::agentPayment),
+             ondi::title(BillingSection::agentPayment));
   pages_.set_vexpand(true);
   append(pages_);
 

@@ -4,6 +4,7 @@
 #include <gtkmm/stack.h>
 
 #include "core/util/ScopedConnections.h"
+#include "ui/payments/AgentPaymentView.h"
 
 namespace ondi {
 class BillingController;
@@ -16,7 +17,8 @@ namespace ondi::ui {
 // the section picker chooses.
 class BillingScreen : public Gtk::Box {
  public:
-  BillingScreen(BillingController& billing, const WorkspaceStore& workspace);
+  BillingScreen(BillingController& billing, const WorkspaceStore& workspace,
+                AgentPaymentView::Inputs payment);
 
  private:
   void showSection();

@@ -110,7 +110,11 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
           model.conversationThreads(), model.navigator()}),
       pageName(ShellScreen::home));
   add(*Gtk::make_managed<SupportScreen>(model.support()), pageName(ShellScreen::support));
-  add(*Gtk::make_managed<BillingScreen>(model_.billing(), model_.workspace()),
+  add(*Gtk::make_managed<BillingScreen>(
+          model_.billing(), model_.workspace(),
+          AgentPaymentView::Inputs{model_.agentPayments(), model_.workspace().agents,
+                                   model_.account.workspaceSessionState,
+                                   [this](const std::string& url) { model_.openSecureURL(url); }}),
       pageName(ShellScreen::billing));
   add(*Gtk::make_managed<SkillsScreen>(model_.agentPrompts()), pageName(ShellScreen::skills));
   add(*Gtk::make_managed<PackBrowserScreen>(model_.packBrowser(), model_.packWorkspace(),
