@@ -74,7 +74,7 @@ Router buildRouter(const ServerOptions& options, AccountServices& services, Agen
   addGoogleConsentRoutes(router, services);
   addNativeExchangeRoutes(router, services);
   addPreferencesRoutes(router, services);
-  addAgentRoutes(router, services, agent, runs);
+  addAgentRoutes(router, services, agent, runs, payments);
   addPlatformRoutes(router, services, runs);
   addBrowserDemoRoutes(router, runs);
   addBrowserRunnerRoutes(router, services, runs);

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "AccountSteps.h"
+#include "AgentSteps.h"
 #include "HttpTestClient.h"
 #include "OndiServerProcess.h"
 #include "PaymentSteps.h"
@@ -242,6 +243,10 @@ TEST(AgentPaymentsUnavailableTest, EveryPaymentAddressAnswersNotFound) {
   EXPECT_EQ(client.send("POST", "/api/agent-payments/setup", "{}").status, 404u);
   EXPECT_EQ(putPolicy(client, initialPolicy()).status, 404u);
   EXPECT_EQ(addTopup(client, 1000, kKey).status, 404u);
+  const std::string answer =
+      sendPrompt(client, "buy software for $40").json()["state"]["messages"].back()["content"];
+  EXPECT_NE(answer.find("Agent payments are not offered by this server, so nothing was bought."),
+            std::string::npos);
 }
 
 }  // namespace
