@@ -17,7 +17,9 @@
 #include "http/HttpServer.h"
 #include "http/LocalCertificate.h"
 #include "http/Router.h"
+#include "payments/PaymentServices.h"
 #include "routes/AgentFailureRoutes.h"
+#include "routes/AgentPaymentRoutes.h"
 #include "routes/AgentRoutes.h"
 #include "routes/AuthSessionRoutes.h"
 #include "routes/BrowserDemoRoutes.h"
@@ -64,7 +66,7 @@ Database openDatabase(const std::filesystem::path& directory) {
 
 Router buildRouter(const ServerOptions& options, AccountServices& services, AgentServices& agent,
                    RunServices& runs, ConnectorBroker& broker, VoiceAccessSwitch& voiceAccess,
-                   ServiceClock& clock) {
+                   PaymentServices& payments, ServiceClock& clock) {
   Router router;
   addAuthSessionRoutes(router, services);
   addPasswordRoutes(router, services);
@@ -72,13 +74,14 @@ Router buildRouter(const ServerOptions& options, AccountServices& services, Agen
   addGoogleConsentRoutes(router, services);
   addNativeExchangeRoutes(router, services);
   addPreferencesRoutes(router, services);
-  addAgentRoutes(router, services, agent, runs);
+  addAgentRoutes(router, services, agent, runs, payments);
   addPlatformRoutes(router, services, runs);
   addBrowserDemoRoutes(router, runs);
   addBrowserRunnerRoutes(router, services, runs);
   addConnectorRoutes(router, services, broker);
   addServicePageRoutes(router, services, broker.connections);
   addVoiceStatusRoutes(router, services, voiceAccess);
+  addAgentPaymentRoutes(router, services, payments);
   if (options.testRoutes) {
     addTestRoutes(router, clock);
     addAgentFailureRoutes(router, agent.failures);
@@ -103,7 +106,10 @@ int runServer(const ServerOptions& options) {
     RunServices runs(database, clock);
     ConnectorBroker broker(options.connectorBroker, database, clock);
     VoiceAccessSwitch voiceAccess;
-    const Router router = buildRouter(options, services, agent, runs, broker, voiceAccess, clock);
+    PaymentServices payments(options.agentPaymentsAvailable, database, clock,
+                             options.topupSettleSeconds);
+    const Router router =
+        buildRouter(options, services, agent, runs, broker, voiceAccess, payments, clock);
     const LocalCertificate certificate(options.dataDirectory / kCertificateFolder, options.host);
     HttpServer server(router);
     server.listen(options.host, options.port);
@@ -111,6 +117,7 @@ int runServer(const ServerOptions& options) {
     const std::string url = listeningUrl("http", options.host, server.port());
     broker.authorizationOrigin = listeningUrl("https", options.host, server.securePort());
     services.outbox.setServiceUrl(url);
+    payments.serviceOrigin = url;
     std::printf("ondi-server listening on %s\n", url.c_str());
     std::printf("ondi-server listening securely on %s with the certificate %s\n",
                 broker.authorizationOrigin.c_str(), certificate.certificateFile().c_str());

@@ -15,6 +15,7 @@ constexpr unsigned kMinPasswordLength = 8;
 constexpr unsigned kMaxPasswordLength = 128;
 constexpr unsigned kMaxFreeTurnLimit = 100000;
 constexpr unsigned kMaxServiceLimit = 1000000;
+constexpr unsigned kMaxTopupSettleSeconds = 7 * 24 * 60 * 60;
 
 struct Flag {
   std::string_view name;
@@ -119,6 +120,26 @@ constexpr std::array kValueOptions{
                   options.connectorBroker = *mode;
                   return std::nullopt;
                 }},
+    ValueOption{"--agent-payments",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  if (value != "available" && value != "unavailable") {
+                    return "Agent payments must be \"available\" or \"unavailable\", not " +
+                           quoted(value) + ".";
+                  }
+                  options.agentPaymentsAvailable = value == "available";
+                  return std::nullopt;
+                }},
+    ValueOption{"--topup-settle-seconds",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  const auto seconds = parseNumber(value, 0, kMaxTopupSettleSeconds);
+                  if (!seconds) {
+                    return "The top-up settling time must be a number of seconds from 0 to "
+                           "604800, not " +
+                           quoted(value) + ".";
+                  }
+                  options.topupSettleSeconds = *seconds;
+                  return std::nullopt;
+                }},
     ValueOption{"--password-min-length",
                 [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
                   const auto length = parseNumber(value, kMinPasswordLength, kMaxPasswordLength);
@@ -219,6 +240,11 @@ std::string_view serverUsage() {
          "                                made at start under the data folder\n"
          "  --connector-broker MODE       how the stand-in app broker answers: ready,\n"
          "                                not-configured or unavailable (default ready)\n"
+         "  --agent-payments MODE         whether the stand-in card issuer serves agent\n"
+         "                                payments: available or unavailable (default\n"
+         "                                available)\n"
+         "  --topup-settle-seconds N      seconds a top-up stays pending before its funds\n"
+         "                                are available, 0 to 604800 (default 20)\n"
          "  --data DIR                    folder of the database\n"
          "                                (default $XDG_DATA_HOME/ondi-server)\n"
          "  --no-google                   turn off sign-in with Google\n"

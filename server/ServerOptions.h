@@ -30,6 +30,10 @@ struct ServerOptions {
   std::string openAiTestKey = "sk-test-ondi";
   ServiceLimits limits;
   BrokerMode connectorBroker = BrokerMode::ready;
+  // Whether the stand-in card issuer serves agent payments.
+  bool agentPaymentsAvailable = true;
+  // How long a top-up stays pending before its funds are available.
+  unsigned topupSettleSeconds = 20;
 };
 
 // Parses the command line after the program name. The error is one finished sentence.

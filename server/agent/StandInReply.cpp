@@ -11,6 +11,9 @@ constexpr std::size_t kMaxAgentNameCharacters = 80;
 
 constexpr char kOpening[] =
     "I'm the local stand-in for the Ondi agent, so I have not carried anything out.\n\n";
+constexpr char kPurchaseOpening[] =
+    "I'm the local stand-in for the Ondi agent; purchases go to the stand-in card issuer, which "
+    "checks them against your spending policy and charges only its simulated card.\n\n";
 constexpr char kApproval[] =
     " and ask for your approval before anything that spends money, sends messages or changes "
     "your accounts.\n\n";
@@ -26,13 +29,17 @@ std::string plan(const std::optional<std::string>& monitoredRun) {
 
 }  // namespace
 
-std::string standInReply(const AgentPrompt& prompt,
-                         const std::optional<std::string>& monitoredRun) {
+std::string standInReply(const AgentPrompt& prompt, const std::optional<std::string>& monitoredRun,
+                         const std::optional<std::string>& purchaseDecision) {
   const WorkspacePrompt typed = readWorkspacePrompt(prompt.message);
-  std::string reply = kOpening;
+  std::string reply = purchaseDecision ? kPurchaseOpening : kOpening;
   reply += "**What I received**\n\n> " +
            shortened(collapsedBlanks(typed.request), kMaxQuoteCharacters) + "\n\n";
-  reply += "**What the hosted agent would do**\n\n" + plan(monitoredRun);
+  if (purchaseDecision) {
+    reply += "**Purchase decision**\n\n" + *purchaseDecision + "\n\n";
+  } else {
+    reply += "**What the hosted agent would do**\n\n" + plan(monitoredRun);
+  }
   reply += "**Details**\n\n- Model mode: `" + prompt.modelMode + "`\n";
   reply += "- Workspace context: ";
   reply += prompt.hasWorkspaceContext || typed.wrapped ? "included\n" : "none\n";
@@ -40,7 +47,8 @@ std::string standInReply(const AgentPrompt& prompt,
     reply += "- Selected agent: " + shortened(*typed.selectedAgent, kMaxAgentNameCharacters) + "\n";
   }
   if (monitoredRun) {
-    reply += "- Managed browser run: `" + *monitoredRun + "` (a simulated browser you can watch in the live monitor)\n";
+    reply += "- Managed browser run: `" + *monitoredRun +
+             "` (a simulated browser you can watch in the live monitor)\n";
   }
   return reply;
 }

@@ -130,6 +130,47 @@ constexpr std::array kSchemaMigrations{
         " created_at INTEGER NOT NULL,"
         " session_started_at INTEGER NOT NULL);"
         "CREATE INDEX browser_runs_by_account ON browser_runs (account_id, session_started_at);"},
+    // Each account's card-issuing setup and the spending policy of its one funded agent (the
+    // categories as a comma-separated list). Balances are not stored: they follow from the
+    // top-ups and the approved purchases. A top-up is funded once per idempotency key; every
+    // purchase decision is kept, approved or not.
+    Migration{
+        8, "create agent payments",
+        "CREATE TABLE agent_payment_accounts ("
+        " account_id TEXT PRIMARY KEY NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+        " setup_state TEXT NOT NULL"
+        "  CHECK (setup_state IN ('setup_required', 'onboarding_required', 'ready')),"
+        " onboarding_link_hash TEXT UNIQUE,"
+        " onboarding_link_expires_at INTEGER,"
+        " card_last4 TEXT,"
+        " agent_id TEXT NOT NULL,"
+        " monthly_limit_cents INTEGER NOT NULL,"
+        " per_purchase_limit_cents INTEGER NOT NULL,"
+        " approval_threshold_cents INTEGER NOT NULL,"
+        " allowed_categories TEXT NOT NULL,"
+        " automatic_purchases INTEGER NOT NULL,"
+        " paused INTEGER NOT NULL,"
+        " policy_version INTEGER NOT NULL);"
+        "CREATE TABLE agent_payment_topups ("
+        " seq INTEGER PRIMARY KEY,"
+        " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+        " idempotency_key TEXT NOT NULL,"
+        " amount_cents INTEGER NOT NULL,"
+        " status TEXT NOT NULL CHECK (status IN ('pending', 'succeeded')),"
+        " created_at INTEGER NOT NULL,"
+        " available_at INTEGER NOT NULL,"
+        " UNIQUE (account_id, idempotency_key));"
+        "CREATE TABLE agent_payment_purchases ("
+        " seq INTEGER PRIMARY KEY,"
+        " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+        " agent_id TEXT NOT NULL,"
+        " category TEXT NOT NULL,"
+        " amount_cents INTEGER NOT NULL,"
+        " decision TEXT NOT NULL CHECK (decision IN ('approved', 'needs_approval', 'declined')),"
+        " reason TEXT NOT NULL,"
+        " created_at INTEGER NOT NULL);"
+        "CREATE INDEX agent_payment_purchases_by_time"
+        " ON agent_payment_purchases (account_id, created_at);"},
 };
 
 void ensureVersionTable(Database& database) {

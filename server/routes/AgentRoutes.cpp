@@ -18,6 +18,7 @@
 #include "db/Transaction.h"
 #include "http/JsonBody.h"
 #include "http/Router.h"
+#include "payments/AgentPurchases.h"
 #include "runs/RunServices.h"
 #include "runs/RunnerSession.h"
 
@@ -95,7 +96,7 @@ std::optional<std::string> startMonitoredRun(BrowserRunStore& runs, const std::s
 }
 
 Response sendPrompt(AccountServices& accounts, AgentServices& agent, BrowserRunStore& runs,
-                    const Request& request) {
+                    PaymentServices& payments, const Request& request) {
   if (auto failure = agent.failures.nextFailure()) return *std::move(failure);
   const auto account = signedInAccount(accounts, request);
   if (!account) return signedOut();
@@ -114,8 +115,10 @@ Response sendPrompt(AccountServices& accounts, AgentServices& agent, BrowserRunS
     return Response::error(
         429, "You have used today's " + std::to_string(*usage.limit) + " turns on the Free plan.");
   }
-  const auto monitoredRun = startMonitoredRun(runs, account->id, *prompt);
-  recordExchange(agent, account->id, *prompt, standInReply(*prompt, monitoredRun));
+  const auto purchase =
+      answerPurchaseRequest(payments, account->id, readWorkspacePrompt(prompt->message));
+  const auto monitoredRun = purchase ? std::nullopt : startMonitoredRun(runs, account->id, *prompt);
+  recordExchange(agent, account->id, *prompt, standInReply(*prompt, monitoredRun, purchase));
   transaction.commit();
 
   nlohmann::json answer = {{"ok", true},
@@ -127,16 +130,17 @@ Response sendPrompt(AccountServices& accounts, AgentServices& agent, BrowserRunS
 }  // namespace
 
 void addAgentRoutes(Router& router, AccountServices& accounts, AgentServices& agent,
-                    RunServices& runs) {
+                    RunServices& runs, PaymentServices& payments) {
   router.add("GET", "/api/agent/state", [&accounts, &agent](const Request& request) {
     return threadState(accounts, agent, request);
   });
   router.add("POST", "/api/agent/new", [&accounts, &agent](const Request& request) {
     return newThread(accounts, agent, request);
   });
-  router.add("POST", "/api/agent/message", [&accounts, &agent, &runs](const Request& request) {
-    return sendPrompt(accounts, agent, runs.runs, request);
-  });
+  router.add("POST", "/api/agent/message",
+             [&accounts, &agent, &runs, &payments](const Request& request) {
+               return sendPrompt(accounts, agent, runs.runs, payments, request);
+             });
 }
 
 }  // namespace ondi::server

@@ -130,9 +130,10 @@ TEST(ServerLifecycleTest, BadCommandLinesExitWithStatusTwoAndOneSentence) {
 TEST(ServerLifecycleTest, HelpPrintsUsageAndExitsZero) {
   const auto result = OndiServerProcess::run({"--help"});
   EXPECT_EQ(result.exitStatus, 0);
-  for (const char* flag : {"--host", "--port", "--data", "--test-routes", "--help", "--no-google",
-                           "--no-email-password", "--require-email-verification",
-                           "--password-min-length", "--google-identity"}) {
+  for (const char* flag :
+       {"--host", "--port", "--data", "--test-routes", "--help", "--no-google",
+        "--no-email-password", "--require-email-verification", "--password-min-length",
+        "--google-identity", "--agent-payments", "--topup-settle-seconds"}) {
     EXPECT_NE(result.standardOutput.find(flag), std::string::npos) << flag;
   }
 }

@@ -96,5 +96,25 @@ TEST(ServerOptionsTest, ServiceLimitsHaveDefaultsAndTakeValuesFromOneUp) {
   EXPECT_FALSE(parseServerOptions(many));
 }
 
+TEST(ServerOptionsTest, AgentPaymentOptionsChooseTheModeAndTheSettlingTime) {
+  const auto defaults = parseServerOptions({});
+  ASSERT_TRUE(defaults);
+  EXPECT_TRUE(defaults->agentPaymentsAvailable);
+  EXPECT_EQ(defaults->topupSettleSeconds, 20u);
+
+  constexpr std::array<std::string_view, 3> arguments{"--agent-payments", "unavailable",
+                                                      "--topup-settle-seconds=0"};
+  const auto options = parseServerOptions(arguments);
+  ASSERT_TRUE(options) << options.error();
+  EXPECT_FALSE(options->agentPaymentsAvailable);
+  EXPECT_EQ(options->topupSettleSeconds, 0u);
+
+  const std::array<std::string_view, 1> unknownMode{"--agent-payments=off"};
+  EXPECT_EQ(parseServerOptions(unknownMode).error(),
+            "Agent payments must be \"available\" or \"unavailable\", not \"off\".");
+  const std::array<std::string_view, 1> tooLong{"--topup-settle-seconds=604801"};
+  EXPECT_FALSE(parseServerOptions(tooLong));
+}
+
 }  // namespace
 }  // namespace ondi::server
