@@ -36,10 +36,8 @@ std::string fundingPill(bool refreshing, AgentPaymentSetupState state) {
   return "UNAVAILABLE";
 }
 
-std::string balanceLine(const AgentPaymentAccountSnapshot& account) {
-  std::string line = AgentPaymentMoney::usd(account.availableBalanceCents);
-  if (account.cardLast4) line += " Virtual card •••• " + *account.cardLast4;
-  return line;
+std::string cardText(const AgentPaymentAccountSnapshot& account) {
+  return account.cardLast4 ? "Virtual card •••• " + *account.cardLast4 : std::string();
 }
 
 std::string fundingDetail(const AgentPaymentAccountSnapshot& account) {

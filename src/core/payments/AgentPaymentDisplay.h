@@ -21,8 +21,9 @@ struct SetupAction {
 SetupAction setupAction(bool signedIn, bool settingUp, AgentPaymentSetupState state);
 // The funding card's pill: "CHECKING" while a refresh runs, else the setup state.
 std::string fundingPill(bool refreshing, AgentPaymentSetupState state);
-// The available balance, with the virtual card's last four digits when one is known.
-std::string balanceLine(const AgentPaymentAccountSnapshot& account);
+// "Virtual card •••• " and the card's last four digits, shown after the balance; empty while no
+// card is known.
+std::string cardText(const AgentPaymentAccountSnapshot& account);
 // The sentence under the balance, by setup state.
 std::string fundingDetail(const AgentPaymentAccountSnapshot& account);
 // The sentence under the limits: unsaved edits, never saved, or in force.

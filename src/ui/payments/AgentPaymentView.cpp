@@ -73,6 +73,7 @@ AgentPaymentView::AgentPaymentView(Inputs inputs)
   columns->append(*main);
   auto* side = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 16);
   side->set_size_request(300, -1);
+  side->set_hexpand(false);
   side->append(*Gtk::make_managed<PaymentPolicySummary>(store_, inputs.agents));
   side->append(permissionsCard());
   columns->append(*side);

@@ -33,11 +33,16 @@ PaymentFundingCard::PaymentFundingCard(AgentPaymentStore& store)
   pill_.set_valign(Gtk::Align::CENTER);
   card.header.append(pill_);
 
+  auto* balanceRow = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 12);
   balance_.set_name("payments.funding.balance");
-  balance_.set_xalign(0);
-  balance_.set_wrap(true);
   balance_.add_css_class("ondi-payment-balance");
-  card.body.append(balance_);
+  balance_.set_valign(Gtk::Align::BASELINE);
+  balanceRow->append(balance_);
+  card_.set_name("payments.funding.card");
+  card_.set_valign(Gtk::Align::BASELINE);
+  card_.add_css_class("heading");
+  balanceRow->append(card_);
+  card.body.append(*balanceRow);
   for (Gtk::Label* label : {&detail_, &missing_}) {
     label->set_xalign(0);
     label->set_wrap(true);
@@ -85,7 +90,9 @@ void PaymentFundingCard::showAccount() {
              account.setupState != AgentPaymentSetupState::unavailable) {
     pill_.add_css_class("attention");
   }
-  balance_.set_text(AgentPaymentDisplay::balanceLine(account));
+  balance_.set_text(AgentPaymentMoney::usd(account.availableBalanceCents));
+  card_.set_text(AgentPaymentDisplay::cardText(account));
+  card_.set_visible(account.cardLast4.has_value());
   detail_.set_text(AgentPaymentDisplay::fundingDetail(account));
   missing_.set_text("Missing configuration: " + joined(account.missingConfiguration));
   missing_.set_visible(!account.missingConfiguration.empty());

@@ -26,6 +26,7 @@ class PaymentFundingCard : public Gtk::Box {
   AgentPaymentStore& store_;
   Gtk::Label pill_;
   Gtk::Label balance_;
+  Gtk::Label card_;
   Gtk::Label detail_;
   Gtk::Label missing_;
   Gtk::Box topups_{Gtk::Orientation::VERTICAL, 4};

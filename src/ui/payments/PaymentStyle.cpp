@@ -66,6 +66,8 @@ PaymentCard paymentCard(const std::string& name, const std::string& symbol,
   auto* heading = Gtk::make_managed<Gtk::Label>(title);
   heading->set_xalign(0);
   heading->set_hexpand(true);
+  heading->set_wrap(true);
+  heading->set_max_width_chars(1);  // wraps to the card's width
   heading->add_css_class("title-4");
   header->append(*heading);
   card->append(*header);
