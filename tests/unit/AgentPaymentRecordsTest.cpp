@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "core/payments/AgentPaymentDisplay.h"
 #include "core/payments/AgentPaymentMoney.h"
 #include "core/payments/AgentPaymentRecords.h"
 #include "core/util/Json.h"
+#include "core/workspace/OperationsRecords.h"
 
 namespace ondi {
 namespace {
@@ -87,6 +89,31 @@ TEST(AgentPaymentRecordsTest, MoneyIsWholeDollarsInTheLocale) {
   EXPECT_EQ(AgentPaymentMoney::usd(-5000, "en_US"), "-$50");
   EXPECT_EQ(AgentPaymentMoney::usd(123456789, "en_US"), "$1,234,568");
   EXPECT_EQ(AgentPaymentMoney::usd(12345, "de_DE"), "123\u00a0$");
+}
+
+TEST(AgentPaymentRecordsTest, ScreenTextsFollowTheSignInTheRefreshAndTheSetupState) {
+  using enum AgentPaymentSetupState;
+  using AgentPaymentDisplay::setupAction;
+  EXPECT_EQ(setupAction(false, false, setupRequired).title, "Sign In to Set Up Funds");
+  EXPECT_FALSE(setupAction(false, false, setupRequired).enabled);
+  EXPECT_EQ(setupAction(true, true, setupRequired).title, "Opening Stripe…");
+  EXPECT_TRUE(setupAction(true, false, onboardingRequired).enabled);
+  EXPECT_FALSE(setupAction(true, false, ready).enabled);
+  for (const auto state : {unavailable, setupRequired, onboardingRequired, ready}) {
+    EXPECT_EQ(AgentPaymentDisplay::fundingPill(true, state), "CHECKING");
+  }
+  EXPECT_EQ(AgentPaymentDisplay::fundingPill(false, onboardingRequired), "ONBOARDING");
+
+  AgentPaymentAccountSnapshot account = AgentPaymentAccountSnapshot::unavailable();
+  account.setupState = ready;
+  account.pendingBalanceCents = 25000;
+  EXPECT_EQ(AgentPaymentDisplay::fundingDetail(account),
+            AgentPaymentMoney::usd(25000) +
+                " is pending bank settlement. Subscription billing remains separate.");
+  EXPECT_EQ(AgentPaymentDisplay::cardText(account), "");
+  account.cardLast4 = "4242";
+  EXPECT_EQ(AgentPaymentDisplay::cardText(account), "Virtual card •••• 4242");
+  EXPECT_EQ(AgentPaymentDisplay::agentName({}, "main"), "Choose agent");
 }
 
 }  // namespace
