@@ -74,7 +74,9 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
                shell_.signals.voice, services_.scheduler, [this] { session_.refresh(); },
                [this] { auth_.presentAuthentication(DesktopAuthIntent::signIn); }}),
       payments_({api_, services_.settings, services_.clock, account.workspaceSessionState,
-                 session_.checked}) {
+                 session_.checked}),
+      messaging_({api_, services_.environment, services_.clock, services_.system,
+                  shell_.signals.messaging, [this] { return api_.managedBrowserBaseURL(); }}) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");
@@ -93,7 +95,7 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
 }
 
 void DesktopBrowserModel::openSecureURL(const std::string& url) {
-  services_.logger.info("payments",
+  services_.logger.info("browser",
                         "Opening secure page in the user's browser host=" + hostForLog(url));
   services_.system.openWithDefaultHandler(url);
 }

@@ -27,6 +27,8 @@
 #include "core/desktop/DesktopActionDispatcher.h"
 #include "core/desktop/ExternalBrowsers.h"
 #include "core/desktop/PageHandoff.h"
+#include "core/messaging/IMessageBridgeModel.h"
+#include "core/messaging/MessageComposer.h"
 #include "core/monitor/BrowserbaseLiveView.h"
 #include "core/monitor/DaytonaMonitorStore.h"
 #include "core/packs/AgentPackCatalog.h"
@@ -101,6 +103,8 @@ class DesktopBrowserModel {
   RealtimeVoiceSession realtimeVoice_;
   HuddleController huddle_;
   AgentPaymentStore payments_;
+  IMessageBridgeModel messaging_;
+  MessageComposer composer_{services_.system};
   ScopedConnections connections_;
 
  public:
@@ -132,6 +136,8 @@ class DesktopBrowserModel {
   RealtimeVoiceSession& realtimeVoice() { return realtimeVoice_; }
   HuddleController& huddle() { return huddle_; }
   AgentPaymentStore& agentPayments() { return payments_; }
+  IMessageBridgeModel& messaging() { return messaging_; }
+  MessageComposer& messageComposer() { return composer_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;

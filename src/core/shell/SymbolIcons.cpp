@@ -77,6 +77,15 @@ std::string iconName(const std::string& symbol) {
       {"bag.fill", "view-list-bullet-symbolic"},
       {"headphones", "audio-headphones-symbolic"},
       {"checkmark.shield.fill", "security-high-symbolic"},
+      // Messaging.
+      {"link.badge.plus", "insert-link-symbolic"},
+      {"exclamationmark.circle", "dialog-warning-symbolic"},
+      {"key.horizontal", "dialog-password-symbolic"},
+      {"arrow.triangle.2.circlepath", "view-refresh-symbolic"},
+      {"text.bubble", "mail-message-new-symbolic"},
+      {"phone.bubble.left", "call-start-symbolic"},
+      {"qrcode", "view-grid-symbolic"},
+      {"lock.shield", "security-high-symbolic"},
       // Agent payments.
       {"lock.shield.fill", "security-high-symbolic"},
       {"wallet.bifold.fill", "auth-smartcard-symbolic"},

@@ -13,6 +13,8 @@ CommandMenu::CommandMenu(Gtk::Application& application, DesktopBrowserModel& mod
   addAction("open-agent-workspace", "<Control>n", [this] { model_.load(VelmoraRoute::agent()); });
   addAction("open-agent-packs", "<Control><Shift>p",
             [this] { model_.load(VelmoraRoute::agentPacks()); });
+  addAction("open-messaging", "<Control><Shift>m",
+            [this] { model_.load(VelmoraRoute::messaging()); });
   addAction("open-connectors", nullptr, [this] { model_.load(VelmoraRoute::connectors()); });
   addAction("open-browser", nullptr, [this] { model_.load(VelmoraRoute::browserWorkspace()); });
   addAction("open-voice", nullptr, [this] { model_.load(VelmoraRoute::voice()); });
@@ -30,6 +32,7 @@ CommandMenu::CommandMenu(Gtk::Application& application, DesktopBrowserModel& mod
   auto destinations = Gio::Menu::create();
   destinations->append("Open Agent Workspace", "app.open-agent-workspace");
   destinations->append("Open Agent Packs", "app.open-agent-packs");
+  destinations->append("Open Messaging", "app.open-messaging");
   destinations->append("Open Connectors", "app.open-connectors");
   destinations->append("Open Browser", "app.open-browser");
   destinations->append("Open Voice", "app.open-voice");

@@ -11,7 +11,7 @@ NavigationShell::NavigationShell(DesktopBrowserModel& model, Gtk::Window& window
     : Gtk::Box(Gtk::Orientation::VERTICAL),
       model_(model),
       content_(model),
-      messagingSheet_(model.shell(), window) {
+      messagingSheet_(model.shell(), model.messageComposer(), window) {
   applyShellAppearance();
   set_name("navigation-shell");
   set_vexpand(true);

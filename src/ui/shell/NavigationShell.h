@@ -7,7 +7,7 @@
 
 #include "core/theme/VelmoraTheme.h"
 #include "core/util/ScopedConnections.h"
-#include "ui/shell/MessagingSheet.h"
+#include "ui/messaging/MessagingSheet.h"
 #include "ui/shell/RoutedContent.h"
 #include "ui/shell/ShellLayout.h"
 

@@ -2,14 +2,16 @@
 
 #include <map>
 
+#include <gtkmm/scrolledwindow.h>
 #include "core/app/DesktopBrowserModel.h"
+
 #include "ui/app/AccessibleName.h"
 #include "ui/app/WebViewWidget.h"
 #include "ui/billing/BillingScreen.h"
 #include "ui/connectors/ConnectorsWorkspaceView.h"
 #include "ui/home/HomeScreen.h"
+#include "ui/messaging/MessagingWorkspaceView.h"
 #include "ui/packs/PackBrowserScreen.h"
-#include "ui/shell/UnavailableScreen.h"
 #include "ui/skills/SkillsScreen.h"
 #include "ui/support/SupportScreen.h"
 
@@ -57,18 +59,6 @@ Glib::ustring pageTitle(const std::string& page) {
   const auto title = titles.find(page);
   return title == titles.end() ? Glib::ustring(page) : title->second;
 }
-
-struct Placeholder {
-  ShellScreen screen;
-  const char* title;
-  const char* subtitle;
-  const char* symbol;
-};
-
-// The screens still to be built, each with the title and subtitle the sidebar gives it.
-constexpr Placeholder kPlaceholders[] = {
-    {ShellScreen::messaging, "Messaging", "iMessage agent", "bubble.left.and.bubble.right"},
-};
 
 }  // namespace
 
@@ -125,12 +115,16 @@ RoutedContent::RoutedContent(DesktopBrowserModel& model)
     model_.packBrowser().managePack(pack);
     model_.load(VelmoraRoute::agentPacks());
   });
-  for (const Placeholder& placeholder : kPlaceholders) {
-    const std::string page = pageName(placeholder.screen);
-    add(*Gtk::make_managed<UnavailableScreen>("screen." + page, placeholder.title,
-                                              placeholder.subtitle, placeholder.symbol),
-        page);
-  }
+  auto* messaging = Gtk::make_managed<MessagingWorkspaceView>(
+      model_.messaging(), MessagingWorkspaceView::Actions{
+                              [this] { model_.shell().isMessagingPresented.set(true); },
+                              [this] { model_.presentAuthentication(DesktopAuthIntent::signIn); },
+                              [this](const std::string& url) { model_.openSecureURL(url); }});
+  auto* messagingScroller = Gtk::make_managed<Gtk::ScrolledWindow>();
+  messagingScroller->set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::AUTOMATIC);
+  messagingScroller->set_child(*messaging);
+  nameScrollBars(*messagingScroller, "Messaging");
+  add(*messagingScroller, pageName(ShellScreen::messaging));
 
   connections_.add(
       model_.navigation.activeRoute.changed().connect([this](const auto&) { showScreen(); }));
