@@ -89,7 +89,8 @@ void PhoneLineStore::saveRouting(std::string_view accountId, const PhoneRouting&
       .bind(4, std::int64_t{routing.outboundEnabled})
       .bind(5, callersText(routing.allowedInboundCallers))
       .bind(6, synced ? "active" : "needs_reconnect")
-      .bind(7, syncError)
+      // A copy, because an empty view may point nowhere, which SQLite would store as NULL.
+      .bind(7, std::string(syncError))
       .bind(8, std::int64_t{synced})
       .bind(9, clock_.now())
       .bind(10, accountId)
