@@ -1,5 +1,6 @@
 #include "ui/messaging/MessagingConversationCard.h"
 
+#include "ui/messaging/MessagingStyle.h"
 #include "ui/theme/PanelClasses.h"
 
 namespace ondi::ui {
@@ -28,12 +29,14 @@ Gtk::Label& bubble(const std::string& text, bool fromSender) {
 }  // namespace
 
 MessagingConversationCard::MessagingConversationCard() : Gtk::Box(Gtk::Orientation::VERTICAL, 8) {
+  installMessagingStyle();
   set_name("messaging.conversation");
   applyPanelStyle(*this, 12, false);
   auto* header = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 8);
   header->append(line("How it appears in Messages", "heading"));
   relay_.set_name("messaging.relay-chip");
   relay_.add_css_class("ondi-chip");
+  relay_.set_valign(Gtk::Align::START);
   header->append(relay_);
   append(*header);
   append(bubble("Connect me to TELVORIX", true));

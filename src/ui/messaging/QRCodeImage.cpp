@@ -9,12 +9,15 @@ namespace ondi::ui {
 namespace {
 
 constexpr int kScale = 12;
+constexpr int kShownSize = 240;
 
 }  // namespace
 
 QRCodeImage::QRCodeImage() {
-  set_can_shrink(false);
-  set_content_fit(Gtk::ContentFit::SCALE_DOWN);
+  // Shown smaller than drawn; each module stays several pixels wide, so edges stay sharp.
+  set_size_request(kShownSize, kShownSize);
+  set_can_shrink(true);
+  set_content_fit(Gtk::ContentFit::CONTAIN);
 }
 
 void QRCodeImage::show(const std::string& payload) {

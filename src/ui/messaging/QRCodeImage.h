@@ -6,8 +6,8 @@
 
 namespace ondi::ui {
 
-// A QR code of a text, drawn 12 pixels per module with hard edges; empty when it cannot be
-// made.
+// A QR code of a text, drawn 12 pixels per module with hard edges and shown 240 pixels wide;
+// empty when it cannot be made.
 class QRCodeImage : public Gtk::Picture {
  public:
   QRCodeImage();
