@@ -91,7 +91,6 @@ Gtk::Box& MessagingScanCard::copyRow(const std::string& name, const std::string&
   value.set_selectable(true);
   row->append(value);
   copy.set_name(name + ".copy");
-  setAccessibleName(copy, "Copy " + title);
   copy.signal_clicked().connect([this, which] { this->copy(which); });
   row->append(copy);
   return *row;
@@ -137,13 +136,16 @@ void MessagingScanCard::showRoute() {
 
   address_.set_text(bridge_.maskedRecipient());
   routeCode_.set_text(bridge_.routeCode().value_or("Not issued"));
-  for (auto [button, which, value] :
-       {std::tuple{&copyAddress_, Copied::recipient, bridge_.recipient()},
-        std::tuple{&copyCode_, Copied::code, bridge_.routeCode()}}) {
-    button->set_label(copied_ == which ? "Copied" : "Copy");
+  for (auto [button, which, value, title] :
+       {std::tuple{&copyAddress_, Copied::recipient, bridge_.recipient(), "Messages address"},
+        std::tuple{&copyCode_, Copied::code, bridge_.routeCode(), "Agent code"}}) {
+    const std::string label = copied_ == which ? "Copied" : "Copy";
+    button->set_label(label);
+    // Set after the label, which would otherwise become the name.
+    setAccessibleName(*button, label + " " + title);
     button->set_sensitive(value.has_value());
   }
-  regenerate_.set_sensitive(bridge_.route.get() && !bridge_.isRefreshing.get() &&
+  regenerate_.set_sensitive(bridge_.route.get() &&
                             bridge_.routeState.get().kind != IMessageRouteState::Kind::rotating);
   openMessages_.set_sensitive(bridge_.recipient() && bridge_.routeCode());
 }

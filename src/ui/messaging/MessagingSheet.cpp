@@ -17,11 +17,11 @@ Glib::RefPtr<Gtk::StringList> channelNames() {
   return names;
 }
 
-Gtk::Label& fieldLabel(const std::string& text, Gtk::Widget& field) {
+// The field's heading; the field carries the same words as its own accessible name.
+Gtk::Label& fieldLabel(const std::string& text) {
   auto* label = Gtk::make_managed<Gtk::Label>(text);
   label->set_xalign(0);
   label->add_css_class("heading");
-  label->set_mnemonic_widget(field);
   return *label;
 }
 
@@ -54,7 +54,7 @@ MessagingSheet::MessagingSheet(ShellController& shell, MessageComposer& composer
     const auto index = channel_.get_selected();
     if (index < std::size(kMessagingChannels)) composer_.channel.set(kMessagingChannels[index]);
   });
-  content->append(fieldLabel("Channel", channel_));
+  content->append(fieldLabel("Channel"));
   content->append(channel_);
 
   recipient_.set_name("messaging-sheet.recipient");
@@ -62,7 +62,7 @@ MessagingSheet::MessagingSheet(ShellController& shell, MessageComposer& composer
   setAccessibleName(recipient_, "Recipient");
   recipient_.signal_changed().connect([this] { composer_.recipient.set(recipient_.get_text()); });
   recipient_.signal_activate().connect([this] { composer_.open(); });
-  content->append(fieldLabel("Recipient", recipient_));
+  content->append(fieldLabel("Recipient"));
   content->append(recipient_);
 
   message_.set_name("messaging-sheet.message");
@@ -75,7 +75,7 @@ MessagingSheet::MessagingSheet(ShellController& shell, MessageComposer& composer
   scroller->set_child(message_);
   scroller->add_css_class("frame");
   nameScrollBars(*scroller, "Message");
-  content->append(fieldLabel("Message", message_));
+  content->append(fieldLabel("Message"));
   content->append(*scroller);
 
   status_.set_name("messaging-sheet.status");
