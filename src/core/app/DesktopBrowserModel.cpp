@@ -74,7 +74,8 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
                shell_.signals.voice, services_.scheduler, [this] { session_.refresh(); },
                [this] { auth_.presentAuthentication(DesktopAuthIntent::signIn); }}),
       payments_({api_, services_.settings, services_.clock, account.workspaceSessionState,
-                 session_.checked}) {
+                 session_.checked}),
+      phone_({api_, account, session_.checked, services_.logger}) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");
@@ -93,7 +94,7 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
 }
 
 void DesktopBrowserModel::openSecureURL(const std::string& url) {
-  services_.logger.info("payments",
+  services_.logger.info("browser",
                         "Opening secure page in the user's browser host=" + hostForLog(url));
   services_.system.openWithDefaultHandler(url);
 }

@@ -34,6 +34,7 @@
 #include "core/packs/PackBrowserSelection.h"
 #include "core/packs/PackWorkspaceController.h"
 #include "core/payments/AgentPaymentStore.h"
+#include "core/phone/AgentPhoneController.h"
 #include "core/shell/ShellController.h"
 #include "core/support/SupportDesk.h"
 #include "core/surface/LoadedSurfacePage.h"
@@ -101,6 +102,7 @@ class DesktopBrowserModel {
   RealtimeVoiceSession realtimeVoice_;
   HuddleController huddle_;
   AgentPaymentStore payments_;
+  AgentPhoneController phone_;
   ScopedConnections connections_;
 
  public:
@@ -132,6 +134,7 @@ class DesktopBrowserModel {
   RealtimeVoiceSession& realtimeVoice() { return realtimeVoice_; }
   HuddleController& huddle() { return huddle_; }
   AgentPaymentStore& agentPayments() { return payments_; }
+  AgentPhoneController& agentPhone() { return phone_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;
@@ -180,7 +183,8 @@ class DesktopBrowserModel {
   std::string managedBrowserBaseURL() const { return api_.managedBrowserBaseURL(); }
   std::string accountWebsiteURL() const { return website_.url(); }
   void openAccountWebsite() { website_.open(); }
-  // Hands an address the service named (onboarding) to the user's own browser.
+  // Hands a secure address (the service's onboarding, a provider's console) to the user's own
+  // browser.
   void openSecureURL(const std::string& url);
   void performAuthenticatedAPIRequest(const std::string& path, const std::string& method,
                                       const std::optional<std::string>& body,
@@ -214,6 +218,24 @@ class DesktopBrowserModel {
   void openConversationThread(const std::string& id) { threads_.openConversationThread(id); }
   void applyConversationThreadSnapshot(const nlohmann::json& body) {
     threads_.applyConversationThreadSnapshot(body);
+  }
+
+  // The agent phone.
+  void refreshAgentPhone() { phone_.refreshAgentPhone(); }
+  void connectAgentPhone(const AgentPhoneLinkRequest& request,
+                         AgentPhoneController::Completion completion) {
+    phone_.connectAgentPhone(request, std::move(completion));
+  }
+  void updateAgentPhoneRouting(const AgentPhoneRoutingRequest& request,
+                               AgentPhoneController::Completion completion) {
+    phone_.updateAgentPhoneRouting(request, std::move(completion));
+  }
+  void disconnectAgentPhone(AgentPhoneController::Completion completion) {
+    phone_.disconnectAgentPhone(std::move(completion));
+  }
+  void placeAgentPhoneCall(const AgentPhoneOutboundRequest& request,
+                           AgentPhoneController::Completion completion) {
+    phone_.placeAgentPhoneCall(request, std::move(completion));
   }
 
   // Direct OpenAI answers with the user's own key.
