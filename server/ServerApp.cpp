@@ -17,9 +17,12 @@
 #include "http/HttpServer.h"
 #include "http/LocalCertificate.h"
 #include "http/Router.h"
+#include "messaging/MessagingServices.h"
 #include "payments/PaymentServices.h"
+#include "phone/PhoneServices.h"
 #include "routes/AgentFailureRoutes.h"
 #include "routes/AgentPaymentRoutes.h"
+#include "routes/AgentPhoneRoutes.h"
 #include "routes/AgentRoutes.h"
 #include "routes/AuthSessionRoutes.h"
 #include "routes/BrowserDemoRoutes.h"
@@ -27,11 +30,13 @@
 #include "routes/ConnectorRoutes.h"
 #include "routes/EmailVerificationRoutes.h"
 #include "routes/GoogleConsentRoutes.h"
+#include "routes/MessagingRoutes.h"
 #include "routes/NativeExchangeRoutes.h"
 #include "routes/OpenAiTestRoutes.h"
 #include "routes/PasswordRoutes.h"
 #include "routes/PlatformRoutes.h"
 #include "routes/PreferencesRoutes.h"
+#include "routes/RelayHeartbeatTestRoutes.h"
 #include "routes/ServicePageRoutes.h"
 #include "routes/TestRoutes.h"
 #include "routes/VoiceAccessTestRoutes.h"
@@ -44,6 +49,8 @@ namespace {
 
 constexpr char kDatabaseFileName[] = "ondi.sqlite3";
 constexpr char kCertificateFolder[] = "tls";
+// The key that seals the Twilio auth tokens, kept beside the database rather than in it.
+constexpr char kPhoneTokenKeyFile[] = "phone-token.key";
 // Each password hash holds 64 MiB for a fraction of a second; two at a time keep a burst of
 // sign-ins from taking the machine's memory.
 constexpr unsigned kPasswordWorkers = 2;
@@ -66,7 +73,8 @@ Database openDatabase(const std::filesystem::path& directory) {
 
 Router buildRouter(const ServerOptions& options, AccountServices& services, AgentServices& agent,
                    RunServices& runs, ConnectorBroker& broker, VoiceAccessSwitch& voiceAccess,
-                   PaymentServices& payments, ServiceClock& clock) {
+                   PaymentServices& payments, PhoneServices& phone, MessagingServices& messaging,
+                   ServiceClock& clock) {
   Router router;
   addAuthSessionRoutes(router, services);
   addPasswordRoutes(router, services);
@@ -82,7 +90,10 @@ Router buildRouter(const ServerOptions& options, AccountServices& services, Agen
   addServicePageRoutes(router, services, broker.connections);
   addVoiceStatusRoutes(router, services, voiceAccess);
   addAgentPaymentRoutes(router, services, payments);
+  addAgentPhoneRoutes(router, services, phone);
+  addMessagingRoutes(router, services, messaging);
   if (options.testRoutes) {
+    addRelayHeartbeatTestRoutes(router, options.relayHeartbeatFile);
     addTestRoutes(router, clock);
     addAgentFailureRoutes(router, agent.failures);
     addVoiceAccessTestRoutes(router, services.accounts, voiceAccess);
@@ -108,8 +119,11 @@ int runServer(const ServerOptions& options) {
     VoiceAccessSwitch voiceAccess;
     PaymentServices payments(options.agentPaymentsAvailable, database, clock,
                              options.topupSettleSeconds);
-    const Router router =
-        buildRouter(options, services, agent, runs, broker, voiceAccess, payments, clock);
+    PhoneServices phone(options.agentPhone, options.phoneCallsPerHour, database, clock,
+                        options.dataDirectory / kPhoneTokenKeyFile);
+    MessagingServices messaging(options.messagingRelayAddress, database, clock);
+    const Router router = buildRouter(options, services, agent, runs, broker, voiceAccess, payments,
+                                      phone, messaging, clock);
     const LocalCertificate certificate(options.dataDirectory / kCertificateFolder, options.host);
     HttpServer server(router);
     server.listen(options.host, options.port);
@@ -118,6 +132,8 @@ int runServer(const ServerOptions& options) {
     broker.authorizationOrigin = listeningUrl("https", options.host, server.securePort());
     services.outbox.setServiceUrl(url);
     payments.serviceOrigin = url;
+    phone.serviceOrigin = url;
+    messaging.serviceOrigin = url;
     std::printf("ondi-server listening on %s\n", url.c_str());
     std::printf("ondi-server listening securely on %s with the certificate %s\n",
                 broker.authorizationOrigin.c_str(), certificate.certificateFile().c_str());

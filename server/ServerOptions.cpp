@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "accounts/EmailAddress.h"
+#include "messaging/RelayAddress.h"
 
 namespace ondi::server {
 namespace {
@@ -140,6 +141,37 @@ constexpr std::array kValueOptions{
                   options.topupSettleSeconds = *seconds;
                   return std::nullopt;
                 }},
+    ValueOption{"--agent-phone",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  const auto mode = agentPhoneMode(value);
+                  if (!mode) {
+                    return "The agent phone must be \"ready\", \"setup-required\" or "
+                           "\"not-found\", not " +
+                           quoted(value) + ".";
+                  }
+                  options.agentPhone = *mode;
+                  return std::nullopt;
+                }},
+    ValueOption{"--phone-calls-per-hour",
+                [](ServerOptions& options, std::string_view value) {
+                  return setLimit(options.phoneCallsPerHour, "phone call limit", value);
+                }},
+    ValueOption{"--messaging-relay-address",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  auto address = relayAddress(value);
+                  if (!address) {
+                    return "The messaging relay address must be an e-mail address or a phone "
+                           "number such as +15550100199, not " +
+                           quoted(value) + ".";
+                  }
+                  options.messagingRelayAddress = std::move(*address);
+                  return std::nullopt;
+                }},
+    ValueOption{"--relay-heartbeat-file",
+                [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
+                  options.relayHeartbeatFile = value;
+                  return std::nullopt;
+                }},
     ValueOption{"--password-min-length",
                 [](ServerOptions& options, std::string_view value) -> std::optional<std::string> {
                   const auto length = parseNumber(value, kMinPasswordLength, kMaxPasswordLength);
@@ -245,6 +277,16 @@ std::string_view serverUsage() {
          "                                available)\n"
          "  --topup-settle-seconds N      seconds a top-up stays pending before its funds\n"
          "                                are available, 0 to 604800 (default 20)\n"
+         "  --agent-phone MODE            how the stand-in voice bridge of the agent phone\n"
+         "                                answers: ready, setup-required or not-found\n"
+         "                                (default ready)\n"
+         "  --phone-calls-per-hour N      outbound calls one account's agent may place per\n"
+         "                                rolling hour (default 5)\n"
+         "  --messaging-relay-address A   the shared iMessage e-mail address or phone number\n"
+         "                                senders text their route code to (default none:\n"
+         "                                messaging routes answer 503)\n"
+         "  --relay-heartbeat-file PATH   the iMessage relay's heartbeat file, written by\n"
+         "                                POST /api/test/relay-heartbeat\n"
          "  --data DIR                    folder of the database\n"
          "                                (default $XDG_DATA_HOME/ondi-server)\n"
          "  --no-google                   turn off sign-in with Google\n"

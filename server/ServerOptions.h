@@ -9,6 +9,7 @@
 #include "ServiceLimits.h"
 #include "auth/AuthSettings.h"
 #include "connectors/BrokerMode.h"
+#include "phone/AgentPhoneMode.h"
 
 namespace ondi::server {
 
@@ -34,6 +35,14 @@ struct ServerOptions {
   bool agentPaymentsAvailable = true;
   // How long a top-up stays pending before its funds are available.
   unsigned topupSettleSeconds = 20;
+  // How the stand-in voice bridge behind the agent phone answers.
+  AgentPhoneMode agentPhone = AgentPhoneMode::ready;
+  // Outbound calls one account's agent may place per rolling hour.
+  unsigned phoneCallsPerHour = 5;
+  // The shared iMessage address of messaging routes; empty when the server has none.
+  std::string messagingRelayAddress;
+  // The iMessage relay's heartbeat file, which "POST /api/test/relay-heartbeat" writes.
+  std::filesystem::path relayHeartbeatFile;
 };
 
 // Parses the command line after the program name. The error is one finished sentence.

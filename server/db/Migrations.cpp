@@ -171,6 +171,53 @@ constexpr std::array kSchemaMigrations{
         " created_at INTEGER NOT NULL);"
         "CREATE INDEX agent_payment_purchases_by_time"
         " ON agent_payment_purchases (account_id, created_at);"},
+    // The Twilio number an account has bound to one of its agents (at most one), with the auth
+    // token sealed under the key file kept outside the database, and the calls its agent placed.
+    // A call's status follows a fixed schedule from its start; each change is kept as an event.
+    Migration{
+        9, "create agent phone lines and calls",
+        "CREATE TABLE agent_phone_lines ("
+        " account_id TEXT PRIMARY KEY NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+        " id TEXT NOT NULL UNIQUE,"
+        " account_sid TEXT NOT NULL,"
+        " sealed_auth_token TEXT NOT NULL,"
+        " phone_number TEXT NOT NULL,"
+        " label TEXT NOT NULL,"
+        " agent_id TEXT NOT NULL,"
+        " inbound_enabled INTEGER NOT NULL,"
+        " outbound_enabled INTEGER NOT NULL,"
+        " allowed_callers TEXT NOT NULL,"
+        " status TEXT NOT NULL,"
+        " sync_error TEXT NOT NULL,"
+        " connected_at INTEGER NOT NULL,"
+        " last_synced_at INTEGER NOT NULL);"
+        "CREATE TABLE agent_phone_calls ("
+        " seq INTEGER PRIMARY KEY,"
+        " id TEXT NOT NULL UNIQUE,"
+        " account_id TEXT NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+        " line_id TEXT NOT NULL,"
+        " remote_number TEXT NOT NULL,"
+        " agent_id TEXT NOT NULL,"
+        " agent_name TEXT NOT NULL,"
+        " purpose TEXT NOT NULL,"
+        " status TEXT NOT NULL,"
+        " started_at INTEGER NOT NULL,"
+        " updated_at INTEGER NOT NULL,"
+        " completed_at INTEGER,"
+        " duration_seconds INTEGER);"
+        "CREATE INDEX agent_phone_calls_by_time ON agent_phone_calls (account_id, started_at);"
+        "CREATE TABLE agent_phone_call_events ("
+        " call_seq INTEGER NOT NULL REFERENCES agent_phone_calls (seq) ON DELETE CASCADE,"
+        " status TEXT NOT NULL,"
+        " changed_at INTEGER NOT NULL,"
+        " PRIMARY KEY (call_seq, status));"},
+    // Each account's private messaging route: the code a sender texts to the shared relay address.
+    Migration{10, "create messaging routes",
+              "CREATE TABLE messaging_routes ("
+              " account_id TEXT PRIMARY KEY NOT NULL REFERENCES accounts (id) ON DELETE CASCADE,"
+              " id TEXT NOT NULL UNIQUE,"
+              " code TEXT NOT NULL UNIQUE,"
+              " created_at INTEGER NOT NULL);"},
 };
 
 void ensureVersionTable(Database& database) {

@@ -58,7 +58,8 @@ TEST_F(MigrationsTest, TheServerSchemaAppliesToAnEmptyDatabase) {
   for (const char* table :
        {"meta", "accounts", "sessions", "email_verifications", "google_auth_requests",
         "google_codes", "account_preferences", "agent_instructions", "agent_threads",
-        "agent_messages", "agent_events", "browser_runs"}) {
+        "agent_messages", "agent_events", "browser_runs", "agent_phone_lines", "agent_phone_calls",
+        "agent_phone_call_events", "messaging_routes"}) {
     EXPECT_TRUE(hasTable(database_, table)) << table;
   }
 }

@@ -116,5 +116,35 @@ TEST(ServerOptionsTest, AgentPaymentOptionsChooseTheModeAndTheSettlingTime) {
   EXPECT_FALSE(parseServerOptions(tooLong));
 }
 
+TEST(ServerOptionsTest, PhoneAndMessagingOptionsChooseTheModeLimitAndRelay) {
+  const auto defaults = parseServerOptions({});
+  ASSERT_TRUE(defaults);
+  EXPECT_EQ(defaults->agentPhone, AgentPhoneMode::ready);
+  EXPECT_EQ(defaults->phoneCallsPerHour, 5u);
+  EXPECT_TRUE(defaults->messagingRelayAddress.empty());
+  EXPECT_TRUE(defaults->relayHeartbeatFile.empty());
+
+  constexpr std::array<std::string_view, 6> arguments{
+      "--agent-phone=setup-required", "--phone-calls-per-hour=2", "--messaging-relay-address",
+      " Relay@Example.COM ",          "--relay-heartbeat-file",   "/tmp/relay.json"};
+  const auto options = parseServerOptions(arguments);
+  ASSERT_TRUE(options) << options.error();
+  EXPECT_EQ(options->agentPhone, AgentPhoneMode::setupRequired);
+  EXPECT_EQ(options->phoneCallsPerHour, 2u);
+  EXPECT_EQ(options->messagingRelayAddress, "relay@example.com");
+  EXPECT_EQ(options->relayHeartbeatFile, "/tmp/relay.json");
+
+  const std::array<std::string_view, 1> phoneRelay{"--messaging-relay-address=+15550100199"};
+  EXPECT_EQ(parseServerOptions(phoneRelay)->messagingRelayAddress, "+15550100199");
+  const std::array<std::string_view, 1> notAnAddress{"--messaging-relay-address=555-0199"};
+  EXPECT_EQ(parseServerOptions(notAnAddress).error(),
+            "The messaging relay address must be an e-mail address or a phone number such as "
+            "+15550100199, not \"555-0199\".");
+  const std::array<std::string_view, 1> unknownMode{"--agent-phone=off"};
+  EXPECT_FALSE(parseServerOptions(unknownMode));
+  const std::array<std::string_view, 1> noCalls{"--phone-calls-per-hour=0"};
+  EXPECT_FALSE(parseServerOptions(noCalls));
+}
+
 }  // namespace
 }  // namespace ondi::server
