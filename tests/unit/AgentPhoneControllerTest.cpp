@@ -92,6 +92,7 @@ class AgentPhoneControllerTest : public AccountFixture {
 
 TEST_F(AgentPhoneControllerTest, SignedOutMutationsSendNothingAndPublishNothing) {
   answer(200, {{"authenticated", false}});
+  phone().agentPhoneError.set("An earlier failure.");
   const std::size_t before = requestCount();
   Outcome connected;
   phone().connectAgentPhone(link(), record(connected));
@@ -104,7 +105,7 @@ TEST_F(AgentPhoneControllerTest, SignedOutMutationsSendNothingAndPublishNothing)
   ASSERT_TRUE(connected && !*connected);
   EXPECT_EQ(connected->error().description(), "Sign in to manage an agent phone number.");
   ASSERT_TRUE(placed && !*placed);
-  EXPECT_EQ(phone().agentPhoneError.get(), "");
+  EXPECT_EQ(phone().agentPhoneError.get(), "An earlier failure.");
   EXPECT_FALSE(phone().isAgentPhoneActionInFlight.get());
   EXPECT_EQ(state(), AgentPhoneState::unavailable());
 }

@@ -2,6 +2,8 @@
 
 #include <gtkmm/image.h>
 
+#include <tuple>
+
 #include "core/phone/AgentPhoneDisplay.h"
 #include "core/phone/AgentPhoneRecords.h"
 #include "core/shell/SymbolIcons.h"
@@ -34,7 +36,7 @@ AgentPhoneLineCard::AgentPhoneLineCard(Actions actions)
   append(capability("phone.line.inbound", "Inbound", inboundState_, inboundDetail_));
   append(capability("phone.line.outbound", "Outbound", outboundState_, outboundDetail_));
   append(readiness_);
-  append(actionRow(actions));
+  append(actionRows(actions));
 
   appendPhoneHeading(*this, "Recent calls");
   calls_.set_name("phone.calls");
@@ -97,26 +99,33 @@ Gtk::Box& AgentPhoneLineCard::capability(const std::string& name, const std::str
   return *row;
 }
 
-Gtk::Box& AgentPhoneLineCard::actionRow(const Actions& actions) {
-  auto* buttons = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 8);
+// The actions in two rows, so that none of their labels is cut at the section's width.
+Gtk::Box& AgentPhoneLineCard::actionRows(const Actions& actions) {
+  auto* rows = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 8);
+  Gtk::Box* row = nullptr;
   const std::tuple<Gtk::Button*, const char*, const char*, const char*,
                    const std::function<void()>*>
       specs[] = {
           {&placeCall_, "phone.place-call", "phone.arrow.up.right", "Place outbound call…",
            &actions.placeCall},
           {&edit_, "phone.edit", "square.and.pencil", "Edit routing…", &actions.editRouting},
-          {&disconnect_, "phone.disconnect", "xmark", "Disconnect…", &actions.disconnect},
           {&refresh_, "phone.line.refresh", "arrow.clockwise", "Refresh phone status",
            &actions.refresh},
+          {&disconnect_, "phone.disconnect", "xmark", "Disconnect…", &actions.disconnect},
       };
-  for (const auto& [button, name, symbol, label, action] : specs) {
+  for (std::size_t index = 0; index < std::size(specs); ++index) {
+    const auto& [button, name, symbol, label, action] = specs[index];
+    if (index % 2 == 0) {
+      row = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 8);
+      rows->append(*row);
+    }
     button->set_name(name);
     setIconAndLabel(*button, symbol, label);
     button->signal_clicked().connect(*action);
-    buttons->append(*button);
+    row->append(*button);
   }
   disconnect_.add_css_class("destructive-action");
-  return *buttons;
+  return *rows;
 }
 
 void AgentPhoneLineCard::show(const AgentPhoneState& state) {

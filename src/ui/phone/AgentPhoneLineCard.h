@@ -36,7 +36,7 @@ class AgentPhoneLineCard : public Gtk::Box {
   Gtk::Box& header();
   Gtk::Box& capability(const std::string& name, const std::string& title, Gtk::Label*& state,
                        Gtk::Label*& detail);
-  Gtk::Box& actionRow(const Actions& actions);
+  Gtk::Box& actionRows(const Actions& actions);
   void showCalls(const AgentPhoneState& state);
 
   Gtk::Label label_;
