@@ -60,11 +60,14 @@ AgentPhoneSettingsSection::~AgentPhoneSettingsSection() = default;
 
 void AgentPhoneSettingsSection::showState() {
   const AgentPhoneState& state = phone_.agentPhoneState.get();
-  error_.setText(phone_.agentPhoneError.get());
-  loading_.set_visible(!state.loaded);
-  empty_.set_visible(state.loaded && !state.line);
-  card_.set_visible(state.loaded && state.line.has_value());
-  if (!state.loaded) return;
+  const std::string& error = phone_.agentPhoneError.get();
+  error_.setText(error);
+  // A first load that failed shows its reason with the empty state, whose button tries again.
+  const bool settled = state.loaded || !error.empty();
+  loading_.set_visible(!settled);
+  empty_.set_visible(settled && !state.line);
+  card_.set_visible(settled && state.line.has_value());
+  if (!settled) return;
   if (state.line) {
     card_.show(state);
   } else {
