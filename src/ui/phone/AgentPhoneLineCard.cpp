@@ -105,7 +105,7 @@ Gtk::Box& AgentPhoneLineCard::actionRows(const Actions& actions) {
   Gtk::Box* row = nullptr;
   const std::tuple<Gtk::Button*, const char*, const char*, const char*,
                    const std::function<void()>*>
-      specs[] = {
+      actionButtons[] = {
           {&placeCall_, "phone.place-call", "phone.arrow.up.right", "Place outbound call…",
            &actions.placeCall},
           {&edit_, "phone.edit", "square.and.pencil", "Edit routing…", &actions.editRouting},
@@ -113,8 +113,8 @@ Gtk::Box& AgentPhoneLineCard::actionRows(const Actions& actions) {
            &actions.refresh},
           {&disconnect_, "phone.disconnect", "xmark", "Disconnect…", &actions.disconnect},
       };
-  for (std::size_t index = 0; index < std::size(specs); ++index) {
-    const auto& [button, name, symbol, label, action] = specs[index];
+  for (std::size_t index = 0; index < std::size(actionButtons); ++index) {
+    const auto& [button, name, symbol, label, action] = actionButtons[index];
     if (index % 2 == 0) {
       row = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::HORIZONTAL, 8);
       rows->append(*row);
