@@ -35,17 +35,18 @@ std::string text(Gtk::Widget& root, const std::string& name) {
   return label ? label->get_text().raw() : "<missing " + name + ">";
 }
 
-TEST_F(SettingsWindowTest, ShowsTheNineSectionsInOrder) {
+TEST_F(SettingsWindowTest, ShowsTheTenSectionsInOrder) {
   runApplication([&](ui::OndiApplication& application, DesktopBrowserModel&) {
     Gtk::Window& settings = application.settingsWindow();
     settings.present();
     Gtk::Widget* form = findNamed(settings, "settings.sections");
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(sectionNames(*form),
-              (std::vector<std::string>{
-                  "account-section", "conversation-history-section", "agent-instructions-section",
-                  "model-routing-section", "openai-settings-section", "appearance-section",
-                  "workspace-settings-section", "approval-gates-section", "privacy-section"}));
+              (std::vector<std::string>{"account-section", "conversation-history-section",
+                                        "agent-instructions-section", "agent-phone-section",
+                                        "model-routing-section", "openai-settings-section",
+                                        "appearance-section", "workspace-settings-section",
+                                        "approval-gates-section", "privacy-section"}));
   });
 }
 
@@ -62,7 +63,8 @@ TEST_F(SettingsWindowTest, SignedOutOnlyAppearanceAndWorkspaceCanBeChanged) {
     EXPECT_TRUE(shown(settings, "account-section.create-account"));
     EXPECT_FALSE(shown(settings, "account-section.sign-out"));
     EXPECT_FALSE(shown(settings, "account-section.email"));
-    for (const std::string bound : {"conversation-history", "model-routing", "approval-gates"}) {
+    for (const std::string bound :
+         {"conversation-history", "phone", "model-routing", "approval-gates"}) {
       SCOPED_TRACE(bound);
       EXPECT_TRUE(shown(settings, bound + ".sign-in"));
       EXPECT_FALSE(shown(settings, bound + ".content"));
@@ -105,7 +107,8 @@ TEST_F(SettingsWindowTest, SignedInShowsTheAccountAndItsSwitches) {
     EXPECT_EQ(text(settings, "conversation-history.storage"), "Ondi Cloud");
     EXPECT_EQ(text(settings, "conversation-history.isolation"), "Enabled");
     EXPECT_EQ(text(settings, "conversation-history.resume"), "Unavailable");
-    for (const std::string bound : {"conversation-history", "model-routing", "approval-gates"}) {
+    for (const std::string bound :
+         {"conversation-history", "phone", "model-routing", "approval-gates"}) {
       EXPECT_FALSE(shown(settings, bound + ".sign-in")) << bound;
     }
     EXPECT_TRUE(shown(settings, "openai-settings.api-key"));

@@ -13,8 +13,14 @@ namespace ondi {
 class AccountFixture : public ::testing::Test {
  protected:
   static constexpr const char* kSessionPath = "https://ondi.example/api/auth/session";
+  static constexpr const char* kPhonePath = "https://ondi.example/api/account/phone";
 
-  AccountFixture() { platform.scheduler.runUntilIdle(); }
+  // The agent phone loads after every confirmed session; suites that are not about it see it
+  // answered at once with no line.
+  AccountFixture() {
+    platform.transport.answerAlways(kPhonePath, 200, R"({"ok": true})");
+    platform.scheduler.runUntilIdle();
+  }
 
   // Answers the oldest waiting request and lets its completion run.
   void answer(int status, const nlohmann::json& body) {

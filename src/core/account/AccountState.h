@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include <sigc++/signal.h>
+
 #include "core/account/AgentInstructionProfile.h"
 #include "core/account/AuthRecords.h"
 #include "core/account/ConversationThreads.h"
@@ -40,12 +42,17 @@ struct AccountState {
     return state.isAuthenticated() ? state.identity().id : std::string();
   }
 
-  // Forgets what belongs to an account: profiles, history capabilities and threads.
+  // Emitted by clearAccountBoundData, for the controllers that keep account data of their own.
+  sigc::signal<void()> accountBoundDataCleared;
+
+  // Forgets what belongs to an account: profiles, history capabilities and threads here, and
+  // whatever the listeners of accountBoundDataCleared keep.
   void clearAccountBoundData() {
     agentInstructionProfiles.set({});
     conversationHistoryStatus.set({});
     conversationThreads.set({});
     activeConversationThreadID.set("default");
+    accountBoundDataCleared.emit();
   }
 };
 

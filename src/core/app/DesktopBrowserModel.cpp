@@ -76,7 +76,8 @@ DesktopBrowserModel::DesktopBrowserModel(ServiceOrigin origin, PlatformServices 
       payments_({api_, services_.settings, services_.clock, account.workspaceSessionState,
                  session_.checked}),
       messaging_({api_, services_.environment, services_.clock, services_.system,
-                  shell_.signals.messaging, [this] { return api_.managedBrowserBaseURL(); }}) {
+                  shell_.signals.messaging, [this] { return api_.managedBrowserBaseURL(); }}),
+      phone_({api_, account, session_.checked, services_.logger}) {
   account.desktopPreferences.set(DesktopAccountPreferences::localDefaults(services_.settings));
   account.selectedModelProvider.set(storedModelProvider(services_.settings));
   services_.logger.info("browser", "Desktop browser model initialized");

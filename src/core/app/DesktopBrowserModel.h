@@ -36,6 +36,7 @@
 #include "core/packs/PackBrowserSelection.h"
 #include "core/packs/PackWorkspaceController.h"
 #include "core/payments/AgentPaymentStore.h"
+#include "core/phone/AgentPhoneController.h"
 #include "core/shell/ShellController.h"
 #include "core/support/SupportDesk.h"
 #include "core/surface/LoadedSurfacePage.h"
@@ -105,6 +106,7 @@ class DesktopBrowserModel {
   AgentPaymentStore payments_;
   IMessageBridgeModel messaging_;
   MessageComposer composer_{services_.system};
+  AgentPhoneController phone_;
   ScopedConnections connections_;
 
  public:
@@ -138,6 +140,7 @@ class DesktopBrowserModel {
   AgentPaymentStore& agentPayments() { return payments_; }
   IMessageBridgeModel& messaging() { return messaging_; }
   MessageComposer& messageComposer() { return composer_; }
+  AgentPhoneController& agentPhone() { return phone_; }
 
   const NavigationState& navigation = navigator_.state();
   BrowserTabs& tabs = browser_.tabs;
@@ -186,7 +189,8 @@ class DesktopBrowserModel {
   std::string managedBrowserBaseURL() const { return api_.managedBrowserBaseURL(); }
   std::string accountWebsiteURL() const { return website_.url(); }
   void openAccountWebsite() { website_.open(); }
-  // Hands an address the service named (onboarding) to the user's own browser.
+  // Hands a secure address (the service's onboarding, a provider's console) to the user's own
+  // browser.
   void openSecureURL(const std::string& url);
   void performAuthenticatedAPIRequest(const std::string& path, const std::string& method,
                                       const std::optional<std::string>& body,
@@ -220,6 +224,24 @@ class DesktopBrowserModel {
   void openConversationThread(const std::string& id) { threads_.openConversationThread(id); }
   void applyConversationThreadSnapshot(const nlohmann::json& body) {
     threads_.applyConversationThreadSnapshot(body);
+  }
+
+  // The agent phone.
+  void refreshAgentPhone() { phone_.refreshAgentPhone(); }
+  void connectAgentPhone(const AgentPhoneLinkRequest& request,
+                         AgentPhoneController::Completion completion) {
+    phone_.connectAgentPhone(request, std::move(completion));
+  }
+  void updateAgentPhoneRouting(const AgentPhoneRoutingRequest& request,
+                               AgentPhoneController::Completion completion) {
+    phone_.updateAgentPhoneRouting(request, std::move(completion));
+  }
+  void disconnectAgentPhone(AgentPhoneController::Completion completion) {
+    phone_.disconnectAgentPhone(std::move(completion));
+  }
+  void placeAgentPhoneCall(const AgentPhoneOutboundRequest& request,
+                           AgentPhoneController::Completion completion) {
+    phone_.placeAgentPhoneCall(request, std::move(completion));
   }
 
   // Direct OpenAI answers with the user's own key.

@@ -8,7 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/ports/Environment.h"
-#include "core/util/StrictIsoTime.h"
+#include "core/util/InternetDateTime.h"
 #include "core/util/Text.h"
 
 namespace ondi {
@@ -61,7 +61,7 @@ RelayChannelState readRelayHeartbeat(const std::filesystem::path& file,
       break;
     }
   }
-  const auto beat = parseStrictISO8601(stamp);
+  const auto beat = parseInternetDateTime(stamp);
   const bool fresh = beat && now - *beat <= kFreshness;
   return fresh && status == "watching" ? RelayChannelState::running : RelayChannelState::stopped;
 }

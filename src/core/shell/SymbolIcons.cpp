@@ -140,6 +140,12 @@ std::string iconName(const std::string& symbol) {
       {"mic.slash", "microphone-disabled-symbolic"},
       {"phone.down", "call-stop-symbolic"},
       {"stop.circle", "media-playback-stop-symbolic"},
+      // The agent phone.
+      {"phone.badge.plus", "call-start-symbolic"},
+      {"phone.connection.fill", "phone-symbolic"},
+      {"phone.arrow.down.left", "call-incoming-symbolic"},
+      {"phone.arrow.up.right", "call-outgoing-symbolic"},
+      {"exclamationmark.triangle", "dialog-warning-symbolic"},
   };
   const auto found = icons.find(symbol);
   return found != icons.end() ? found->second : "image-missing-symbolic";

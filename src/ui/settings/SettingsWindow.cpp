@@ -9,6 +9,7 @@
 #include "ui/account/AgentInstructionsSection.h"
 #include "ui/app/AccessibleName.h"
 #include "ui/assist/OpenAISettingsSection.h"
+#include "ui/phone/AgentPhoneSettingsSection.h"
 #include "ui/settings/AccountSection.h"
 #include "ui/settings/AppearanceSection.h"
 #include "ui/settings/ApprovalGatesSection.h"
@@ -42,6 +43,8 @@ SettingsWindow::SettingsWindow(DesktopBrowserModel& model) {
       Gtk::make_managed<AccountSection>(model.authentication(), model.session()),
       Gtk::make_managed<ConversationHistorySection>(model.account),
       Gtk::make_managed<AgentInstructionsSection>(model.agentInstructions()),
+      Gtk::make_managed<AgentPhoneSettingsSection>(
+          model.agentPhone(), [&model](const std::string& url) { model.openSecureURL(url); }),
       Gtk::make_managed<ModelRoutingSection>(model.preferences(), model.modelProvider()),
       Gtk::make_managed<OpenAISettingsSection>(model.preferences(), model.openAIKeychain()),
       Gtk::make_managed<AppearanceSection>(model.preferences()),

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "core/ports/HttpTransport.h"
@@ -14,6 +16,10 @@ class FakeHttpTransport final : public HttpTransport {
   using Result = std::expected<HttpResponse, TransportError>;
 
   void send(const HttpRequest& request, std::function<void(Result)> completion) override {
+    if (const auto standing = standingAnswers_.find(request.url);
+        standing != standingAnswers_.end()) {
+      return completion(standing->second);
+    }
     requests.push_back(request);
     waiting_.push_back(std::move(completion));
   }
@@ -26,6 +32,16 @@ class FakeHttpTransport final : public HttpTransport {
     response.cookies = std::move(cookies);
     complete(std::move(response));
   }
+  // Answers every later request for `url` at once, without recording it: for requests the
+  // model makes on its own that a test is not about.
+  void answerAlways(const std::string& url, int statusCode, std::string body) {
+    HttpResponse response;
+    response.statusCode = statusCode;
+    response.body = std::move(body);
+    standingAnswers_[url] = std::move(response);
+  }
+  void stopAnsweringAlways(const std::string& url) { standingAnswers_.erase(url); }
+
   void fail(std::string message) { complete(std::unexpected(TransportError{std::move(message)})); }
 
   std::vector<HttpRequest> requests;
@@ -38,6 +54,7 @@ class FakeHttpTransport final : public HttpTransport {
     completion(std::move(result));
   }
   std::deque<std::function<void(Result)>> waiting_;
+  std::map<std::string, HttpResponse> standingAnswers_;
 };
 
 }  // namespace ondi::fakes
