@@ -17,12 +17,16 @@ namespace {
 constexpr const char* kNewTitle = "Connect a Twilio number";
 constexpr const char* kEditTitle = "Edit agent phone";
 
+// A panel of the sheet with its heading; `box` is the sheet's own when it shows or hides.
+Gtk::Box& group(Gtk::Box& box, const std::string& name, const std::string& heading) {
+  box.set_name(name);
+  applyPanelStyle(box, 12, false);
+  appendPhoneHeading(box, heading);
+  return box;
+}
+
 Gtk::Box& group(const std::string& name, const std::string& heading) {
-  auto* box = Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 8);
-  box->set_name(name);
-  applyPanelStyle(*box, 12, false);
-  appendPhoneHeading(*box, heading);
-  return *box;
+  return group(*Gtk::make_managed<Gtk::Box>(Gtk::Orientation::VERTICAL, 8), name, heading);
 }
 
 // A caption above its control; the caption names the control for screen readers.
@@ -110,9 +114,7 @@ AgentPhoneSetupSheet::AgentPhoneSetupSheet(AgentPhoneController& phone)
 }
 
 Gtk::Box& AgentPhoneSetupSheet::credentialsGroup() {
-  credentials_.set_name("phone.setup.credentials");
-  applyPanelStyle(credentials_, 12, false);
-  appendPhoneHeading(credentials_, "Twilio number");
+  group(credentials_, "phone.setup.credentials", "Twilio number");
   accountSid_.set_name("phone.setup.account-sid");
   appendField(credentials_, "Account SID", accountSid_);
   authToken_.set_name("phone.setup.auth-token");
@@ -127,9 +129,7 @@ Gtk::Box& AgentPhoneSetupSheet::credentialsGroup() {
 }
 
 Gtk::Box& AgentPhoneSetupSheet::connectedGroup() {
-  connected_.set_name("phone.setup.connected");
-  applyPanelStyle(connected_, 12, false);
-  appendPhoneHeading(connected_, "Connected number");
+  group(connected_, "phone.setup.connected", "Connected number");
   auto* provider = Gtk::make_managed<Gtk::Label>("Twilio");
   appendValue(connected_, "Provider", *provider);
   maskedNumber_.set_name("phone.setup.number");
