@@ -12,6 +12,10 @@
 #include "MainLoop.h"
 #include "OndiServerProcess.h"
 #include "TemporaryDirectory.h"
+#include "core/account/AccountState.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/WebView.h"
 #include "platform/linux/DesktopComposition.h"
 
 using namespace ondi;

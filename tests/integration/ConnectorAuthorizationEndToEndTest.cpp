@@ -8,6 +8,9 @@
 #include "MainLoop.h"
 #include "OndiServerProcess.h"
 #include "TemporaryDirectory.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/ports/WebView.h"
+#include "core/workspace/WorkspaceStore.h"
 #include "platform/linux/DesktopComposition.h"
 
 using namespace ondi;

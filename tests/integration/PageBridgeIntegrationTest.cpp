@@ -7,7 +7,7 @@
 #include "MainLoop.h"
 #include "PageServer.h"
 #include "WebKitFixture.h"
-#include "core/surface/JavaScript.h"
+#include "core/script/JavaScript.h"
 #include "core/surface/PageBridge.h"
 
 using namespace ondi;

@@ -8,6 +8,12 @@
 #include "PageServer.h"
 #include "WebKitPlatform.h"
 #include "core/app/DesktopBrowserModel.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/ports/WebView.h"
+#include "core/script/SurfaceResources.h"
 #include "platform/linux/SoupHttpTransport.h"
 
 using namespace ondi;

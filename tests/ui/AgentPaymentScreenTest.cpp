@@ -16,6 +16,9 @@
 #include "ApplicationTest.h"
 #include "HttpTestClient.h"
 #include "OndiServerProcess.h"
+#include "core/billing/BillingController.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/payments/AgentPaymentStore.h"
 #include "ui/app/MainWindow.h"
 
 using namespace ondi;

@@ -16,6 +16,7 @@
 #include "ApplicationTest.h"
 #include "HttpTestClient.h"
 #include "OndiServerProcess.h"
+#include "core/phone/AgentPhoneController.h"
 
 using namespace ondi;
 

@@ -4,6 +4,9 @@
 #include <gtkmm/togglebutton.h>
 
 #include "ApplicationTest.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
 #include "ui/app/MainWindow.h"
 
 using namespace ondi;

@@ -10,6 +10,10 @@
 #include <vector>
 
 #include "ApplicationTest.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/WebView.h"
 #include "ui/app/MainWindow.h"
 
 using namespace ondi;

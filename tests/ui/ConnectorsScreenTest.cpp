@@ -9,6 +9,13 @@
 
 #include "ApplicationTest.h"
 #include "OndiServerProcess.h"
+#include "core/account/DesktopPreferencesController.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/WebView.h"
+#include "core/theme/VelmoraTheme.h"
+#include "core/workspace/WorkspaceStore.h"
 #include "ui/app/MainWindow.h"
 
 using namespace ondi;

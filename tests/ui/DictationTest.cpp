@@ -3,6 +3,8 @@
 #include "ApplicationTest.h"
 #include "OndiServerProcess.h"
 #include "SpokenAudio.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/WebView.h"
 
 using namespace ondi;
 

@@ -5,6 +5,9 @@
 
 #include "ApplicationTest.h"
 #include "core/home/HomeGreeting.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/Clock.h"
+#include "core/support/SupportDesk.h"
 #include "ui/app/MainWindow.h"
 
 using namespace ondi;

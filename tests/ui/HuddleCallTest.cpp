@@ -4,6 +4,8 @@
 
 #include "ApplicationTest.h"
 #include "OndiServerProcess.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/voice/HuddleController.h"
 #include "ui/app/MainWindow.h"
 
 using namespace ondi;

@@ -8,7 +8,12 @@
 
 #include "ApplicationTest.h"
 #include "OndiServerProcess.h"
+#include "core/account/DesktopPreferencesController.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/WebView.h"
 #include "core/shell/SymbolIcons.h"
+#include "core/theme/VelmoraTheme.h"
+#include "core/voice/HuddleController.h"
 #include "ui/app/MainWindow.h"
 
 using namespace ondi;

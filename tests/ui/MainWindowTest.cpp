@@ -3,6 +3,10 @@
 #include <gtkmm/stack.h>
 
 #include "ApplicationTest.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/WebView.h"
+#include "core/shell/ShellController.h"
 #include "ui/app/MainWindow.h"
 
 using namespace ondi;

@@ -8,6 +8,9 @@
 #include "ApplicationTest.h"
 #include "HttpTestClient.h"
 #include "OndiServerProcess.h"
+#include "core/messaging/IMessageBridgeModel.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/shell/ShellController.h"
 #include "ui/app/MainWindow.h"
 
 using namespace ondi;

@@ -8,6 +8,14 @@
 
 #include "ApplicationTest.h"
 #include "OndiServerProcess.h"
+#include "core/account/DesktopPreferencesController.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/monitor/BrowserbaseLiveView.h"
+#include "core/monitor/DaytonaMonitorStore.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/WebView.h"
+#include "core/shell/ShellController.h"
+#include "core/theme/VelmoraTheme.h"
 #include "ui/app/MainWindow.h"
 
 using namespace ondi;

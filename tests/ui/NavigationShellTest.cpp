@@ -9,8 +9,16 @@
 #include <gtkmm/togglebutton.h>
 
 #include "ApplicationTest.h"
+#include "core/account/DesktopPreferencesController.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/WebView.h"
+#include "core/shell/ShellController.h"
 #include "core/shell/SidebarEntries.h"
 #include "core/shell/SymbolIcons.h"
+#include "core/theme/VelmoraTheme.h"
+#include "core/voice/HuddleController.h"
 #include "ui/app/MainWindow.h"
 #include "ui/shell/RoutedContent.h"
 

@@ -5,6 +5,7 @@
 #include <gtkmm/passwordentry.h>
 
 #include "ApplicationTest.h"
+#include "core/assist/OpenAIKeychain.h"
 #include "core/util/Uuid.h"
 
 using namespace ondi;

@@ -7,6 +7,8 @@
 #include <gtkmm/togglebutton.h>
 
 #include "ApplicationTest.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
 #include "core/packs/PackBrowserSelection.h"
 #include "ui/app/MainWindow.h"
 

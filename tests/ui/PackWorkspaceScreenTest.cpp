@@ -4,6 +4,13 @@
 
 #include "ApplicationTest.h"
 #include "OndiServerProcess.h"
+#include "core/app/Navigator.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/packs/AgentPackCatalog.h"
+#include "core/packs/PackBrowserSelection.h"
+#include "core/packs/PackWorkspaceController.h"
+#include "core/ports/WebView.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/WebViewWidget.h"
 

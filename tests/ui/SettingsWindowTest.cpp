@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "ApplicationTest.h"
+#include "core/shell/ShellController.h"
+#include "core/voice/MicrophoneConsent.h"
 
 using namespace ondi;
 

@@ -4,7 +4,10 @@
 
 #include "ApplicationTest.h"
 #include "OndiServerProcess.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
 #include "core/packs/VelmoraSkill.h"
+#include "core/ports/WebView.h"
 #include "ui/app/MainWindow.h"
 
 using namespace ondi;

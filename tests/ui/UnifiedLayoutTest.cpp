@@ -5,8 +5,16 @@
 
 #include "ApplicationTest.h"
 #include "PageServer.h"
+#include "core/account/DesktopPreferencesController.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/WebView.h"
+#include "core/shell/ShellController.h"
 #include "core/shell/WorkspaceTools.h"
+#include "core/theme/VelmoraTheme.h"
 #include "core/util/ScopedConnections.h"
+#include "core/workspace/AgentPromptPreparation.h"
 #include "ui/app/MainWindow.h"
 #include "ui/shell/RoutedContent.h"
 

@@ -4,7 +4,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/account/AccountState.h"
 #include "core/app/DesktopBrowserModel.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/script/SurfaceResources.h"
 #include "fakes/FakePlatform.h"
 
 namespace ondi {

@@ -6,7 +6,7 @@
 #include "core/account/ConversationThreads.h"
 #include "core/account/Pkce.h"
 #include "core/account/WorkspaceSessionController.h"
-#include "core/surface/JavaScript.h"
+#include "core/script/JavaScript.h"
 #include "fakes/FakeSecureRandom.h"
 
 namespace ondi {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "AccountFixture.h"
+#include "core/origin/ServiceOrigin.h"
 #include "core/util/Json.h"
 #include "core/util/Url.h"
 

@@ -1,6 +1,8 @@
 #include "AccountFixture.h"
 
 #include "core/account/Pkce.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
 
 namespace ondi {
 namespace {

@@ -3,7 +3,15 @@
 #include <optional>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/billing/BillingController.h"
 #include "core/billing/BillingRoute.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/navigation/BillingAddress.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/script/SurfaceResources.h"
+#include "core/workspace/WorkspaceStore.h"
 #include "fakes/FakePlatform.h"
 
 namespace ondi {

@@ -1,7 +1,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/actions/DesktopActionResult.h"
 #include "core/app/DesktopBrowserModel.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/ports/WebView.h"
+#include "core/script/SurfaceResources.h"
 #include "fakes/FakePlatform.h"
 
 namespace ondi {

@@ -1,4 +1,6 @@
+#include "core/browser/BrowserTabs.h"
 #include "core/monitor/DaytonaMonitorStore.h"
+#include "core/shell/ShellController.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <regex>
 
+#include "core/actions/DesktopActionHost.h"
 #include "core/desktop/BrowserAutomationScripts.h"
-#include "core/desktop/DesktopActionHost.h"
 #include "core/desktop/ExternalBrowsers.h"
 #include "fakes/FakeExternalApplications.h"
 #include "fakes/RecordingSurfaceChannel.h"

@@ -2,6 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/ports/WebView.h"
+#include "core/script/SurfaceResources.h"
 #include "fakes/FakePlatform.h"
 
 namespace ondi {

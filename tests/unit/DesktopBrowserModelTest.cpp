@@ -1,4 +1,11 @@
 #include "core/app/DesktopBrowserModel.h"
+#include "core/app/Navigator.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/ports/WebView.h"
+#include "core/script/SurfaceResources.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/ports/WebView.h"
+#include "core/script/SurfaceResources.h"
 #include "core/theme/DesktopThemeScripts.h"
+#include "core/theme/VelmoraTheme.h"
 #include "core/theme/VelmoraThemePalette.h"
 #include "fakes/FakePlatform.h"
 

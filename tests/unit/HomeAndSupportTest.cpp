@@ -3,11 +3,19 @@
 #include <glib.h>
 
 #include "AccountFixture.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/browser/BrowserWorkspaceController.h"
 #include "core/home/HomeGreeting.h"
 #include "core/home/HomeOverview.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/origin/ServiceOrigin.h"
 #include "core/ports/Clock.h"
+#include "core/ports/WebView.h"
+#include "core/support/SupportDesk.h"
 #include "core/support/SupportDiagnostics.h"
 #include "core/workspace/AgentPromptPreparation.h"
+#include "core/workspace/WorkspaceStore.h"
 
 namespace ondi {
 namespace {

@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "AccountFixture.h"
+#include "core/assist/OpenAIKeychain.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/ports/WebView.h"
+#include "core/script/SurfaceResources.h"
 
 namespace ondi {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/monitor/ManagedBrowserWorkflowReference.h"
+#include "core/browser/ManagedBrowserWorkflowReference.h"
 
 #include <gtest/gtest.h>
 

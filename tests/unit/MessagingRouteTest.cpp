@@ -10,6 +10,7 @@
 #include "core/messaging/IMessageBridgeModel.h"
 #include "core/messaging/MessageLinks.h"
 #include "core/messaging/QRCodeMatrix.h"
+#include "core/shell/ShellController.h"
 #include "core/util/GlibHandles.h"
 
 namespace ondi {

@@ -2,10 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/script/SurfaceResources.h"
 #include "core/shell/DesktopSurfaceSignal.h"
-#include "core/workspace/WorkspaceSection.h"
+#include "core/shell/ShellController.h"
 #include "core/shell/ShellScreen.h"
 #include "core/shell/SidebarEntries.h"
+#include "core/theme/VelmoraTheme.h"
+#include "core/workspace/WorkspaceSection.h"
 #include "fakes/FakePlatform.h"
 
 namespace ondi {

@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/account/VelmoraModelProvider.h"
 #include "core/packs/AgentPackCatalog.h"
 #include "core/packs/PackBrowserSelection.h"
-#include "core/packs/VelmoraModelProvider.h"
 #include "core/packs/VelmoraSkill.h"
 #include "core/shell/SymbolIcons.h"
 #include "fakes/InMemorySettingsStore.h"

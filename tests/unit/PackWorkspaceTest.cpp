@@ -4,6 +4,13 @@
 #include <chrono>
 
 #include "AccountFixture.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/packs/AgentPackCatalog.h"
+#include "core/packs/ModelProviderSelection.h"
+#include "core/packs/PackWorkspaceController.h"
+#include "core/ports/WebView.h"
+#include "core/workspace/AgentPromptPreparation.h"
 #include "fakes/FakeWebView.h"
 
 namespace ondi {

@@ -6,7 +6,13 @@
 #include <memory>
 
 #include "AccountFixture.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/ports/WebView.h"
+#include "core/script/SurfaceResources.h"
 #include "core/voice/RealtimeAgentURL.h"
+#include "core/voice/RealtimeVoiceSession.h"
 #include "fakes/FakeWebView.h"
 
 namespace ondi {

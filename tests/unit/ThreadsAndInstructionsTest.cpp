@@ -2,6 +2,10 @@
 
 #include <gmock/gmock.h>
 
+#include "core/account/ConversationThreadController.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/WebView.h"
 #include "fakes/FakeWebView.h"
 
 namespace ondi {

@@ -1,4 +1,4 @@
-#include "core/app/VelmoraRoute.h"
+#include "core/navigation/VelmoraRoute.h"
 
 #include <gtest/gtest.h>
 

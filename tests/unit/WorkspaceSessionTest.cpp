@@ -1,4 +1,6 @@
 #include "AccountFixture.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/shell/ShellController.h"
 
 namespace ondi {
 namespace {

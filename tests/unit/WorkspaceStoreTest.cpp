@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "AccountFixture.h"
+#include "core/browser/BrowserTabs.h"
+#include "core/navigation/VelmoraRoute.h"
 #include "core/workspace/ConnectorMapping.h"
 
 namespace ondi {

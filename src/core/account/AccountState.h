@@ -9,9 +9,9 @@
 #include "core/account/AuthRecords.h"
 #include "core/account/ConversationThreads.h"
 #include "core/account/DesktopAccountPreferences.h"
+#include "core/account/VelmoraModelProvider.h"
 #include "core/account/WorkspaceSessionState.h"
-#include "core/app/Published.h"
-#include "core/packs/VelmoraModelProvider.h"
+#include "core/published/Published.h"
 
 namespace ondi {
 

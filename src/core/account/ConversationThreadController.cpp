@@ -1,11 +1,11 @@
 #include "core/account/ConversationThreadController.h"
 
-#include "core/app/NavigationState.h"
-#include "core/app/RouteNavigation.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/RouteNavigation.h"
 #include "core/ports/Logger.h"
 #include "core/ports/Scheduler.h"
-#include "core/surface/JavaScript.h"
-#include "core/surface/SurfaceChannel.h"
+#include "core/script/JavaScript.h"
+#include "core/script/SurfaceChannel.h"
 
 namespace ondi {
 namespace {

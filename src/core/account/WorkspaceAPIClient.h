@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/account/DesktopAPI.h"
-#include "core/app/ServiceOrigin.h"
+#include "core/origin/ServiceOrigin.h"
 #include "core/ports/Cookie.h"
 #include "core/surface/WorkspaceHosts.h"
 #include "core/util/Lifetime.h"

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "core/app/NavigationState.h"
-#include "core/app/RouteNavigation.h"
-#include "core/app/ServiceOrigin.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/RouteNavigation.h"
+#include "core/origin/ServiceOrigin.h"
 #include "core/surface/SurfaceHost.h"
 #include "core/util/Lifetime.h"
 
@@ -43,7 +43,7 @@ class Navigator final : public RouteNavigation, public SurfaceHost::Client {
   Navigator(const Navigator&) = delete;
   Navigator& operator=(const Navigator&) = delete;
 
-  const NavigationState& state() const { return state_; }
+  const NavigationState& state() const override { return state_; }
 
   void load(const VelmoraRoute& route) override;
   // Shows the route without loading anything; the address and title follow on a later turn.
@@ -65,8 +65,7 @@ class Navigator final : public RouteNavigation, public SurfaceHost::Client {
   void reload();
   void goBack() { activeWebView().goBack(); }
   void goForward() { activeWebView().goForward(); }
-  // The address of what is on screen; none when nothing has one.
-  std::optional<std::string> currentPageURL() const;
+  std::optional<std::string> currentPageURL() const override;
 
   void openInAppBrowserTab(const std::string& url) override;
 

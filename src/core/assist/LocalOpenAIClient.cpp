@@ -4,8 +4,8 @@
 #include "core/assist/OpenAIKeychain.h"
 #include "core/ports/Environment.h"
 #include "core/ports/SettingsStore.h"
+#include "core/script/SurfaceChannel.h"
 #include "core/surface/PageScripts.h"
-#include "core/surface/SurfaceChannel.h"
 #include "core/util/Text.h"
 #include "core/util/Uuid.h"
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "core/app/Published.h"
 #include "core/assist/LocalOpenAIError.h"
 #include "core/assist/OpenAIResponsesClient.h"
+#include "core/published/Published.h"
 #include "core/util/Lifetime.h"
 
 namespace ondi {

@@ -1,8 +1,9 @@
 #include "core/billing/BillingController.h"
 
-#include "core/app/NavigationState.h"
 #include "core/billing/BillingRoute.h"
 #include "core/browser/BrowserWorkspaceController.h"
+#include "core/navigation/BillingAddress.h"
+#include "core/navigation/NavigationState.h"
 #include "core/ports/SettingsStore.h"
 #include "core/workspace/OperationsRecords.h"
 

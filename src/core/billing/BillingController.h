@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/Published.h"
-#include "core/app/ServiceOrigin.h"
 #include "core/billing/BillingSection.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/published/Published.h"
 #include "core/util/ScopedConnections.h"
 
 namespace ondi {

@@ -2,7 +2,7 @@
 
 #include <glib.h>
 
-#include "core/browser/WebDestinations.h"
+#include "core/navigation/WebDestinations.h"
 #include "core/util/GlibHandles.h"
 #include "core/util/Text.h"
 #include "core/util/Url.h"

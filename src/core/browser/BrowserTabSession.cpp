@@ -1,6 +1,6 @@
 #include "core/browser/BrowserTabSession.h"
 
-#include "core/browser/WebDestinations.h"
+#include "core/navigation/WebDestinations.h"
 #include "core/util/Text.h"
 #include "core/util/Url.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/browser/WebDestinations.h"
+#include "core/navigation/WebDestinations.h"
 #include "core/util/Url.h"
 
 namespace ondi {

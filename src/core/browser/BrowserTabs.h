@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/Published.h"
 #include "core/browser/BrowserTabSession.h"
+#include "core/published/Published.h"
 
 namespace ondi {
 

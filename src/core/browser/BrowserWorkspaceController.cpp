@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <chrono>
 
-#include "core/app/RouteNavigation.h"
-#include "core/app/VelmoraRoute.h"
 #include "core/browser/BrowserAddress.h"
-#include "core/browser/WebDestinations.h"
-#include "core/monitor/ManagedBrowserWorkflowReference.h"
+#include "core/browser/ManagedBrowserWorkflowReference.h"
+#include "core/navigation/RouteNavigation.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/navigation/WebDestinations.h"
 #include "core/ports/Logger.h"
 #include "core/surface/SurfaceHost.h"
 #include "core/util/GlibHandles.h"

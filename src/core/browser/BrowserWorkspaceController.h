@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "core/app/Published.h"
+#include "core/actions/DesktopActionHost.h"
 #include "core/browser/BrowserTabNavigation.h"
 #include "core/browser/BrowserTabs.h"
-#include "core/desktop/DesktopActionHost.h"
+#include "core/published/Published.h"
 
 namespace ondi {
 

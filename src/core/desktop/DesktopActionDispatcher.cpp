@@ -2,14 +2,14 @@
 
 #include <vector>
 
+#include "core/actions/DesktopActionHost.h"
 #include "core/browser/BrowserTabSession.h"
 #include "core/browser/BrowserTabs.h"
 #include "core/desktop/BrowserAutomationScripts.h"
-#include "core/desktop/DesktopActionHost.h"
 #include "core/desktop/DesktopActionRequest.h"
 #include "core/desktop/ExternalBrowsers.h"
+#include "core/script/SurfaceChannel.h"
 #include "core/surface/PageScripts.h"
-#include "core/surface/SurfaceChannel.h"
 #include "core/util/Text.h"
 #include "core/util/Url.h"
 

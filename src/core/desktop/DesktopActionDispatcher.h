@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/desktop/DesktopActionResult.h"
+#include "core/actions/DesktopActionResult.h"
 #include "core/util/Lifetime.h"
 
 namespace ondi {

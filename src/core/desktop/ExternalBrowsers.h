@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/desktop/DesktopActionResult.h"
+#include "core/actions/DesktopActionResult.h"
 #include "core/util/Lifetime.h"
 
 namespace ondi {

@@ -1,11 +1,12 @@
 #include "core/desktop/PageHandoff.h"
 
-#include "core/app/Navigator.h"
 #include "core/browser/BrowserWorkspaceController.h"
-#include "core/browser/WebDestinations.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/RouteNavigation.h"
+#include "core/navigation/WebDestinations.h"
 #include "core/ports/Logger.h"
 #include "core/ports/SystemServices.h"
-#include "core/surface/SurfaceChannel.h"
+#include "core/script/SurfaceChannel.h"
 #include "core/surface/SurfaceHost.h"
 #include "core/util/Text.h"
 
@@ -15,7 +16,7 @@ constexpr std::string_view kCategory = "browser";
 }
 
 void PageHandoff::openExternal() {
-  const VelmoraRoute& route = deps_.navigator.state().activeRoute.get();
+  const VelmoraRoute& route = deps_.navigation.state().activeRoute.get();
   deps_.logger.info(kCategory, "External browser handoff requested from " + route.telemetryName());
   std::string url;
   if (route.kind() == VelmoraRoute::Kind::browserWorkspace) {
@@ -29,9 +30,9 @@ void PageHandoff::openExternal() {
 }
 
 void PageHandoff::openIn(const ExternalBrowser& browser) {
-  const auto url = deps_.navigator.currentPageURL();
+  const auto url = deps_.navigation.currentPageURL();
   if (!url) return;
-  std::string label = trimmedWhitespace(deps_.navigator.state().title.get());
+  std::string label = trimmedWhitespace(deps_.navigation.state().title.get());
   if (label.empty()) label = displayTitle(*url);
   deps_.logger.info(kCategory,
                     std::string(browser.shortName) + " handoff host=" + hostForLog(*url));
@@ -41,10 +42,10 @@ void PageHandoff::openIn(const ExternalBrowser& browser) {
 }
 
 void PageHandoff::openInAppBrowser() {
-  const auto url = deps_.navigator.currentPageURL();
+  const auto url = deps_.navigation.currentPageURL();
   if (!url) return;
-  const std::string title = deps_.navigator.state().title.get();
-  if (deps_.navigator.state().activeRoute.get().kind() == VelmoraRoute::Kind::browserWorkspace) {
+  const std::string title = deps_.navigation.state().title.get();
+  if (deps_.navigation.state().activeRoute.get().kind() == VelmoraRoute::Kind::browserWorkspace) {
     deps_.browser.loadCurrentBrowserTab(*url, title);
   } else {
     deps_.browser.openInAppBrowserTab(*url, title);

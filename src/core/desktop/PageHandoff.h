@@ -6,7 +6,7 @@ namespace ondi {
 
 class BrowserWorkspaceController;
 class Logger;
-class Navigator;
+class RouteNavigation;
 class ServiceOrigin;
 class SurfaceChannel;
 class SystemServices;
@@ -17,7 +17,7 @@ class PageHandoff {
  public:
   struct Dependencies {
     const ServiceOrigin& origin;
-    Navigator& navigator;
+    const RouteNavigation& navigation;
     BrowserWorkspaceController& browser;
     const SurfaceChannel& surface;
     SystemServices& system;

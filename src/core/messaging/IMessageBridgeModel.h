@@ -5,9 +5,9 @@
 #include <string>
 
 #include "core/account/DesktopAPI.h"
-#include "core/app/Published.h"
 #include "core/messaging/MessagingRoute.h"
 #include "core/messaging/RelayHeartbeat.h"
+#include "core/published/Published.h"
 #include "core/shell/DesktopSurfaceSignal.h"
 #include "core/util/Lifetime.h"
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/app/Published.h"
 #include "core/messaging/MessageLinks.h"
+#include "core/published/Published.h"
 
 namespace ondi {
 

@@ -6,7 +6,7 @@
 
 #include "core/account/WorkspaceAPIClient.h"
 #include "core/browser/BrowserWorkspaceController.h"
-#include "core/monitor/ManagedBrowserWorkflowReference.h"
+#include "core/browser/ManagedBrowserWorkflowReference.h"
 #include "core/monitor/MonitorDisplay.h"
 #include "core/monitor/MonitorEnvelopes.h"
 #include "core/util/Json.h"

@@ -9,13 +9,13 @@
 #include <sigc++/signal.h>
 
 #include "core/account/WorkspaceSessionState.h"
-#include "core/app/Published.h"
 #include "core/monitor/ConnectionState.h"
 #include "core/monitor/DaytonaRunSummary.h"
 #include "core/monitor/ManagedLiveViewURLValidator.h"
 #include "core/monitor/MonitorError.h"
 #include "core/monitor/MonitorFrame.h"
 #include "core/ports/Scheduler.h"
+#include "core/published/Published.h"
 #include "core/util/Lifetime.h"
 #include "core/util/ScopedConnections.h"
 

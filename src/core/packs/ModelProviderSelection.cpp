@@ -4,8 +4,8 @@
 #include "core/account/DesktopPreferencesController.h"
 #include "core/ports/Logger.h"
 #include "core/ports/SettingsStore.h"
-#include "core/surface/JavaScript.h"
-#include "core/surface/SurfaceChannel.h"
+#include "core/script/JavaScript.h"
+#include "core/script/SurfaceChannel.h"
 
 namespace ondi {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/packs/VelmoraModelProvider.h"
+#include "core/account/VelmoraModelProvider.h"
 #include "core/util/ScopedConnections.h"
 
 namespace ondi {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Published.h"
 #include "core/packs/AgentPack.h"
+#include "core/published/Published.h"
 
 namespace ondi {
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "core/app/NavigationState.h"
-#include "core/app/RouteNavigation.h"
-#include "core/app/VelmoraRoute.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/RouteNavigation.h"
+#include "core/navigation/VelmoraRoute.h"
 #include "core/packs/AgentPackCatalog.h"
 #include "core/ports/Scheduler.h"
-#include "core/surface/JavaScript.h"
+#include "core/script/JavaScript.h"
 #include "core/surface/SurfaceHost.h"
 #include "core/util/Text.h"
 #include "core/workspace/AgentPromptPreparation.h"

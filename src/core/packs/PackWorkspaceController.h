@@ -6,8 +6,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/app/Published.h"
 #include "core/packs/AgentPack.h"
+#include "core/published/Published.h"
 #include "core/util/Lifetime.h"
 #include "core/util/ScopedConnections.h"
 
@@ -15,7 +15,7 @@ namespace ondi {
 
 class AgentPackCatalog;
 class AgentPromptPreparation;
-class NavigationState;
+struct NavigationState;
 class RouteNavigation;
 class Scheduler;
 class SurfaceHost;

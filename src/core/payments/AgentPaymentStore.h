@@ -10,8 +10,8 @@
 
 #include "core/account/DesktopAPI.h"
 #include "core/account/WorkspaceSessionState.h"
-#include "core/app/Published.h"
 #include "core/payments/AgentPaymentRecords.h"
+#include "core/published/Published.h"
 #include "core/util/Lifetime.h"
 #include "core/util/ScopedConnections.h"
 

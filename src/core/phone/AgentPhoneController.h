@@ -8,8 +8,8 @@
 #include <sigc++/signal.h>
 
 #include "core/account/DesktopAPI.h"
-#include "core/app/Published.h"
 #include "core/phone/AgentPhoneRecords.h"
+#include "core/published/Published.h"
 #include "core/util/Lifetime.h"
 #include "core/util/ScopedConnections.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/account/WorkspaceSessionState.h"
-#include "core/app/Published.h"
-#include "core/app/VelmoraRoute.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/published/Published.h"
 #include "core/theme/VelmoraTheme.h"
 #include "core/theme/VelmoraThemePalette.h"
 

@@ -1,7 +1,7 @@
 #include "core/shell/ShellController.h"
 
 #include "core/account/DesktopPreferencesController.h"
-#include "core/app/RouteNavigation.h"
+#include "core/navigation/RouteNavigation.h"
 
 namespace ondi {
 

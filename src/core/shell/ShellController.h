@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/Published.h"
+#include "core/published/Published.h"
 #include "core/shell/DesktopSurfaceSignal.h"
 #include "core/shell/SidebarEntries.h"
 #include "core/util/ScopedConnections.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/account/WorkspaceSessionState.h"
-#include "core/app/VelmoraRoute.h"
+#include "core/navigation/VelmoraRoute.h"
 
 namespace ondi {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/VelmoraRoute.h"
+#include "core/navigation/VelmoraRoute.h"
 
 namespace ondi {
 

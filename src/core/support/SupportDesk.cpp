@@ -3,9 +3,9 @@
 #include <glib.h>
 
 #include "core/account/WorkspaceAPIClient.h"
-#include "core/app/NavigationState.h"
-#include "core/app/ServiceOrigin.h"
 #include "core/browser/BrowserWorkspaceController.h"
+#include "core/navigation/NavigationState.h"
+#include "core/origin/ServiceOrigin.h"
 #include "core/ports/Logger.h"
 #include "core/ports/SystemServices.h"
 #include "core/support/SupportDiagnostics.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/ports/WebView.h"
-#include "core/surface/SurfaceChannel.h"
+#include "core/script/SurfaceChannel.h"
 #include "core/surface/WorkspaceHosts.h"
 
 namespace ondi {

@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "core/app/ServiceOrigin.h"
+#include "core/origin/ServiceOrigin.h"
 #include "core/ports/WebView.h"
+#include "core/script/SurfaceChannel.h"
+#include "core/script/SurfaceResources.h"
 #include "core/surface/MicrophonePolicy.h"
 #include "core/surface/PageBridge.h"
-#include "core/surface/SurfaceChannel.h"
-#include "core/surface/SurfaceResources.h"
 #include "core/surface/WorkspaceHosts.h"
 #include "core/theme/VelmoraTheme.h"
 

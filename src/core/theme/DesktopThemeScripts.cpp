@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/surface/JavaScript.h"
+#include "core/script/JavaScript.h"
 #include "core/theme/VelmoraWebThemePalette.h"
 
 namespace ondi {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/surface/SurfaceResources.h"
+#include "core/script/SurfaceResources.h"
 #include "core/theme/VelmoraTheme.h"
 
 namespace ondi {

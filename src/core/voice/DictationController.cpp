@@ -2,8 +2,8 @@
 
 #include "core/ports/MicrophoneAccess.h"
 #include "core/ports/SpeechRecognizer.h"
+#include "core/script/SurfaceChannel.h"
 #include "core/surface/PageScripts.h"
-#include "core/surface/SurfaceChannel.h"
 #include "core/util/Text.h"
 
 namespace ondi {

@@ -10,8 +10,8 @@
 #include <sigc++/signal.h>
 
 #include "core/account/WorkspaceSessionState.h"
-#include "core/app/Published.h"
 #include "core/ports/Scheduler.h"
+#include "core/published/Published.h"
 #include "core/shell/DesktopSurfaceSignal.h"
 #include "core/util/Lifetime.h"
 #include "core/util/ScopedConnections.h"

@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/packs/VelmoraModelProvider.h"
+#include "core/account/VelmoraModelProvider.h"
 
 namespace ondi {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/app/Published.h"
 #include "core/ports/MicrophoneAccess.h"
+#include "core/published/Published.h"
 #include "core/util/Lifetime.h"
 
 namespace ondi {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app/ServiceOrigin.h"
+#include "core/origin/ServiceOrigin.h"
 
 namespace ondi {
 

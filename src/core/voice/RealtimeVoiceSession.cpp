@@ -4,9 +4,9 @@
 
 #include "core/account/WorkspaceAPIClient.h"
 #include "core/account/WorkspaceSessionState.h"
-#include "core/app/NavigationState.h"
-#include "core/app/RouteNavigation.h"
-#include "core/app/VelmoraRoute.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/RouteNavigation.h"
+#include "core/navigation/VelmoraRoute.h"
 #include "core/ports/Environment.h"
 #include "core/ports/Logger.h"
 #include "core/ports/Scheduler.h"

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "core/app/Published.h"
-#include "core/app/ServiceOrigin.h"
+#include "core/origin/ServiceOrigin.h"
 #include "core/ports/WebView.h"
+#include "core/published/Published.h"
 #include "core/util/Lifetime.h"
 #include "core/voice/RealtimeVoiceControl.h"
 
@@ -15,7 +15,7 @@ namespace ondi {
 
 class Environment;
 class Logger;
-class NavigationState;
+struct NavigationState;
 class RouteNavigation;
 class Scheduler;
 class SurfaceHost;

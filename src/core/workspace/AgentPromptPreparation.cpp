@@ -1,9 +1,9 @@
 #include "core/workspace/AgentPromptPreparation.h"
 
-#include "core/app/RouteNavigation.h"
-#include "core/app/VelmoraRoute.h"
-#include "core/surface/JavaScript.h"
-#include "core/surface/SurfaceChannel.h"
+#include "core/navigation/RouteNavigation.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/script/JavaScript.h"
+#include "core/script/SurfaceChannel.h"
 #include "core/util/Text.h"
 
 namespace ondi {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app/Published.h"
+#include "core/published/Published.h"
 #include "core/util/Lifetime.h"
 
 namespace ondi {

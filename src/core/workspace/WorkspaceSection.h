@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/VelmoraRoute.h"
+#include "core/navigation/VelmoraRoute.h"
 
 namespace ondi {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/account/WorkspaceAPIClient.h"
-#include "core/app/NavigationState.h"
 #include "core/browser/BrowserWorkspaceController.h"
+#include "core/navigation/NavigationState.h"
 #include "core/ports/Logger.h"
 #include "core/util/Json.h"
 #include "core/util/Url.h"

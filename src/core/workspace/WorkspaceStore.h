@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/account/DesktopAPI.h"
-#include "core/app/Published.h"
+#include "core/published/Published.h"
 #include "core/util/Lifetime.h"
 #include "core/util/ScopedConnections.h"
 #include "core/workspace/OperationsRecords.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/surface/SurfaceResources.h"
+#include "core/script/SurfaceResources.h"
 #include "core/theme/VelmoraTheme.h"
 
 namespace ondi::platform {

@@ -2,6 +2,10 @@
 
 #include <gtk/gtk.h>
 
+#include "core/app/PlatformServices.h"
+#include "core/origin/ServiceOrigin.h"
+#include "core/script/SurfaceResources.h"
+
 #include "platform/linux/BuildConfiguration.h"
 #include "platform/linux/BundledSurfaceResources.h"
 #include "platform/linux/DevelopmentCertificate.h"

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/packs/AgentPackCatalog.h"
 #include "platform/linux/AgentPackManifestFile.h"
 #include "platform/linux/DesktopMicrophoneAccess.h"
 #include "platform/linux/GdkPixbufImageDecoder.h"

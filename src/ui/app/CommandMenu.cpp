@@ -3,6 +3,10 @@
 #include <giomm/simpleaction.h>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/packs/ModelProviderSelection.h"
+#include "core/shell/ShellController.h"
 #include "core/shell/SidebarEntries.h"
 #include "ui/packs/ModelProviderPicker.h"
 

@@ -1,6 +1,9 @@
 #include "ui/app/MainWindow.h"
 
+#include "core/account/AccountWebsite.h"
+#include "core/account/AuthenticationController.h"
 #include "core/app/DesktopBrowserModel.h"
+#include "core/voice/MicrophoneConsent.h"
 #include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {

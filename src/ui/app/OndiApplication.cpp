@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/navigation/VelmoraRoute.h"
 #include "core/ports/Logger.h"
 #include "core/ports/Scheduler.h"
 #include "ui/app/CommandMenu.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/app/VelmoraRoute.h"
+#include "core/navigation/VelmoraRoute.h"
 #include "core/util/ScopedConnections.h"
 
 namespace ondi {

@@ -4,7 +4,7 @@
 #include <gtkmm/label.h>
 
 #include "core/browser/BrowserWorkspaceController.h"
-#include "core/browser/WebDestinations.h"
+#include "core/navigation/WebDestinations.h"
 #include "ui/app/AccessibleName.h"
 #include "ui/browser/BrowserTabPill.h"
 

@@ -7,8 +7,8 @@
 
 #include "core/app/Navigator.h"
 #include "core/browser/BrowserWorkspaceController.h"
-#include "core/browser/WebDestinations.h"
 #include "core/desktop/PageHandoff.h"
+#include "core/navigation/WebDestinations.h"
 #include "ui/app/AccessibleName.h"
 
 namespace ondi::ui {

@@ -2,10 +2,10 @@
 
 #include "core/account/AccountState.h"
 #include "core/account/ConversationThreadController.h"
-#include "core/app/RouteNavigation.h"
-#include "core/app/VelmoraRoute.h"
 #include "core/home/HomeGreeting.h"
 #include "core/home/HomeOverview.h"
+#include "core/navigation/RouteNavigation.h"
+#include "core/navigation/VelmoraRoute.h"
 #include "core/workspace/AgentPromptPreparation.h"
 #include "core/workspace/WorkspaceStore.h"
 #include "ui/app/AccessibleName.h"

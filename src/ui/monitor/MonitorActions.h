@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "core/account/WorkspaceSessionState.h"
-#include "core/app/Published.h"
+#include "core/published/Published.h"
 
 namespace ondi {
 class DaytonaMonitorStore;

@@ -4,6 +4,9 @@
 #include <gtkmm/binlayout.h>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/monitor/BrowserbaseLiveView.h"
+#include "core/monitor/DaytonaMonitorStore.h"
+#include "core/theme/VelmoraTheme.h"
 #include "ui/app/AccessibleName.h"
 #include "ui/app/WebViewWidget.h"
 

@@ -5,8 +5,8 @@
 #include <gtkmm/label.h>
 #include <gtkmm/menubutton.h>
 
-#include "core/app/Published.h"
-#include "core/packs/VelmoraModelProvider.h"
+#include "core/account/VelmoraModelProvider.h"
+#include "core/published/Published.h"
 #include "core/util/ScopedConnections.h"
 
 namespace ondi::ui {

@@ -1,7 +1,7 @@
 #include "ui/packs/PackDetailPanel.h"
 
-#include "core/app/RouteNavigation.h"
-#include "core/app/VelmoraRoute.h"
+#include "core/navigation/RouteNavigation.h"
+#include "core/navigation/VelmoraRoute.h"
 #include "core/packs/PackBrowserSelection.h"
 #include "core/packs/PackWorkspaceController.h"
 #include "core/shell/SymbolIcons.h"

@@ -4,7 +4,7 @@
 #include <gtkmm/scrolledwindow.h>
 #include <gtkmm/separator.h>
 
-#include "core/app/NavigationState.h"
+#include "core/navigation/NavigationState.h"
 #include "core/packs/PackWorkspaceController.h"
 #include "core/shell/SymbolIcons.h"
 #include "ui/app/AccessibleName.h"

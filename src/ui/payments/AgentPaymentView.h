@@ -9,7 +9,7 @@
 #include <gtkmm/label.h>
 
 #include "core/account/WorkspaceSessionState.h"
-#include "core/app/Published.h"
+#include "core/published/Published.h"
 #include "core/util/ScopedConnections.h"
 #include "core/workspace/OperationsRecords.h"
 

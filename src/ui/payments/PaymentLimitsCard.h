@@ -10,7 +10,7 @@
 #include <gtkmm/stringlist.h>
 #include <gtkmm/switch.h>
 
-#include "core/app/Published.h"
+#include "core/published/Published.h"
 #include "core/util/ScopedConnections.h"
 #include "core/workspace/OperationsRecords.h"
 #include "ui/payments/AmountStepper.h"

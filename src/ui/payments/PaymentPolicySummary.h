@@ -5,7 +5,7 @@
 #include <gtkmm/box.h>
 #include <gtkmm/label.h>
 
-#include "core/app/Published.h"
+#include "core/published/Published.h"
 #include "core/util/ScopedConnections.h"
 #include "core/workspace/OperationsRecords.h"
 

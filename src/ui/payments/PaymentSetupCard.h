@@ -7,7 +7,7 @@
 #include <gtkmm/button.h>
 
 #include "core/account/WorkspaceSessionState.h"
-#include "core/app/Published.h"
+#include "core/published/Published.h"
 #include "core/util/ScopedConnections.h"
 
 namespace ondi {

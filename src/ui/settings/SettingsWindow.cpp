@@ -5,7 +5,16 @@
 #include <gtkmm/scrolledwindow.h>
 #include <gtkmm/separator.h>
 
+#include "core/account/AgentInstructionsController.h"
+#include "core/account/AuthenticationController.h"
+#include "core/account/DesktopPreferencesController.h"
+#include "core/account/WorkspaceSessionController.h"
 #include "core/app/DesktopBrowserModel.h"
+#include "core/assist/OpenAIKeychain.h"
+#include "core/packs/ModelProviderSelection.h"
+#include "core/phone/AgentPhoneController.h"
+#include "core/shell/ShellController.h"
+#include "core/voice/MicrophoneConsent.h"
 #include "ui/account/AgentInstructionsSection.h"
 #include "ui/app/AccessibleName.h"
 #include "ui/assist/OpenAISettingsSection.h"

@@ -1,6 +1,10 @@
 #include "ui/shell/BrowserPane.h"
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/app/Navigator.h"
+#include "core/browser/BrowserWorkspaceController.h"
+#include "core/desktop/PageHandoff.h"
+#include "core/navigation/VelmoraRoute.h"
 #include "ui/app/IconLabel.h"
 
 namespace ondi::ui {

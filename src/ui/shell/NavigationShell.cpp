@@ -1,6 +1,9 @@
 #include "ui/shell/NavigationShell.h"
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/messaging/MessageComposer.h"
+#include "core/shell/ShellController.h"
+#include "core/theme/VelmoraTheme.h"
 #include "ui/shell/ShellAppearance.h"
 #include "ui/shell/StudioLayout.h"
 #include "ui/shell/UnifiedLayout.h"

@@ -3,7 +3,26 @@
 #include <map>
 
 #include <gtkmm/scrolledwindow.h>
+#include "core/account/AccountWebsite.h"
+#include "core/account/AuthenticationController.h"
+#include "core/account/ConversationThreadController.h"
+#include "core/account/WorkspaceSessionController.h"
 #include "core/app/DesktopBrowserModel.h"
+#include "core/app/Navigator.h"
+#include "core/billing/BillingController.h"
+#include "core/messaging/IMessageBridgeModel.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/packs/PackBrowserSelection.h"
+#include "core/packs/PackWorkspaceController.h"
+#include "core/payments/AgentPaymentStore.h"
+#include "core/ports/Clock.h"
+#include "core/ports/WebView.h"
+#include "core/shell/ShellController.h"
+#include "core/support/SupportDesk.h"
+#include "core/voice/HuddleController.h"
+#include "core/workspace/AgentPromptPreparation.h"
+#include "core/workspace/WorkspaceStore.h"
 
 #include "ui/app/AccessibleName.h"
 #include "ui/app/WebViewWidget.h"

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "core/app/NavigationState.h"
+#include "core/navigation/NavigationState.h"
 #include "core/util/ScopedConnections.h"
 #include "ui/shell/RecentThreads.h"
 #include "ui/shell/SidebarEntryRow.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Published.h"
+#include "core/published/Published.h"
 #include "core/util/ScopedConnections.h"
 
 namespace ondi {

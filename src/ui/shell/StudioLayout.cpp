@@ -1,6 +1,14 @@
 #include "ui/shell/StudioLayout.h"
 
+#include "core/account/ConversationThreadController.h"
 #include "core/app/DesktopBrowserModel.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/packs/PackBrowserSelection.h"
+#include "core/packs/PackWorkspaceController.h"
+#include "core/shell/ShellController.h"
+#include "core/theme/VelmoraTheme.h"
+#include "core/workspace/AgentPromptPreparation.h"
 #include "ui/app/IconLabel.h"
 #include "ui/shell/StudioColumnsLayout.h"
 

@@ -3,8 +3,11 @@
 #include <gtkmm/label.h>
 #include <gtkmm/scrolledwindow.h>
 
+#include "core/account/AccountWebsite.h"
+#include "core/account/ConversationThreadController.h"
 #include "core/app/DesktopBrowserModel.h"
 #include "core/shell/WorkspaceTools.h"
+#include "core/workspace/AgentPromptPreparation.h"
 #include "ui/app/AccessibleName.h"
 #include "ui/app/IconLabel.h"
 

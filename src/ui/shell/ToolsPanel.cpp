@@ -5,6 +5,7 @@
 
 #include "core/app/DesktopBrowserModel.h"
 #include "core/shell/WorkspaceTools.h"
+#include "core/workspace/AgentPromptPreparation.h"
 #include "ui/app/AccessibleName.h"
 #include "ui/app/IconLabel.h"
 #include "ui/home/DetailButton.h"

@@ -3,7 +3,12 @@
 #include <glibmm/main.h>
 
 #include "core/app/DesktopBrowserModel.h"
+#include "core/app/Navigator.h"
+#include "core/navigation/NavigationState.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/ports/WebView.h"
 #include "core/shell/SymbolIcons.h"
+#include "core/workspace/AgentPromptPreparation.h"
 #include "ui/app/AccessibleName.h"
 #include "ui/app/WebViewWidget.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/surface/SurfaceChannel.h"
+#include "core/script/SurfaceChannel.h"
 
 namespace ondi::fakes {
 

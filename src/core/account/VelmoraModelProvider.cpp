@@ -1,4 +1,4 @@
-#include "core/packs/VelmoraModelProvider.h"
+#include "core/account/VelmoraModelProvider.h"
 
 #include "core/ports/SettingsStore.h"
 

@@ -1,10 +1,10 @@
-#include "core/app/VelmoraRoute.h"
+#include "core/navigation/VelmoraRoute.h"
 
 #include <array>
 #include <utility>
 
-#include "core/billing/BillingRoute.h"
-#include "core/browser/WebDestinations.h"
+#include "core/navigation/BillingAddress.h"
+#include "core/navigation/WebDestinations.h"
 
 namespace ondi {
 

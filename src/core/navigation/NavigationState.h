@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/app/Published.h"
-#include "core/app/VelmoraRoute.h"
+#include "core/navigation/VelmoraRoute.h"
+#include "core/published/Published.h"
 
 namespace ondi {
 

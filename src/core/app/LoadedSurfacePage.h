@@ -4,7 +4,7 @@ namespace ondi {
 
 class AgentPromptPreparation;
 class ModelProviderSelection;
-class NavigationState;
+struct NavigationState;
 class PackWorkspaceController;
 
 // Brings a page the surface finished loading up to date: the model new messages use, then the

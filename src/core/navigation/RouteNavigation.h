@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace ondi {
 
+struct NavigationState;
 class VelmoraRoute;
 class WebView;
 
@@ -12,6 +14,10 @@ class WebView;
 class RouteNavigation {
  public:
   virtual ~RouteNavigation() = default;
+  // The published destination and what the toolbar shows of the page in front.
+  virtual const NavigationState& state() const = 0;
+  // The address of what is on screen; none when nothing has one.
+  virtual std::optional<std::string> currentPageURL() const = 0;
   // The one way to change destination: loads what `route` shows.
   virtual void load(const VelmoraRoute& route) = 0;
   // Makes `route` the active one over what is already loaded, without loading anything.

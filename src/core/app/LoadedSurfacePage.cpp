@@ -1,6 +1,6 @@
-#include "core/surface/LoadedSurfacePage.h"
+#include "core/app/LoadedSurfacePage.h"
 
-#include "core/app/NavigationState.h"
+#include "core/navigation/NavigationState.h"
 #include "core/packs/ModelProviderSelection.h"
 #include "core/packs/PackWorkspaceController.h"
 #include "core/workspace/AgentPromptPreparation.h"

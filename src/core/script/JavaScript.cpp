@@ -1,4 +1,4 @@
-#include "core/surface/JavaScript.h"
+#include "core/script/JavaScript.h"
 
 #include "core/util/Json.h"
 

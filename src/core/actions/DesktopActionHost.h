@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "core/desktop/DesktopActionResult.h"
+#include "core/actions/DesktopActionResult.h"
 
 namespace ondi {
 
