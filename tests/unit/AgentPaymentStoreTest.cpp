@@ -141,6 +141,31 @@ TEST_F(AgentPaymentStoreTest, SaveAdoptsTheServersPolicyThenRefreshes) {
   EXPECT_TRUE(store().isRefreshing.get());
 }
 
+TEST_F(AgentPaymentStoreTest, AStatusOvertakenByASaveNeverBringsBackTheOlderPolicy) {
+  becomeReady();
+  store().editDraft([](AgentPaymentPolicy& policy) { policy.monthlyLimitCents = 120000; });
+  store().savePolicy();
+  EXPECT_EQ(sent().method, "PUT");
+  // A session check asks for the status while the save is on its way; the service read it
+  // before the save changed the policy, and answers after the save.
+  store().refresh();
+  EXPECT_EQ(sent().url, kStatusURL);
+  const AgentPaymentPolicy saved = serverPolicy(120000);
+  answer(200, {{"ok", true}, {"policy", saved}, {"version", 2}});
+  answer(200, status("ready", serverPolicy()));
+  EXPECT_EQ(store().savedPolicy.get(), saved);
+  EXPECT_EQ(store().draftPolicy.get(), saved);
+  EXPECT_EQ(store().account.get().policy, saved);
+  EXPECT_EQ(decodeJSON<AgentPaymentPolicy>(stored().value()), saved);
+
+  // The status is asked for again, and its answer is adopted as usual.
+  EXPECT_EQ(sent().url, kStatusURL);
+  ASSERT_TRUE(store().isRefreshing.get());
+  answer(200, status("ready", saved));
+  EXPECT_FALSE(store().isRefreshing.get());
+  EXPECT_EQ(store().savedPolicy.get(), saved);
+}
+
 TEST_F(AgentPaymentStoreTest, InvalidOrRefusedPoliciesAreNotAdopted) {
   becomeReady();
   store().editDraft([](AgentPaymentPolicy& policy) { policy.allowedCategories.clear(); });

@@ -95,34 +95,50 @@ void AgentPaymentStore::refresh() {
   if (isRefreshing.get()) return;
   isRefreshing.set(true);
   errorMessage.set(std::nullopt);
-  send(kStatusPath, "GET", std::nullopt, [this](const DesktopAPIResult& result) {
-    isRefreshing.set(false);
-    // A service without card issuing answers 404: the screen shows it as unavailable.
-    if (result && result->statusCode == 404) {
-      account.set(AgentPaymentAccountSnapshot::unavailable());
-      return;
-    }
-    const auto answer = readAnswer<AgentPaymentStatusEnvelope>(result);
-    if (!answer) {
-      errorMessage.set(answer.error());
-      return;
-    }
-    const auto& [status, envelope] = *answer;
-    if (status.succeeded() && envelope.ok && envelope.state) {
-      applyStatus(envelope);
-      return;
-    }
-    errorMessage.set(envelope.error.value_or("Agent Payment status is unavailable."));
-  });
+  // A save under way, or sent before the answer, may change the policy on either side of the
+  // service's reading of it.
+  const bool saveUnderWay = isSaving.get();
+  const unsigned savesBefore = policySaves_;
+  send(kStatusPath, "GET", std::nullopt,
+       [this, saveUnderWay, savesBefore](const DesktopAPIResult& result) {
+         isRefreshing.set(false);
+         // A service without card issuing answers 404: the screen shows it as unavailable.
+         if (result && result->statusCode == 404) {
+           account.set(AgentPaymentAccountSnapshot::unavailable());
+           return;
+         }
+         const auto answer = readAnswer<AgentPaymentStatusEnvelope>(result);
+         if (!answer) {
+           errorMessage.set(answer.error());
+           return;
+         }
+         const auto& [status, envelope] = *answer;
+         if (status.succeeded() && envelope.ok && envelope.state) {
+           // Its policy may be older than a save's answer: it is not adopted, and the status is
+           // asked for again once no save is under way.
+           const bool overtaken = saveUnderWay || savesBefore != policySaves_ || isSaving.get();
+           applyStatus(envelope, !overtaken);
+           if (overtaken && !isSaving.get()) refresh();
+           return;
+         }
+         errorMessage.set(envelope.error.value_or("Agent Payment status is unavailable."));
+       });
 }
 
-void AgentPaymentStore::applyStatus(const AgentPaymentStatusEnvelope& envelope) {
-  account.set(*envelope.state);
+void AgentPaymentStore::applyStatus(const AgentPaymentStatusEnvelope& envelope,
+                                    bool policyIsCurrent) {
+  AgentPaymentAccountSnapshot state = *envelope.state;
+  if (!policyIsCurrent) {
+    state.policy = savedPolicy.get();
+    account.set(state);
+    return;
+  }
+  account.set(state);
   // Edits made after the first answer survive later refreshes until saved or discarded; the
   // first answer of a launch always replaces a restored draft.
   if (!(hasLoadedRemoteState_ && hasUnsavedChanges())) {
-    draftPolicy.set(envelope.state->policy);
-    adoptSavedPolicy(envelope.state->policy);
+    draftPolicy.set(state.policy);
+    adoptSavedPolicy(state.policy);
   }
   hasLoadedRemoteState_ = true;
 }
@@ -162,6 +178,7 @@ void AgentPaymentStore::startSetup(OpenURL open) {
 
 void AgentPaymentStore::savePolicy() {
   if (!canSave()) return;
+  ++policySaves_;
   isSaving.set(true);
   errorMessage.set(std::nullopt);
   confirmationMessage.set(std::nullopt);

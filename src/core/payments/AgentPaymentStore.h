@@ -84,7 +84,8 @@ class AgentPaymentStore {
     std::int64_t amountCents = 0;
   };
 
-  void applyStatus(const AgentPaymentStatusEnvelope& envelope);
+  // `policyIsCurrent` is false for an answer that a save may have overtaken.
+  void applyStatus(const AgentPaymentStatusEnvelope& envelope, bool policyIsCurrent);
   void adoptSavedPolicy(const AgentPaymentPolicy& policy);
   void sessionChanged(const WorkspaceSessionState& session);
   void startAfresh();
@@ -99,6 +100,8 @@ class AgentPaymentStore {
   std::string accountID_;
   // Advanced when the store starts afresh, so answers to earlier requests are dropped.
   unsigned generation_ = 0;
+  // Advanced when a save is sent: a status asked for before it may carry the older policy.
+  unsigned policySaves_ = 0;
   Lifetime lifetime_;
   ScopedConnections connections_;
 };
