@@ -54,6 +54,13 @@ class AgentPurchasesTest : public ::testing::Test {
   HttpTestClient client_{server_.baseURL(), HttpTestClient::Cookies::keep};
 };
 
+TEST_F(AgentPurchasesTest, TheLongestPromptOfFourByteCharactersIsAnswered) {
+  std::string emoji;
+  for (int i = 0; i < 7986; ++i) emoji += "\xF0\x9F\x98\x80";
+  EXPECT_EQ(decision("buy travel: " + emoji), "");
+  EXPECT_EQ(sendPrompt(client_, "ping").status, 200u);
+}
+
 TEST_F(AgentPurchasesTest, APurchaseOverThePerPurchaseLimitIsRefusedWithTheReason) {
   fund(50000);
   usePolicy({{"isPaused", false}, {"allowsAutomaticPurchases", true}});
@@ -137,11 +144,35 @@ TEST(PurchaseRequestTest, ReadsTheCategoryTheItemAndTheAmountOfABuyRequest) {
   EXPECT_FALSE(unknown->category);
   EXPECT_EQ(unknown->amountCents, 405);
 
-  for (const char* text : {"buy software", "buy software for free", "buy software for $0",
-                           "should I buy software for $40?", "buy software for $1,2345",
-                           "buy software for $40.123", "buy software for $12345678901"}) {
+  const auto empty = readPurchaseRequest("please BUY travel: for 12 dollars.");
+  ASSERT_TRUE(empty);
+  EXPECT_EQ(empty->item, "");
+  EXPECT_EQ(empty->amountCents, 1200);
+  const auto twice = readPurchaseRequest("buy travel: a ticket for two for $ 1,250,000.05");
+  ASSERT_TRUE(twice);
+  EXPECT_EQ(twice->item, "a ticket for two");
+  EXPECT_EQ(twice->amountCents, 125000005);
+
+  for (const char* text :
+       {"buy software", "buy software for free", "buy software for $0",
+        "should I buy software for $40?", "buy software for $1,2345", "buy software for $40.123",
+        "buy software for $12345678901", "buy software for$40", "buy softwarefor $40",
+        "buyer x for $4", "buy soft-ware for $4", "buy x for $1,250,000,000", "buy x for 5.."}) {
     EXPECT_FALSE(readPurchaseRequest(text)) << text;
   }
+}
+
+// The longest chat message of four-byte characters is read in time proportional to it and
+// without running out of stack, as a request and as ordinary text.
+TEST(PurchaseRequestTest, TheLongestMessageOfFourByteCharactersIsReadSafely) {
+  std::string emoji;
+  for (int i = 0; i < 7980; ++i) emoji += "\xF0\x9F\x98\x80";
+  const auto request = readPurchaseRequest("buy travel: " + emoji + " for $5");
+  ASSERT_TRUE(request);
+  EXPECT_EQ(request->item, emoji);
+  EXPECT_EQ(request->amountCents, 500);
+  EXPECT_FALSE(readPurchaseRequest("buy travel: " + emoji));
+  EXPECT_FALSE(readPurchaseRequest(emoji + emoji));
 }
 
 }  // namespace

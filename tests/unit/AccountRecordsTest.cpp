@@ -17,8 +17,12 @@ using ::testing::ElementsAre;
 TEST(InstructionCleaning, DropsMarkersBlanksAndKeepsWithinBudgets) {
   EXPECT_THAT(normalizedInstructions("  - First rule  \n\n 2) Second rule\n \xE2\x80\xA2  Third\n"),
               ElementsAre("First rule", "Second rule", "Third"));
-  EXPECT_THAT(normalizedInstructions("* starred\n10. numbered\n-not a marker"),
-              ElementsAre("starred", "numbered", "-not a marker"));
+  EXPECT_THAT(normalizedInstructions("* starred\n10. numbered\n-not a marker\n1.5 apples\n-"),
+              ElementsAre("starred", "numbered", "-not a marker", "1.5 apples", "-"));
+  // Long runs of blanks, as a paste may hold, are read without running out of stack.
+  const std::string blanks(50000, ' ');
+  EXPECT_THAT(normalizedInstructions(blanks + "\n" + blanks + "-" + blanks + "rule" + blanks),
+              ElementsAre("rule"));
 
   std::string ten;
   for (int i = 1; i <= 10; ++i) ten += "rule " + std::to_string(i) + "\n";

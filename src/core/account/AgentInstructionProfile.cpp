@@ -1,7 +1,5 @@
 #include "core/account/AgentInstructionProfile.h"
 
-#include <regex>
-
 #include "core/util/Json.h"
 #include "core/util/Text.h"
 
@@ -18,9 +16,40 @@ void from_json(const nlohmann::json& json, AgentInstructionProfile& profile) {
   profile.customized = optionalField<bool>(json, "customized");
 }
 
+namespace {
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// `line` without the list marker it starts with: a hyphen, asterisk or bullet, or a number
+// followed by "." or ")", with blanks before it and at least one after. Read in one pass, so a
+// line of any length costs no stack.
+std::string withoutListMarker(const std::string& line) {
+  std::size_t at = 0;
+  while (at < line.size() && isBlank(line[at])) ++at;
+  const std::string_view rest = std::string_view(line).substr(at);
+  std::size_t marker = 0;
+  if (rest.starts_with("-") || rest.starts_with("*")) {
+    marker = 1;
+  } else if (rest.starts_with("\xE2\x80\xA2")) {
+    marker = 3;
+  } else {
+    while (marker < rest.size() && rest[marker] >= '0' && rest[marker] <= '9') ++marker;
+    if (marker == 0 || marker == rest.size() || (rest[marker] != '.' && rest[marker] != ')')) {
+      return line;
+    }
+    ++marker;
+  }
+  std::size_t end = at + marker;
+  if (end >= line.size() || !isBlank(line[end])) return line;
+  while (end < line.size() && isBlank(line[end])) ++end;
+  return line.substr(end);
+}
+
+}  // namespace
+
 std::vector<std::string> normalizedInstructions(const std::string& draft) {
-  // A hyphen, asterisk or bullet, or a number followed by "." or ")", with blanks around.
-  static const std::regex marker(R"(^\s*(?:-|\*|\xE2\x80\xA2|\d+[.)])\s+)");
   std::vector<std::string> kept;
   std::size_t total = 0;
   std::size_t start = 0;
@@ -29,8 +58,7 @@ std::vector<std::string> normalizedInstructions(const std::string& draft) {
     const std::size_t end = std::min(draft.find('\n', start), draft.size());
     const std::string line = draft.substr(start, end - start);
     start = end + 1;
-    const std::string text = trimmedWhitespace(
-        std::regex_replace(line, marker, "", std::regex_constants::format_first_only));
+    const std::string text = trimmedWhitespace(withoutListMarker(line));
     if (text.empty()) continue;
     const std::size_t room = std::min(kMaximumInstructionLength, kInstructionBudget - total);
     const std::string cut = prefixCharacters(text, room);
