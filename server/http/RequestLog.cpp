@@ -1,9 +1,24 @@
 #include "http/RequestLog.h"
 
+#include <array>
 #include <cstdio>
 
 namespace ondi::server {
 namespace {
+
+// Paths whose remainder is a secret (a connector's one-time authorization link): the log keeps
+// the route and hides the rest.
+constexpr std::array<std::string_view, 1> kSecretPathPrefixes{"/connect/"};
+constexpr std::string_view kRedacted = "[redacted]";
+
+std::string loggedPath(std::string_view path) {
+  for (const std::string_view prefix : kSecretPathPrefixes) {
+    if (path.starts_with(prefix) && path.size() > prefix.size()) {
+      return std::string(prefix) + std::string(kRedacted);
+    }
+  }
+  return std::string(path);
+}
 
 std::string printable(std::string_view text) {
   if (text.empty()) return "-";
@@ -27,7 +42,7 @@ std::string formatRequestLogLine(std::string_view method, std::string_view path,
                                  double milliseconds) {
   char tail[48];
   std::snprintf(tail, sizeof tail, " %u %.1f ms", status, milliseconds);
-  return printable(method) + " " + printable(path) + tail;
+  return printable(method) + " " + printable(loggedPath(path)) + tail;
 }
 
 }  // namespace ondi::server

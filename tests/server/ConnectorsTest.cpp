@@ -108,6 +108,9 @@ TEST_F(ConnectorsTest, AuthorizingOnTheHttpsPageConnectsTheAppForThatAccountOnly
   // A link works once.
   EXPECT_EQ(decide(path, "allow").status, 404u);
   EXPECT_EQ(broker_.send("GET", path).status, 404u);
+  // The log names the route, never the link.
+  ASSERT_TRUE(server_.waitForStandardError("GET /connect/[redacted] 404"));
+  EXPECT_EQ(server_.standardError().find(path), std::string::npos);
 }
 
 TEST_F(ConnectorsTest, DenyingForgetsTheStartedAuthorization) {
