@@ -68,4 +68,19 @@ std::string htmlDocument(std::string_view title, std::string_view body) {
   return document;
 }
 
+std::vector<std::string_view> inlineScriptsOf(std::string_view trustedHtml) {
+  constexpr std::string_view kScriptStart = "<script>";
+  constexpr std::string_view kScriptEnd = "</script>";
+  std::vector<std::string_view> scripts;
+  for (std::size_t start = trustedHtml.find(kScriptStart); start != std::string_view::npos;
+       start = trustedHtml.find(kScriptStart, start)) {
+    start += kScriptStart.size();
+    const std::size_t end = trustedHtml.find(kScriptEnd, start);
+    if (end == std::string_view::npos) break;
+    scripts.push_back(trustedHtml.substr(start, end - start));
+    start = end;
+  }
+  return scripts;
+}
+
 }  // namespace ondi::server

@@ -6,21 +6,13 @@
 namespace ondi::server {
 namespace {
 
-constexpr std::string_view kScriptStart = "<script>";
-constexpr std::string_view kScriptEnd = "</script>";
-
 // Nothing may load from elsewhere, and no script runs but the page's own inline ones, each named
-// by its hash; those may call this server only.
-std::string contentSecurityPolicy(std::string_view html) {
+// by the hash of its known text; those may call this server only.
+std::string contentSecurityPolicy(const std::vector<std::string_view>& scriptTexts) {
   std::string policy = "default-src 'none'; style-src 'unsafe-inline'; frame-ancestors 'none'";
   std::string scripts;
-  for (std::size_t start = html.find(kScriptStart); start != std::string_view::npos;
-       start = html.find(kScriptStart, start)) {
-    start += kScriptStart.size();
-    const std::size_t end = html.find(kScriptEnd, start);
-    if (end == std::string_view::npos) break;
-    scripts += " 'sha256-" + sha256Base64(html.substr(start, end - start)) + "'";
-    start = end;
+  for (const std::string_view text : scriptTexts) {
+    scripts += " 'sha256-" + sha256Base64(text) + "'";
   }
   if (!scripts.empty()) policy += "; script-src" + scripts + "; connect-src 'self'";
   return policy;
@@ -36,10 +28,11 @@ Response Response::error(unsigned status, std::string_view message) {
   return json(status, {{"ok", false}, {"error", message}});
 }
 
-Response Response::page(unsigned status, std::string html) {
+Response Response::page(unsigned status, std::string html,
+                        const std::vector<std::string_view>& scripts) {
   Response response{.status = status, .body = {}, .headers = {}, .html = std::move(html)};
   response.headers = {
-      {"Content-Security-Policy", contentSecurityPolicy(*response.html)},
+      {"Content-Security-Policy", contentSecurityPolicy(scripts)},
       {"X-Frame-Options", "DENY"},
       {"Cache-Control", "no-store"},
       // Forms on these pages post to this server, and a browser names the page's origin in such

@@ -24,8 +24,10 @@ struct Response {
   // The failure envelope {"ok": false, "error": message}.
   static Response error(unsigned status, std::string_view message);
   // A complete HTML document. Pages may not be framed, cached or load anything from elsewhere;
-  // their inline scripts ("<script>" elements without attributes) may run and call this server.
-  static Response page(unsigned status, std::string html);
+  // of their inline scripts only the page's own, whose texts are given, may run and call this
+  // server, so that a script injected into the page never does.
+  static Response page(unsigned status, std::string html,
+                       const std::vector<std::string_view>& scripts = {});
   // 302 to the location, with a short page that links there.
   static Response redirect(std::string_view location);
 

@@ -114,6 +114,10 @@ std::string authPage(std::string_view mode, std::string_view returnTo,
   return document;
 }
 
+std::string_view authPageScript() {
+  return kScript;
+}
+
 std::string verificationConfirmPage(std::string_view token, std::string_view email,
                                     std::string_view name) {
   std::string body = "<h1>Confirm your email address</h1>\n";

@@ -14,6 +14,8 @@ namespace ondi::server {
 // A signed-in visitor is offered to sign out instead of a form. Any other mode reads as "sign-in".
 std::string authPage(std::string_view mode, std::string_view returnTo,
                      const std::optional<Account>& account);
+// The text of the auth page's one script.
+std::string_view authPageScript();
 
 // What a verification link opens: whose sign-up the link confirms, and a button that confirms it
 // by posting the token. Opening the link changes nothing, so a mail scanner that follows it

@@ -18,14 +18,14 @@ Response controlPage(AccountServices& accounts, RunServices& runs, const Request
   if (!sessionId) return runnerNotFoundPage();
   const std::int64_t now = runs.clock.now();
   if (const auto demo = runs.demos.findBySession(*sessionId)) {
-    return Response::page(200, controlPageHtml(demo->session, now));
+    return controlPage(demo->session, now);
   }
   const auto owned = runs.runs.findBySession(*sessionId);
   if (!owned) return runnerNotFoundPage();
   const auto account = signedInAccount(accounts, request);
   if (!account) return runnerSignInPage();
   if (account->id != owned->accountId) return runnerNotFoundPage();
-  return Response::page(200, controlPageHtml(runnerSession(owned->run), now));
+  return controlPage(runnerSession(owned->run), now);
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ Response controlPage(AccountServices& accounts, RunServices& runs, const Request
   if (!account) return runnerSignInPage();
   const auto run = runs.runs.find(account->id, request.pathParameters.at("id"));
   if (!run) return runnerNotFoundPage();
-  return Response::page(200, controlPageHtml(runnerSession(*run), runs.clock.now()));
+  return controlPage(runnerSession(*run), runs.clock.now());
 }
 
 }  // namespace

@@ -39,10 +39,12 @@ Response agentPage(AccountServices& services, ConnectionStore& connections,
   if (surface == "billing")
     return Response::page(200, billingPage(signedInAccount(services, request)));
   if (surface == "voice") {
-    static const Response console = Response::page(200, voiceConsoleHtml());
+    static const Response console =
+        Response::page(200, voiceConsoleHtml(), inlineScriptsOf(voiceConsoleHtml()));
     return console;
   }
-  static const Response page = Response::page(200, operatorPageHtml());
+  static const Response page =
+      Response::page(200, operatorPageHtml(), inlineScriptsOf(operatorPageHtml()));
   return page;
 }
 
@@ -68,7 +70,8 @@ Response authHtml(AccountServices& services, const Request& request) {
   }
   std::string returnTo = request.queryItem("returnTo").value_or("");
   if (!isLocalPath(returnTo)) returnTo.clear();
-  return Response::page(200, authPage(mode, returnTo, signedInAccount(services, request)));
+  return Response::page(200, authPage(mode, returnTo, signedInAccount(services, request)),
+                        {authPageScript()});
 }
 
 }  // namespace

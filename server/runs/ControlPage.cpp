@@ -127,7 +127,7 @@ std::string pagePicture() {
 
 }  // namespace
 
-std::string controlPageHtml(const RunnerSession& session, std::int64_t now) {
+Response controlPage(const RunnerSession& session, std::int64_t now) {
   const RunnerMoment moment = momentAt(session, now);
   std::string page = "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">";
   page += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">";
@@ -143,7 +143,7 @@ std::string controlPageHtml(const RunnerSession& session, std::int64_t now) {
   page += "</section><script type=\"application/json\" id=\"browser-data\">" +
           browserScriptData(session, moment) + "</script>";
   page += "<script>" + std::string(kScript) + "</script></body></html>";
-  return page;
+  return Response::page(200, std::move(page), {kScript});
 }
 
 }  // namespace ondi::server

@@ -9,6 +9,8 @@
 #include "AccountSteps.h"
 #include "HttpTestClient.h"
 #include "OndiServerProcess.h"
+#include "crypto/Digest.h"
+#include "http/Response.h"
 
 namespace {
 
@@ -70,6 +72,24 @@ void expectEveryScriptAllowed(const HttpReply& reply) {
             scripts);
   EXPECT_NE(policy.find("default-src 'none'"), std::string::npos);
   EXPECT_NE(policy.find("connect-src 'self'"), std::string::npos);
+}
+
+// The policy names the page's own scripts only: one injected into the page would not run.
+TEST(PagePolicyTest, OnlyThePagesOwnScriptsMayRun) {
+  const std::string own = "document.title = 'Ondi';";
+  const std::string injected = "fetch('/api/auth/session');";
+  const auto policyOf = [](const ondi::server::Response& page) {
+    for (const auto& [name, value] : page.headers) {
+      if (name == "Content-Security-Policy") return value;
+    }
+    return std::string();
+  };
+  const std::string html = "<script>" + own + "</script><p><script>" + injected + "</script></p>";
+  const std::string policy = policyOf(ondi::server::Response::page(200, html, {own}));
+  EXPECT_NE(policy.find("'sha256-" + ondi::server::sha256Base64(own) + "'"), std::string::npos);
+  EXPECT_EQ(policy.find(ondi::server::sha256Base64(injected)), std::string::npos);
+  EXPECT_EQ(policyOf(ondi::server::Response::page(200, html)).find("script-src"),
+            std::string::npos);
 }
 
 TEST_F(ServicePagesTest, TheAgentPageIsTheOperatorPageTheAppCarriesWithItsScriptsAllowed) {
