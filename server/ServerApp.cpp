@@ -113,6 +113,11 @@ int runServer(const ServerOptions& options) {
     ServiceClock clock;
     WorkerPool workers(kPasswordWorkers);
     AccountServices services(database, clock, options.auth, options.limits, workers);
+    // The hashing jobs read the account services: the pool finishes them before those go.
+    struct FinishWorkers {
+      WorkerPool& pool;
+      ~FinishWorkers() { pool.finish(); }
+    } const finishWorkers{workers};
     AgentServices agent(database, clock, options.freeTurnLimit, options.limits.threadsPerAccount);
     RunServices runs(database, clock);
     ConnectorBroker broker(options.connectorBroker, database, clock);

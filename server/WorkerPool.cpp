@@ -24,13 +24,19 @@ WorkerPool::WorkerPool(unsigned threads)
 }
 
 WorkerPool::~WorkerPool() {
-  alive_.reset();
-  // Work not yet started is dropped; work under way is waited for.
-  g_thread_pool_free(threads_, TRUE, TRUE);
+  finish();
   g_main_context_unref(context_);
 }
 
+void WorkerPool::finish() {
+  if (threads_ == nullptr) return;
+  alive_.reset();
+  g_thread_pool_free(threads_, TRUE, TRUE);
+  threads_ = nullptr;
+}
+
 void WorkerPool::submit(std::function<void()> work, std::function<void()> done) {
+  if (threads_ == nullptr) return;
   auto* job = new Job{.work = std::move(work), .done = std::move(done), .poolAlive = alive_};
   g_thread_pool_push(threads_, job, nullptr);
 }

@@ -14,8 +14,12 @@ namespace ondi::server {
 class WorkerPool {
  public:
   explicit WorkerPool(unsigned threads);
-  // Waits for the work that has started; completions still to come are dropped.
+  // Finishes as finish() does.
   ~WorkerPool();
+
+  // Waits for the work that has started and drops the work not yet started and every completion
+  // still to come; later work is refused. Whatever the work reads must outlive this call.
+  void finish();
 
   WorkerPool(const WorkerPool&) = delete;
   WorkerPool& operator=(const WorkerPool&) = delete;

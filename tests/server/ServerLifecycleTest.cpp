@@ -4,11 +4,14 @@
 
 #include <csignal>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <sqlite3.h>
 
+#include "AccountSteps.h"
 #include "HttpTestClient.h"
 #include "OndiServerProcess.h"
 #include "TemporaryDirectory.h"
@@ -44,6 +47,25 @@ TEST(ServerLifecycleTest, StopsWithStatusZeroOnSigtermAndSigint) {
     EXPECT_TRUE(std::filesystem::exists(server.dataDirectory() / "ondi.sqlite3"));
     EXPECT_FALSE(std::filesystem::exists(server.dataDirectory() / "ondi.sqlite3-wal"));
   }
+}
+
+// Stopping while sign-ups hash their passwords: the hashing finishes before the account services
+// it reads go away, and the server exits cleanly.
+TEST(ServerLifecycleTest, StopsCleanlyWhileSignUpsAreHashing) {
+  OndiServerProcess server;
+  std::vector<std::thread> signUps;
+  for (int i = 0; i < 6; ++i) {
+    signUps.emplace_back([&server, i] {
+      try {
+        signUp(HttpTestClient(server.baseURL()), "user" + std::to_string(i) + "@example.com");
+      } catch (const std::runtime_error&) {
+        // The server stopped before answering.
+      }
+    });
+  }
+  ASSERT_TRUE(server.waitForStandardError("POST /api/auth/password/sign-up 200"));
+  EXPECT_EQ(server.stop(SIGTERM), 0) << server.standardError();
+  for (std::thread& signUpThread : signUps) signUpThread.join();
 }
 
 TEST(ServerLifecycleTest, DataSurvivesARestartAndStepsRunOnce) {
