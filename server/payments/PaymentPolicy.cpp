@@ -64,9 +64,24 @@ std::string categoryList() {
   return list;
 }
 
+// An agent's id as the roster and the packs name agents: short, of letters, digits, "-" and
+// "_", so that a policy never carries text of its own into every status and purchase reason.
+constexpr std::size_t kMaxAgentIdLength = 64;
+bool isAgentId(std::string_view id) {
+  return id.size() <= kMaxAgentIdLength && std::ranges::all_of(id, [](char c) {
+           return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                  c == '-' || c == '_';
+         });
+}
+
 std::vector<std::string> PaymentPolicy::validationIssues() const {
   std::vector<std::string> issues;
-  if (trimmed(agentId).empty()) issues.emplace_back("Choose an agent for this budget.");
+  const std::string agent = trimmed(agentId);
+  if (agent.empty()) {
+    issues.emplace_back("Choose an agent for this budget.");
+  } else if (!isAgentId(agent)) {
+    issues.emplace_back("Name the agent by its id: up to 64 letters, digits, \"-\" and \"_\".");
+  }
   if (monthlyLimitCents < 1) issues.emplace_back("Monthly limit must be greater than zero.");
   if (perPurchaseLimitCents < 1) {
     issues.emplace_back("Per-purchase limit must be greater than zero.");

@@ -129,6 +129,15 @@ TEST_F(AgentPaymentsTest, PoliciesAreCheckedByTheScreensRulesThenStoredWithAVers
               "Per-purchase limit must be greater than zero. Allow at least one purchase "
               "category.");
 
+  // The agent is named by a short id, never by text of any length.
+  for (const std::string& agent : {std::string(100000, 'a'), std::string(65, 'a'),
+                                   std::string("ads; drop"), std::string("\xF0\x9F\x98\x80")}) {
+    policy = initialPolicy();
+    policy["agentId"] = agent;
+    expectError(putPolicy(client_, policy), 400,
+                "Name the agent by its id: up to 64 letters, digits, \"-\" and \"_\".");
+  }
+
   Json unknownCategory = initialPolicy();
   unknownCategory["allowedCategories"] = {"software", "groceries"};
   expectError(putPolicy(client_, unknownCategory), 400,
@@ -152,6 +161,9 @@ TEST_F(AgentPaymentsTest, PoliciesAreCheckedByTheScreensRulesThenStoredWithAVers
   EXPECT_EQ(putPolicy(client_, valid).json()["version"], 2);
   EXPECT_EQ(paymentState(client_)["policy"], stored);
   EXPECT_EQ(paymentState(client_)["setupState"], "setup_required");
+
+  valid["agentId"] = "restaurants-guest-care_" + std::string(41, '9');
+  EXPECT_EQ(putPolicy(client_, valid).json()["policy"]["agentId"], valid["agentId"]);
 }
 
 TEST_F(AgentPaymentsTest, TopupsArePendingUntilTheirSettlingTimeHasPassed) {
