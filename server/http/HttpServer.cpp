@@ -1,11 +1,13 @@
 #include "http/HttpServer.h"
 
+#include <array>
 #include <cstdio>
 #include <exception>
 #include <memory>
 #include <stdexcept>
 
 #include "http/BodyPolicy.h"
+#include "http/HostPolicy.h"
 #include "http/Reply.h"
 #include "http/RequestLog.h"
 #include "http/RequestPipeline.h"
@@ -146,6 +148,7 @@ void HttpServer::listenOn(const std::string& host, unsigned port, SoupServerList
     throw std::runtime_error("Could not listen on " + host + " port " + std::to_string(port) +
                              ": " + error->message + ".");
   }
+  listenHost_ = host;
 }
 
 unsigned HttpServer::port() const {
@@ -180,11 +183,20 @@ void HttpServer::handleHeaders(SoupServer* /*server*/, SoupServerMessage* messag
 
 void HttpServer::handleRequest(SoupServer* /*server*/, SoupServerMessage* message,
                                const char* /*path*/, GHashTable* /*query*/, gpointer self) {
-  const Router& router = static_cast<HttpServer*>(self)->router_;
+  const auto* server = static_cast<HttpServer*>(self);
+  const Router& router = server->router_;
   // An answer that comes after this call returns finds the message paused, and resumes it. The
   // message is kept alive until then, and a client that has gone away by then is not answered.
   auto pending = std::make_shared<PendingMessage>(message);
   const Reply reply([pending](const Response& response) { pending->answer(response); });
+  const char* host =
+      soup_message_headers_get_one(soup_server_message_get_request_headers(message), "Host");
+  const std::array<unsigned, 2> ports{server->port(), server->securePort()};
+  if (host != nullptr && !namesThisServer(host, server->listenHost_, ports)) {
+    reply(Response::error(421, "This server answers only for its own address."));
+    pending->pauseUnlessAnswered();
+    return;
+  }
   try {
     answerRequest(router, requestFromMessage(message), reply);
   } catch (const std::exception& error) {

@@ -39,6 +39,8 @@ class HttpServer {
 
   const Router& router_;
   SoupServer* server_;
+  // The host it was told to listen on, which requests may name.
+  std::string listenHost_;
 };
 
 }  // namespace ondi::server

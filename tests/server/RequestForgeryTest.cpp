@@ -58,6 +58,37 @@ TEST_F(RequestForgeryTest, ACrossSiteFormCannotSignTheBrowserIn) {
   EXPECT_EQ(sessionOf(browser_).at("authenticated"), false);
 }
 
+// A site whose name an attacker points at this computer (DNS rebinding) is its own origin to the
+// browser, so its page's requests would pass the origin check: the server answers only requests
+// that name it by its own host and port.
+TEST_F(RequestForgeryTest, ARequestForAnotherHostNameIsNotAnswered) {
+  const std::string base = server_.baseURL();
+  const std::string port = base.substr(base.rfind(':') + 1);
+  const auto request = [&](const std::string& method, const std::string& host) {
+    const std::string body = signInBody("owner@example.com");
+    return app_.sendRaw(method + " /api/" +
+                        (method == "GET" ? "auth/session" : "auth/password/sign-in") +
+                        " HTTP/1.1\r\nHost: " + host + "\r\nOrigin: http://" + host +
+                        "\r\nContent-Type: application/json\r\nContent-Length: " +
+                        std::to_string(method == "GET" ? 0 : body.size()) +
+                        "\r\nConnection: close\r\n\r\n" + (method == "GET" ? "" : body));
+  };
+  for (const std::string& host : {"rebound.example:" + port, "127.0.0.1.nip.example:" + port,
+                                  std::string("127.0.0.1:1"), std::string("127.0.0.1")}) {
+    SCOPED_TRACE(host);
+    for (const char* method : {"GET", "POST"}) {
+      const std::string answer = request(method, host);
+      EXPECT_TRUE(answer.starts_with("HTTP/1.1 421")) << answer.substr(0, 200);
+      EXPECT_EQ(answer.find("Set-Cookie"), std::string::npos);
+    }
+  }
+  for (const std::string& host : {"127.0.0.1:" + port, "localhost:" + port, "LOCALHOST:" + port}) {
+    SCOPED_TRACE(host);
+    EXPECT_TRUE(request("GET", host).starts_with("HTTP/1.1 200")) << request("GET", host);
+    EXPECT_TRUE(request("POST", host).starts_with("HTTP/1.1 200"));
+  }
+}
+
 TEST_F(RequestForgeryTest, AForeignSignOutLeavesTheSessionAlone) {
   ASSERT_EQ(signIn(browser_, "owner@example.com").status, 200u);
   const HttpReply forged =
