@@ -53,7 +53,10 @@ void TopupLedger::settle(std::string_view accountId) {
 TopupLedger::Funding TopupLedger::fund(std::string_view accountId, std::string_view idempotencyKey,
                                        std::int64_t amountCents) {
   Transaction transaction(database_);
+  // A replay answers with the top-up as it stands now, settled or not.
+  settle(accountId);
   if (const auto earlier = topupWithKey(database_, accountId, idempotencyKey)) {
+    transaction.commit();
     return {earlier->amountCents == amountCents ? Outcome::replayed : Outcome::keyReused, *earlier};
   }
   const std::int64_t now = clock_.now();

@@ -98,13 +98,15 @@ bool isLowerCaseUuid(std::string_view key) {
 Response fundingAnswer(const TopupLedger::Funding& funding) {
   switch (funding.outcome) {
     case Outcome::funded:
-    case Outcome::replayed:
-      return Response::json(200, {{"ok", true},
-                                  {"topup",
-                                   {{"amountCents", funding.topup.amountCents},
-                                    {"currency", "usd"},
-                                    {"status", "pending"},
-                                    {"expectedAvailabilityAt", funding.topup.availableAt}}}});
+    case Outcome::replayed: {
+      nlohmann::json topup = {{"amountCents", funding.topup.amountCents},
+                              {"currency", "usd"},
+                              {"status", funding.topup.status}};
+      if (funding.topup.status == "pending") {
+        topup["expectedAvailabilityAt"] = funding.topup.availableAt;
+      }
+      return Response::json(200, {{"ok", true}, {"topup", std::move(topup)}});
+    }
     case Outcome::keyReused:
       return Response::error(409, "This idempotency key already funded a top-up of " +
                                       dollarsText(funding.topup.amountCents) +
