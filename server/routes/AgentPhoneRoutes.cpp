@@ -139,6 +139,11 @@ Response placeCall(AccountServices& services, PhoneServices& phone, const Reques
         429, "Outbound calls are limited to " + std::to_string(phone.callsPerHour) + " per hour.");
   }
   const AgentDefinition* agent = findAgent(line->routing.agentId);
+  if (agent == nullptr) {
+    return Response::error(409,
+                           "The agent that answers this number is no longer offered. Choose "
+                           "another agent in the number's routing first.");
+  }
   const auto placed = phone.calls.place(account->id, {.lineId = line->id,
                                                       .remoteNumber = call->to,
                                                       .agentId = line->routing.agentId,

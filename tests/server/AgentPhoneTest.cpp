@@ -8,6 +8,7 @@
 #include <regex>
 #include <string>
 
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include "AccountSteps.h"
@@ -249,6 +250,26 @@ TEST_F(AgentPhoneTest, RequestsAreCheckedFieldByField) {
   }
   expectError(stranger.send("GET", "/api/account/phone/calls"), 401,
               "Sign in to Ondi to manage an agent phone number.");
+}
+
+// A line stored by an earlier version may name an agent the roster no longer has.
+TEST_F(AgentPhoneTest, ACallForAnAgentThatLeftTheRosterIsRefused) {
+  connect();
+  sqlite3* database = nullptr;
+  ASSERT_EQ(sqlite3_open((server_.dataDirectory() / "ondi.sqlite3").c_str(), &database), SQLITE_OK);
+  sqlite3_busy_timeout(database, 5000);
+  EXPECT_EQ(sqlite3_exec(database, "UPDATE agent_phone_lines SET agent_id = 'retired'", nullptr,
+                         nullptr, nullptr),
+            SQLITE_OK);
+  sqlite3_close(database);
+  expectError(placeCall(), 409,
+              "The agent that answers this number is no longer offered. Choose another agent in "
+              "the number's routing first.");
+  ASSERT_EQ(client_.send("PUT", "/api/account/phone", routingRequest().dump()).status, 200u);
+  Json routing = routingRequest();
+  routing["outboundEnabled"] = true;
+  ASSERT_EQ(client_.send("PUT", "/api/account/phone", routing.dump()).status, 200u);
+  EXPECT_EQ(placeCall().status, 200u);
 }
 
 TEST_F(AgentPhoneTest, OutboundCallsMoveThroughTheirStatusesByTheClockAndAreLimitedPerHour) {
