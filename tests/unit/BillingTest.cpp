@@ -49,6 +49,12 @@ TEST_F(BillingTest, ChoosingAPlanOpensTheBillingPageInANamedTab) {
             "https://ondi.example/agent.html?source=mac_app&surface=billing&plan=plus");
   EXPECT_EQ(starter.fallbackTitle, "Ondi Starter");
   EXPECT_EQ(model->navigation.activeRoute.get(), VelmoraRoute::browserWorkspace());
+
+  // Under a service the environment names, the plan's page is on that service too.
+  platform.environment.values["VELMORA_API_BASE_URL"] = "http://127.0.0.1:8787/api";
+  model->billing().choosePlan(plan("plus"));
+  EXPECT_EQ(model->tabs.sessions().back().requestedURL,
+            "http://127.0.0.1:8787/agent.html?source=mac_app&surface=billing&plan=plus");
 }
 
 TEST_F(BillingTest, TheSectionIsKeptButTheBillingRouteOpensOnPlans) {

@@ -5,6 +5,7 @@
 #include "core/navigation/BillingAddress.h"
 #include "core/navigation/NavigationState.h"
 #include "core/ports/SettingsStore.h"
+#include "core/util/Url.h"
 #include "core/workspace/OperationsRecords.h"
 
 namespace ondi {
@@ -26,7 +27,18 @@ void BillingController::select(BillingSection section) {
 }
 
 void BillingController::choosePlan(const PricingPlan& plan) {
-  deps_.browser.openInAppBrowserTab(billingURL(deps_.origin, plan.id), billingTabTitle(plan));
+  deps_.browser.openInAppBrowserTab(planURL(plan), billingTabTitle(plan));
+}
+
+std::string BillingController::planURL(const PricingPlan& plan) const {
+  ServiceOrigin origin = deps_.origin;
+  if (const auto base = Url::parse(deps_.serviceBaseURL())) {
+    if (const auto root = base->resolve("/")) {
+      origin.webOrigin = root->string();
+      if (origin.webOrigin.ends_with('/')) origin.webOrigin.pop_back();
+    }
+  }
+  return billingURL(origin, plan.id);
 }
 
 }  // namespace ondi

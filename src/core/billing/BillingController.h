@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "core/billing/BillingSection.h"
 #include "core/origin/ServiceOrigin.h"
 #include "core/published/Published.h"
@@ -20,6 +23,9 @@ class BillingController {
   struct Dependencies {
     SettingsStore& settings;
     const ServiceOrigin& origin;
+    // The address every page of the service is loaded from now (the API base the environment
+    // names, else the one the build names); plan pages open on its origin.
+    std::function<std::string()> serviceBaseURL;
     BrowserWorkspaceController& browser;
     const NavigationState& navigation;
   };
@@ -35,6 +41,8 @@ class BillingController {
   void choosePlan(const PricingPlan& plan);
 
  private:
+  std::string planURL(const PricingPlan& plan) const;
+
   Dependencies deps_;
   Published<BillingSection> selectedSection_;
   ScopedConnections connections_;
