@@ -140,8 +140,12 @@ TEST_F(RealtimeVoiceSessionTest, AConsoleWithoutTheHuddleIsAskedThreeTimesThenRe
   EXPECT_EQ(startRuns(), 3u);
   EXPECT_EQ(completions, 1);
   EXPECT_EQ(failure(), "The multi-agent huddle console is not available on this Ondi server yet.");
-  // Every attempt carries the same configuration.
+  // Every attempt carries the same configuration, its keys in the console's order.
   EXPECT_EQ(page().asyncFunctionBodies[0], page().asyncFunctionBodies[2]);
+  EXPECT_TRUE(page().asyncFunctionBodies[0].starts_with(
+      std::string(kStartPrefix) +
+      R"({"mode":"all","participants":[{"id":"main","name":"Main Agent","role":"Facilitates, )"))
+      << page().asyncFunctionBodies[0].substr(0, 200);
 }
 
 TEST_F(RealtimeVoiceSessionTest, ScriptErrorsAreRetriedAndTheLastOneIsReported) {

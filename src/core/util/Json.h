@@ -31,5 +31,9 @@ std::optional<T> decodeJSON(const std::string& body) {
 inline std::string encodeJSON(const nlohmann::json& value) {
   return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
+// The same for a value whose keys keep the order they were added in.
+inline std::string encodeJSON(const nlohmann::ordered_json& value) {
+  return value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
 
 }  // namespace ondi
