@@ -23,12 +23,15 @@ Response startDemo(RunServices& runs, const Request& request) {
   if (provider != kBrowserRunnerProvider && provider != kDaytonaProvider) {
     return Response::error(400, "The provider must be \"browser-runner\" or \"daytona\".");
   }
-  const GuestDemos::Demo& demo = runs.demos.start(provider);
+  const GuestDemos::Demo* demo = runs.demos.start(provider, request.clientAddress);
+  if (demo == nullptr) {
+    return Response::error(429, "Too many browser demos are running. Try again in a few minutes.");
+  }
   return Response::json(200,
                         {{"ok", true},
-                         {"demoId", demo.id},
-                         {"sessionId", demo.session.sessionId},
-                         {"provider", demo.session.provider},
+                         {"demoId", demo->id},
+                         {"sessionId", demo->session.sessionId},
+                         {"provider", demo->session.provider},
                          {"frameMode", provider == kDaytonaProvider ? "screenshot" : "live-url"}});
 }
 

@@ -15,16 +15,24 @@ constexpr std::size_t kIdRandomBytes = 12;
 
 GuestDemos::GuestDemos(const ServiceClock& clock) : clock_(clock) {}
 
-const GuestDemos::Demo& GuestDemos::start(std::string_view provider) {
+const GuestDemos::Demo* GuestDemos::start(std::string_view provider, std::string_view client) {
   forgetEnded();
-  if (demos_.size() == kMaxDemos) demos_.pop_front();
+  const auto isClients = [client](const Demo& demo) { return demo.client == client; };
+  const auto ownOldest = std::ranges::find_if(demos_, isClients);
+  if (ownOldest != demos_.end() &&
+      (static_cast<std::size_t>(std::ranges::count_if(demos_, isClients)) >= kDemosPerClient ||
+       demos_.size() >= kMaxDemos)) {
+    demos_.erase(ownOldest);
+  }
+  if (demos_.size() >= kMaxDemos) return nullptr;
   demos_.push_back(Demo{.id = "demo_" + randomHex(kIdRandomBytes),
                         .session = RunnerSession{.sessionId = newSessionUuid(),
                                                  .provider = std::string(provider),
                                                  .title = demoTitle(),
                                                  .itinerary = demoItinerary(),
-                                                 .startedAt = clock_.now()}});
-  return demos_.back();
+                                                 .startedAt = clock_.now()},
+                        .client = std::string(client)});
+  return &demos_.back();
 }
 
 std::optional<GuestDemos::Demo> GuestDemos::find(std::string_view id) {

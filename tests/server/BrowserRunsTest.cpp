@@ -11,6 +11,8 @@
 #include "HttpTestClient.h"
 #include "OndiServerProcess.h"
 #include "PngFile.h"
+#include "ServiceClock.h"
+#include "runs/GuestDemos.h"
 
 namespace {
 
@@ -194,6 +196,29 @@ TEST_F(BrowserRunsTest, ACloudDesktopRunSendsScreenshotsThatChangeOverTime) {
   const nlohmann::json later = get(workflowPath(run, "browser-snapshot"));
   EXPECT_NE(later.at("screenshot"), first.at("screenshot"));
   EXPECT_NE(later.at("capturedAt"), first.at("capturedAt"));
+}
+
+// Strangers' guest demos never end anyone else's: a client replaces only its own, and when every
+// place is taken by others it is refused until one ends.
+TEST(GuestDemosTest, AClientReplacesOnlyItsOwnDemos) {
+  using ondi::server::GuestDemos;
+  const ondi::server::ServiceClock clock;
+  GuestDemos demos(clock);
+  const std::string first = demos.start("browser-runner", "10.0.0.1")->id;
+  const std::string second = demos.start("browser-runner", "10.0.0.1")->id;
+  for (std::size_t i = 2; i < GuestDemos::kMaxDemos; ++i) {
+    ASSERT_NE(demos.start("browser-runner", "10.0.1." + std::to_string(i)), nullptr);
+  }
+  EXPECT_EQ(demos.start("browser-runner", "10.0.2.1"), nullptr);
+  EXPECT_TRUE(demos.find(first));
+  // The first client's third demo takes the place of its own first one.
+  const GuestDemos::Demo* third = demos.start("daytona", "10.0.0.1");
+  ASSERT_NE(third, nullptr);
+  const std::string thirdId = third->id;
+  EXPECT_FALSE(demos.find(first));
+  EXPECT_TRUE(demos.find(second));
+  EXPECT_TRUE(demos.find(thirdId));
+  EXPECT_TRUE(demos.findBySession(demos.find(second)->session.sessionId));
 }
 
 TEST_F(BrowserRunsTest, TheGuestDemoNeedsNoAccount) {
