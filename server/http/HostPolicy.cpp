@@ -7,17 +7,6 @@
 #include <string>
 
 namespace ondi::server {
-namespace {
-
-std::string lowerCase(std::string_view text) {
-  std::string lower(text);
-  std::ranges::transform(lower, lower.begin(), [](unsigned char c) {
-    return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-  });
-  return lower;
-}
-
-}  // namespace
 
 bool namesThisServer(std::string_view hostHeader, std::string_view listenHost,
                      std::span<const unsigned> ports) {
@@ -44,8 +33,9 @@ bool namesThisServer(std::string_view hostHeader, std::string_view listenHost,
       std::ranges::find(ports, port) == ports.end()) {
     return false;
   }
-  const std::string host = lowerCase(name);
-  return !host.empty() && (host == lowerCase(listenHost) || host == "localhost" ||
+  const std::string host(name);
+  return !host.empty() && (g_ascii_strcasecmp(host.c_str(), std::string(listenHost).c_str()) == 0 ||
+                           g_ascii_strcasecmp(host.c_str(), "localhost") == 0 ||
                            g_hostname_is_ip_address(host.c_str()));
 }
 

@@ -33,7 +33,6 @@
 #include "core/packs/PackWorkspaceController.h"
 #include "core/payments/AgentPaymentStore.h"
 #include "core/phone/AgentPhoneController.h"
-#include "core/phone/AgentPhoneRecords.h"
 #include "core/ports/Logger.h"
 #include "core/ports/SystemServices.h"
 #include "core/ports/WebView.h"
@@ -300,9 +299,6 @@ void DesktopBrowserModel::load(const VelmoraRoute& route) {
 void DesktopBrowserModel::loadURL(const std::string& url) {
   parts_->navigator_.loadURL(url);
 }
-void DesktopBrowserModel::loadDesktopChat() {
-  parts_->navigator_.loadDesktopChat();
-}
 void DesktopBrowserModel::reload() {
   parts_->navigator_.reload();
 }
@@ -357,9 +353,6 @@ bool DesktopBrowserModel::openManagedBrowserWorkflow(const std::string& workflow
   return parts_->browser_.openManagedBrowserWorkflow(workflowID, title);
 }
 
-std::string DesktopBrowserModel::managedBrowserBaseURL() const {
-  return parts_->api_.managedBrowserBaseURL();
-}
 std::string DesktopBrowserModel::accountWebsiteURL() const {
   return parts_->website_.url();
 }
@@ -377,9 +370,6 @@ void DesktopBrowserModel::performAuthenticatedAPIRequest(
     const std::string& path, const std::string& method, const std::optional<std::string>& body,
     const std::map<std::string, std::string>& headers, APICompletion completion) {
   parts_->api_.performAuthenticatedAPIRequest(path, method, body, headers, std::move(completion));
-}
-void DesktopBrowserModel::clearWorkspaceSessionCookies(std::function<void()> completion) {
-  parts_->api_.clearWorkspaceSessionCookies(std::move(completion));
 }
 void DesktopBrowserModel::refreshWorkspaceSession() {
   parts_->session_.refresh();
@@ -425,25 +415,6 @@ void DesktopBrowserModel::applyConversationThreadSnapshot(const nlohmann::json& 
   parts_->threads_.applyConversationThreadSnapshot(body);
 }
 
-void DesktopBrowserModel::refreshAgentPhone() {
-  parts_->phone_.refreshAgentPhone();
-}
-void DesktopBrowserModel::connectAgentPhone(const AgentPhoneLinkRequest& request,
-                                            PhoneCompletion completion) {
-  parts_->phone_.connectAgentPhone(request, std::move(completion));
-}
-void DesktopBrowserModel::updateAgentPhoneRouting(const AgentPhoneRoutingRequest& request,
-                                                  PhoneCompletion completion) {
-  parts_->phone_.updateAgentPhoneRouting(request, std::move(completion));
-}
-void DesktopBrowserModel::disconnectAgentPhone(PhoneCompletion completion) {
-  parts_->phone_.disconnectAgentPhone(std::move(completion));
-}
-void DesktopBrowserModel::placeAgentPhoneCall(const AgentPhoneOutboundRequest& request,
-                                              PhoneCompletion completion) {
-  parts_->phone_.placeAgentPhoneCall(request, std::move(completion));
-}
-
 void DesktopBrowserModel::handleLocalOpenAIRequest(const nlohmann::json& body) {
   parts_->openAI_.handleLocalOpenAIRequest(body);
 }
@@ -451,9 +422,6 @@ void DesktopBrowserModel::publishOpenAIStatus(const std::string& id) {
   parts_->openAI_.publishOpenAIStatus(id);
 }
 
-void DesktopBrowserModel::applyDesktopThemeToWebView(VelmoraTheme theme) {
-  parts_->surface_.applyTheme(theme);
-}
 WebView& DesktopBrowserModel::surfaceWebView() {
   return parts_->surface_.webView();
 }

@@ -49,10 +49,6 @@ class VelmoraRoute;
 class WebView;
 class WorkspaceSessionController;
 class WorkspaceStore;
-enum class VelmoraTheme;
-struct AgentPhoneLinkRequest;
-struct AgentPhoneOutboundRequest;
-struct AgentPhoneRoutingRequest;
 struct DesktopActionResult;
 struct NavigationState;
 struct PlatformServices;
@@ -68,7 +64,6 @@ class DesktopBrowserModel {
   using APICompletion = std::function<void(DesktopAPIResult)>;
   using InstructionsCompletion =
       std::function<void(std::expected<AgentInstructionProfile, DesktopAPIRequestError>)>;
-  using PhoneCompletion = std::function<void(std::expected<void, DesktopAPIRequestError>)>;
 
   // `shortVersion` is the application's version; none in a development build.
   DesktopBrowserModel(ServiceOrigin origin, PlatformServices services, SurfaceResources resources,
@@ -127,7 +122,6 @@ class DesktopBrowserModel {
   // Navigation.
   void load(const VelmoraRoute& route);
   void loadURL(const std::string& url);
-  void loadDesktopChat();
   void reload();
   void goBack();
   void goForward();
@@ -150,7 +144,6 @@ class DesktopBrowserModel {
   bool openManagedBrowserWorkflow(const std::string& workflowID, const std::string& title);
 
   // The service and the account.
-  std::string managedBrowserBaseURL() const;
   std::string accountWebsiteURL() const;
   void openAccountWebsite();
   // Hands a secure address (the service's onboarding, a provider's console) to the user's own
@@ -160,7 +153,6 @@ class DesktopBrowserModel {
                                       const std::optional<std::string>& body,
                                       const std::map<std::string, std::string>& headers,
                                       APICompletion completion);
-  void clearWorkspaceSessionCookies(std::function<void()> completion);
   void refreshWorkspaceSession();
   void presentAuthentication(DesktopAuthIntent intent);
   void dismissAuthentication();
@@ -178,19 +170,11 @@ class DesktopBrowserModel {
   void openConversationThread(const std::string& id);
   void applyConversationThreadSnapshot(const nlohmann::json& body);
 
-  // The agent phone.
-  void refreshAgentPhone();
-  void connectAgentPhone(const AgentPhoneLinkRequest& request, PhoneCompletion completion);
-  void updateAgentPhoneRouting(const AgentPhoneRoutingRequest& request, PhoneCompletion completion);
-  void disconnectAgentPhone(PhoneCompletion completion);
-  void placeAgentPhoneCall(const AgentPhoneOutboundRequest& request, PhoneCompletion completion);
-
   // Direct OpenAI answers with the user's own key.
   void handleLocalOpenAIRequest(const nlohmann::json& body);
   void publishOpenAIStatus(const std::string& id);
 
   // The surface.
-  void applyDesktopThemeToWebView(VelmoraTheme theme);
   WebView& surfaceWebView();
   bool isShowingDesktopChat() const;
 };
